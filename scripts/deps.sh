@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Varnel need, skipping the
+# ones already there (quick when everything is installed). Run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    zlib1g-dev libpng-dev libjpeg-dev libuemf-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # Independent readers and viewers the tests check our files with.
+    netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
+        -o DPkg::Lock::Timeout=300 "${missing[@]}"
+fi

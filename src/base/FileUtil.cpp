@@ -1,0 +1,162 @@
+#include "base/FileUtil.h"
+
+#include "base/Errors.h"
+#include "base/Streams.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A stream over a file descriptor; used for the temporary file of an atomic save.
+class TFdStream : public TStream {
+public:
+    explicit TFdStream(int fd) : m_fd(fd) {}
+    size_t Read(void* buffer, size_t count) override {
+        const ssize_t n = ::read(m_fd, buffer, count);
+        return n < 0 ? 0 : static_cast<size_t>(n);
+    }
+    size_t Write(const void* buffer, size_t count) override {
+        size_t done = 0;
+        const auto* p = static_cast<const char*>(buffer);
+        while (done < count) {
+            const ssize_t n = ::write(m_fd, p + done, count - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += static_cast<size_t>(n);
+        }
+        return done;
+    }
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override {
+        const int whence = origin == TSeekOrigin::Begin     ? SEEK_SET
+                           : origin == TSeekOrigin::Current ? SEEK_CUR
+                                                            : SEEK_END;
+        const off_t pos = ::lseek(m_fd, static_cast<off_t>(offset), whence);
+        if (pos < 0)
+            throw EReadError();
+        return pos;
+    }
+    int64_t Size() override {
+        struct stat st {};
+        return ::fstat(m_fd, &st) == 0 ? st.st_size : 0;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WildMatch(const char* pattern, const char* pend, const char* text, const char* tend) {
+    while (pattern < pend) {
+        if (*pattern == '*') {
+            ++pattern;
+            for (const char* t = text; t <= tend; ++t)
+                if (WildMatch(pattern, pend, t, tend))
+                    return true;
+            return false;
+        }
+        if (text == tend)
+            return false;
+        if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
+                                   std::tolower(static_cast<unsigned char>(*text)))
+            return false;
+        ++pattern;
+        ++text;
+    }
+    return text == tend;
+}
+
+} // namespace
+
+void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write) {
+    std::string temp = FolderOf(path) + "/.varnel-save-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        throw EFileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    try {
+        TFdStream stream(fd);
+        write(stream);
+        if (::fsync(fd) != 0)
+            throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+        if (::close(fd) != 0)
+            throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throw;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        throw EFileError("Cannot replace file \"" + path + "\". " + std::strerror(err));
+    }
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+    TMemoryStream m;
+    m.LoadFromFile(path);
+    return std::move(m.Bytes());
+}
+
+bool MatchesMask(const std::string& name, const std::string& mask) {
+    size_t start = 0;
+    while (start <= mask.size()) {
+        size_t end = mask.find(';', start);
+        if (end == std::string::npos)
+            end = mask.size();
+        if (end > start && WildMatch(mask.data() + start, mask.data() + end, name.data(),
+                                     name.data() + name.size()))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        throw EFileError("Cannot read folder \"" + folder + "\". " + std::strerror(errno));
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name == "." || name == ".." || !MatchesMask(name, mask))
+            continue;
+        struct stat st {};
+        if (::stat((folder + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+std::string ChangeFileExt(const std::string& name, const std::string& ext) {
+    const auto slash = name.find_last_of('/');
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return name + ext;
+    return name.substr(0, dot) + ext;
+}

@@ -1,0 +1,26 @@
+// File-system helpers shared by everything that writes the user's files.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class TStream;
+
+// Writes a file by calling write() on a new file beside it (same folder, unique name) and then
+// renaming that file over path. When write() or the rename fails, the partial file is removed,
+// the old file at path stays as it was, and the error passes to the caller.
+void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write);
+
+// Reads a whole file; throws EFileError naming the file when it cannot be read.
+std::vector<uint8_t> ReadWholeFile(const std::string& path);
+
+// The names of the plain files in a folder whose names match mask ("*.sld", "*.slb;*.pat"),
+// compared without regard to letter case, in the order the file system returns them.
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask);
+
+// True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+// Replaces the extension of a file name ("plan.sld" + ".bmp" -> "plan.bmp"; no extension: appended).
+std::string ChangeFileExt(const std::string& name, const std::string& ext);

@@ -1,0 +1,161 @@
+#include "base/Streams.h"
+
+#include "base/Errors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+void TStream::ReadBuffer(void* buffer, size_t count) {
+    if (count != 0 && Read(buffer, count) != count)
+        throw EReadError();
+}
+
+void TStream::WriteBuffer(const void* buffer, size_t count) {
+    if (count != 0 && Write(buffer, count) != count)
+        throw EWriteError();
+}
+
+int64_t TStream::CopyFrom(TStream& source, int64_t count) {
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    if (const uint8_t* mem = source.Memory()) {
+        const int64_t pos = source.Position();
+        if (pos < 0 || count < 0 || pos > source.Size() || count > source.Size() - pos)
+            throw EReadError();
+        WriteBuffer(mem + pos, static_cast<size_t>(count));
+        source.SetPosition(pos + count);
+        return count;
+    }
+    std::vector<uint8_t> chunk(static_cast<size_t>(std::min<int64_t>(count, 1 << 20)));
+    int64_t left = count;
+    while (left > 0) {
+        const size_t n = static_cast<size_t>(std::min<int64_t>(left, std::ssize(chunk)));
+        source.ReadBuffer(chunk.data(), n);
+        WriteBuffer(chunk.data(), n);
+        left -= static_cast<int64_t>(n);
+    }
+    return count;
+}
+
+size_t TMemoryStream::Read(void* buffer, size_t count) {
+    const int64_t size = Size();
+    if (m_position >= size || count == 0)
+        return 0;
+    const size_t n = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - m_position));
+    std::memcpy(buffer, m_data.data() + m_position, n);
+    m_position += static_cast<int64_t>(n);
+    return n;
+}
+
+size_t TMemoryStream::Write(const void* buffer, size_t count) {
+    if (count == 0)
+        return 0;
+    const size_t end = static_cast<size_t>(m_position) + count;
+    if (end > m_data.size())
+        m_data.resize(end);
+    std::memcpy(m_data.data() + m_position, buffer, count);
+    m_position = static_cast<int64_t>(end);
+    return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = 0;
+    if (origin == TSeekOrigin::Current)
+        base = m_position;
+    else if (origin == TSeekOrigin::End)
+        base = Size();
+    const int64_t pos = base + offset;
+    if (pos < 0)
+        throw EReadError();
+    m_position = pos;
+    return m_position;
+}
+
+void TMemoryStream::LoadFromFile(const std::string& path) {
+    TFileStream file(path, TFileMode::OpenRead);
+    file.SetPosition(0);
+    LoadFromStream(file);
+}
+
+void TMemoryStream::LoadFromStream(TStream& source) {
+    const int64_t pos = source.Position();
+    const int64_t size = source.Size();
+    const int64_t count = size > pos ? size - pos : 0;
+    std::vector<uint8_t> bytes(static_cast<size_t>(count));
+    source.ReadBuffer(bytes.data(), bytes.size());
+    m_data = std::move(bytes);
+    m_position = 0;
+}
+
+void TMemoryStream::SetSize(int64_t size) {
+    m_data.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
+    m_position = std::min(m_position, Size());
+}
+
+void TMemoryStream::Clear() {
+    m_data.clear();
+    m_data.shrink_to_fit();
+    m_position = 0;
+}
+
+TFileStream::TFileStream(const std::string& path, TFileMode mode) : m_path(path) {
+    const char* how = mode == TFileMode::OpenRead ? "rb" : mode == TFileMode::Create ? "wb" : "r+b";
+    m_file = std::fopen(path.c_str(), how);
+    if (!m_file) {
+        const char* what = mode == TFileMode::Create ? "Cannot create file" : "Cannot open file";
+        throw EFileError(std::string(what) + " \"" + path + "\". " + std::strerror(errno));
+    }
+}
+
+TFileStream::~TFileStream() {
+    try {
+        Close();
+    } catch (const EVarnelError&) {
+        // The destructor cannot report; callers that care call Close() themselves.
+    }
+}
+
+size_t TFileStream::Read(void* buffer, size_t count) {
+    return m_file ? std::fread(buffer, 1, count, m_file) : 0;
+}
+
+size_t TFileStream::Write(const void* buffer, size_t count) {
+    return m_file ? std::fwrite(buffer, 1, count, m_file) : 0;
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+    if (!m_file)
+        throw EReadError();
+    const int whence = origin == TSeekOrigin::Begin     ? SEEK_SET
+                       : origin == TSeekOrigin::Current ? SEEK_CUR
+                                                        : SEEK_END;
+    if (!(origin == TSeekOrigin::Current && offset == 0) &&
+        fseeko(m_file, static_cast<off_t>(offset), whence) != 0)
+        throw EReadError();
+    return static_cast<int64_t>(ftello(m_file));
+}
+
+int64_t TFileStream::Size() {
+    const int64_t pos = Position();
+    const int64_t size = Seek(0, TSeekOrigin::End);
+    SetPosition(pos);
+    return size;
+}
+
+void TFileStream::Flush() {
+    if (m_file && std::fflush(m_file) != 0)
+        throw EWriteError("Cannot write file \"" + m_path + "\". " + std::strerror(errno));
+}
+
+void TFileStream::Close() {
+    if (!m_file)
+        return;
+    std::FILE* f = m_file;
+    m_file = nullptr;
+    const bool failed = std::ferror(f) != 0;
+    if (std::fclose(f) != 0 || failed)
+        throw EWriteError("Cannot write file \"" + m_path + "\"");
+}

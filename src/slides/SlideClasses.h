@@ -1,0 +1,134 @@
+// TSlide: one slide in memory (name, where its bytes are, extents, length); TSlideLib: the
+// one container of slides (a library file, a new library, or the *.sld files of a folder).
+// Slides are never parsed into records: every drawing walks the bytes again.
+//
+// Names are kept as 8-bit Windows-1252 bytes, as they stand in library files; names that come
+// from the file system (UTF-8) are converted when a folder is read, and converted back where
+// they meet the screen or a file name.
+#pragma once
+
+#include "base/Streams.h"
+#include "render/Canvas.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TGraphic;
+class TPdfDoc;
+
+class TSlide {
+public:
+    // A folder slide: copies the whole source (first byte to end) into a memory stream that
+    // the slide owns; Size is the size of the copy. The source position is restored.
+    static std::unique_ptr<TSlide> CreateFromStream(const std::string& name, TStream& source);
+    // A library entry: refers to the shared library stream at position; Size unknown (-1).
+    static std::unique_ptr<TSlide> CreateInStream(const std::string& name, int64_t position,
+                                                  TStream& stream);
+    // A copy of another slide's bytes (measured first when its size is unknown).
+    static std::unique_ptr<TSlide> CreateCopy(TSlide& other);
+    ~TSlide();
+
+    const std::string& Name() const { return m_name; }
+    // Cut to its first 32 characters.
+    void SetName(const std::string& name);
+    int HighX() const { return m_highX; }
+    int HighY() const { return m_highY; }
+    int64_t Start() const { return m_start; }
+    TStream& Stream() { return *m_stream; }
+    bool OwnsStream() const { return m_ownsStream; }
+    // -1 until measured (library entries) or drawn.
+    int64_t KnownSize() const { return m_size; }
+
+    // The byte length, measured (and cached) on first use.
+    int64_t Size();
+    // Writes the slide's bytes at the target's position; a complete *.sld file.
+    void SaveToStream(TStream& target);
+    // Draws into rect (Right and Bottom inclusive) without a background; stores the length.
+    void Draw(TCanvas& canvas, const TRect& rect, TColor background);
+    // Fills rect with background (solid brush), then Draw.
+    void DrawOn(TColor background, TCanvas& canvas, const TRect& rect);
+    // Renders into a bitmap (width x height), a JPEG image, or a metafile (ten times the size).
+    void DrawToGraphic(TGraphic& graphic, TColor background, int height, int width);
+    // Draws on the current page of a PDF document; left, top (y of the top edge), width and
+    // height in points.
+    void DrawToPdf(TPdfDoc& doc, double left, double top, double width, double height);
+
+private:
+    TSlide() = default;
+    void ReadHeader();
+
+    int64_t m_size = -1;
+    int m_highX = 0;
+    int m_highY = 0;
+    int64_t m_start = 0;
+    TStream* m_stream = nullptr;
+    std::unique_ptr<TStream> m_ownedStream;
+    bool m_ownsStream = false;
+    std::string m_name;
+};
+
+class TSlideLib {
+public:
+    // The header text of a new library: "AutoCAD Slide Library 1.0\r\n\x1a" and four NULs.
+    static const std::string kNewLibraryHeader;
+
+    static std::unique_ptr<TSlideLib> CreateEmpty();
+    // Reads the whole file into memory, then the header and directory. Throws on a damaged
+    // file; the message names the file.
+    static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
+    // One slide per file of folder matching mask (case-insensitive), each a copy of its file.
+    static std::unique_ptr<TSlideLib> CreateFromDirectory(const std::string& folder,
+                                                          const std::string& mask);
+    ~TSlideLib();
+
+    int Count() const { return m_count; }
+    int Capacity() const { return m_capacity; }
+    const std::string& FileName() const { return m_fileName; }
+    const std::string& Directory() const { return m_directory; }
+    const std::string& Header() const { return m_header; }
+    void SetHeader(const std::string& header) { m_header = header; }
+    // The slide at index, or null when out of range.
+    TSlide* Slide(int index) const;
+
+    // Per-slide queries and operations; an index out of range does nothing and returns 0,
+    // an empty name or false.
+    int64_t SlideSize(int index) const;
+    int SlideHighX(int index) const;
+    int SlideHighY(int index) const;
+    std::string SlideName(int index) const;
+    int64_t DataSize() const;
+    void Draw(int index, TCanvas& canvas, const TRect& rect, TColor background) const;
+    void DrawToGraphic(int index, TGraphic& graphic, int height, int width,
+                       TColor background) const;
+    void DrawToPdf(int index, TPdfDoc& doc, double left, double top, double width,
+                   double height) const;
+    void SaveSlideToStream(int index, TStream& stream) const;
+
+    // The first slide whose name equals name ignoring case, or -1.
+    int IndexOfName(const std::string& name) const;
+    bool Rename(int index, const std::string& newName);
+    void AddCopy(TSlide* slide);
+    void AddFrom(const TSlideLib* source, int index);
+    void Delete(int index);
+    void DeleteByName(const std::string& name);
+    void Exchange(int i, int j);
+    void SetCapacity(int n);
+    bool SetCount(int n);
+
+    void SaveToStream(TStream& stream);
+    // Writes beside the file and renames it over; on failure the old file is untouched.
+    void SaveToFile(const std::string& fileName);
+
+private:
+    TSlideLib() = default;
+
+    std::vector<std::unique_ptr<TSlide>> m_slides; // m_capacity slots, m_count in use
+    int m_count = 0;
+    int m_capacity = 0;
+    std::unique_ptr<TMemoryStream> m_data;
+    std::string m_fileName;
+    std::string m_directory;
+    std::string m_header;
+};

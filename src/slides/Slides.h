@@ -1,0 +1,74 @@
+// Slide files: the header, the records, and the readers that walk them straight from the bytes.
+// Every reader starts at a stream position and leaves the stream there, also when it fails.
+#pragma once
+
+#include "base/Streams.h"
+#include "render/Canvas.h"
+
+#include <cstdint>
+
+class TCanvas;
+
+// Record kinds by the high byte of the record head (after byte swapping).
+enum : uint8_t {
+    kOffsetVectorRecord = 0xFB,
+    kEndOfSlideRecord = 0xFC,
+    kSolidFillRecord = 0xFD,
+    kCommonEndpointRecord = 0xFE,
+    kColourRecord = 0xFF,
+};
+
+// Length in bytes, head included, of the record whose head has this high byte: 8 for vectors
+// (0x00..0x7F), the table for 0xFB..0xFF, 0 for the invalid heads 0x80..0xFA.
+int RecordLength(uint8_t highByte);
+
+struct TSlideHeader {
+    int64_t Start = 0;       // stream position of the slide's first byte
+    int Level = 0;           // the level byte: 1 old format, 2 new format
+    int HeaderLength = -1;   // 34 (level 1), 31 (level 2); other levels leave it as it was
+    bool Native = true;      // false when every 16-bit word must be swapped
+    int HighX = 0;
+    int HighY = 0;
+};
+
+// Reads the header at the stream's position and restores the position. Returns the number of
+// header bytes read (34, 31 or 23); throws EReadError on a short stream.
+int ReadSlideHeader(TStream& stream, TSlideHeader& header);
+
+// How many records of each kind a slide holds (for sldtool info).
+struct TSlideRecordCounts {
+    int64_t Vector = 0, OffsetVector = 0, End = 0, Fill = 0, CommonEndpoint = 0, Colour = 0;
+};
+
+// The slide's byte length from the stream's position up to and including its end-of-slide
+// record; position restored. Throws EReadError ("Stream read error") on a short slide and on
+// an invalid record head. counts, when given, hold the records read, also after a failure.
+int64_t MeasureSlide(TStream& stream, TSlideRecordCounts* counts = nullptr);
+
+// Fit-and-centre transform of a slide's extents onto a device rectangle.
+struct TSlideTransform {
+    double W = 0, H = 0;   // rectangle size in pixels
+    double hx = 0, hy = 0; // slide extents
+    double s = 0, xoff = 0, yoff = 0;
+    int left = 0, top = 0;
+
+    // Throws ESlideError when both extents are 0.
+    TSlideTransform(const TRect& rect, int highX, int highY);
+    // Device column of slide x; sets outOfRange when the slide value or the result is outside.
+    int X(int a, bool& outOfRange) const;
+    int Y(int a, bool& outOfRange) const;
+};
+
+// When true, slides drawn on a printer canvas use black and white only.
+extern bool PrintMonochrome;
+
+// The message shown when a slide holds a record that cannot be drawn.
+inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
+
+// Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
+// centred, in Palette colours, without painting a background. Returns the bytes read up to and
+// including the end-of-slide record or the record where drawing stopped. An invalid record
+// shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing normally; a
+// short slide throws EReadError; both extents 0 throws ESlideError before anything is drawn.
+// The stream position is restored on every path.
+int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect);

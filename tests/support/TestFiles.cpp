@@ -1,0 +1,55 @@
+#include "TestFiles.h"
+
+#include "base/FileUtil.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+TTempDir::TTempDir() {
+    std::string templ = (std::filesystem::temp_directory_path() / "varnel-test-XXXXXX").string();
+    if (!::mkdtemp(templ.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    m_path = templ;
+}
+
+TTempDir::~TTempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(m_path, ec);
+}
+
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) { return ReadWholeFile(path); }
+
+bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+int RunCommand(const std::string& command, std::string* output) {
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return -1;
+    std::array<char, 4096> buf{};
+    std::string text;
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        text.append(buf.data(), n);
+    const int status = ::pclose(pipe);
+    if (output)
+        *output = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int RunSldtool(const std::string& arguments, std::string* output) {
+    return RunCommand(std::string("'") + VARNEL_SLDTOOL + "' " + arguments, output);
+}
