@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <sys/stat.h>
 
 std::string TakeOption(TArgs& args, const std::string& name, const std::string& fallback) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -13,7 +14,8 @@ std::string TakeOption(TArgs& args, const std::string& name, const std::string& 
             if (i + 1 >= args.size())
                 throw TUsageError{name + " needs a value"};
             std::string value = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
             return value;
         }
         if (args[i].rfind(name + "=", 0) == 0) {
@@ -100,8 +102,8 @@ std::vector<TSlideSource> OpenSources(const TArgs& sources) {
         s.label = src;
         // LIB.slb:NAME names one slide of a library.
         const auto colon = src.rfind(':');
-        const bool oneSlide = colon != std::string::npos && colon > 0 &&
-                              EndsWithNoCase(src.substr(0, colon), ".slb");
+        const bool oneSlide =
+            colon != std::string::npos && colon > 0 && EndsWithNoCase(src.substr(0, colon), ".slb");
         const std::string file = oneSlide ? src.substr(0, colon) : src;
         if (EndsWithNoCase(file, ".slb")) {
             s.lib = TSlideLib::CreateFromFile(file);
@@ -117,6 +119,10 @@ std::vector<TSlideSource> OpenSources(const TArgs& sources) {
                     s.indices.push_back(i);
             }
         } else {
+            // A folder opens as a stream on Linux; reading it would go wrong in odd ways.
+            struct stat st {};
+            if (::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+                throw EFileError("Cannot open file \"" + file + "\". It is not a plain file.");
             std::shared_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();
             TFileStream in(file, TFileMode::OpenRead);
             std::unique_ptr<TSlide> slide;

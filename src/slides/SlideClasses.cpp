@@ -7,7 +7,10 @@
 #include "slides/Slides.h"
 
 #include <algorithm>
+#include <climits>
 #include <new>
+#include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,11 +23,16 @@ unsigned char FoldCase(unsigned char c) {
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
         return static_cast<unsigned char>(c + 32);
     switch (c) {
-    case 0x8A: return 0x9A; // S caron
-    case 0x8C: return 0x9C; // OE
-    case 0x8E: return 0x9E; // Z caron
-    case 0x9F: return 0xFF; // Y diaeresis
-    default: return c;
+    case 0x8A:
+        return 0x9A; // S caron
+    case 0x8C:
+        return 0x9C; // OE
+    case 0x8E:
+        return 0x9E; // Z caron
+    case 0x9F:
+        return 0xFF; // Y diaeresis
+    default:
+        return c;
     }
 }
 
@@ -32,12 +40,23 @@ bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
+        if (FoldCase(static_cast<unsigned char>(a[i])) !=
+            FoldCase(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
 
-std::string CutName(const std::string& name) { return name.substr(0, kMaxNameLength); }
+std::string CutName(const std::string& name) {
+    return name.substr(0, kMaxNameLength);
+}
+
+// A directory or device passed as a library or slide file would make the loader ask for an
+// absurd amount of memory: refuse anything that is not a plain file, naming it.
+void RequirePlainFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EFileError("Cannot open file \"" + path + "\". It is not a plain file.");
+}
 
 } // namespace
 
@@ -80,7 +99,8 @@ std::unique_ptr<TSlide> TSlide::CreateCopy(TSlide& other) {
     {
         TStreamPositionGuard guard(other.Stream());
         other.Stream().SetPosition(other.m_start);
-        copy->CopyFrom(other.Stream(), size);
+        if (size > 0) // CopyFrom takes 0 as "the whole stream"
+            copy->CopyFrom(other.Stream(), size);
     }
     copy->SetPosition(0);
     slide->m_name = other.m_name;
@@ -95,7 +115,9 @@ std::unique_ptr<TSlide> TSlide::CreateCopy(TSlide& other) {
 
 TSlide::~TSlide() = default;
 
-void TSlide::SetName(const std::string& name) { m_name = CutName(name); }
+void TSlide::SetName(const std::string& name) {
+    m_name = CutName(name);
+}
 
 void TSlide::ReadHeader() {
     TStreamPositionGuard guard(*m_stream);
@@ -119,7 +141,8 @@ void TSlide::SaveToStream(TStream& target) {
     const int64_t size = Size();
     TStreamPositionGuard guard(*m_stream);
     m_stream->SetPosition(m_start);
-    target.CopyFrom(*m_stream, size);
+    if (size > 0) // CopyFrom takes 0 as "the whole stream"
+        target.CopyFrom(*m_stream, size);
 }
 
 void TSlide::Draw(TCanvas& canvas, const TRect& rect, TColor /*background*/) {
@@ -137,8 +160,8 @@ void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect) {
 
 // ---- TSlideLib ----
 
-const std::string TSlideLib::kNewLibraryHeader = std::string("AutoCAD Slide Library 1.0\r\n\x1a") +
-                                                 std::string(4, '\0');
+const std::string TSlideLib::kNewLibraryHeader =
+    std::string("AutoCAD Slide Library 1.0\r\n\x1a") + std::string(4, '\0');
 
 std::unique_ptr<TSlideLib> TSlideLib::CreateEmpty() {
     std::unique_ptr<TSlideLib> lib(new TSlideLib);
@@ -151,35 +174,38 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName
     std::unique_ptr<TSlideLib> lib(new TSlideLib);
     lib->SetCapacity(1);
     lib->m_fileName = fileName;
-    auto data = std::make_unique<TMemoryStream>();
-    data->LoadFromFile(fileName);
-    const int64_t size = data->Size();
-    lib->m_data = std::move(data);
+    RequirePlainFile(fileName);
+    lib->m_data = std::make_unique<TMemoryStream>();
+    lib->m_data->LoadFromFile(fileName);
     TMemoryStream& stream = *lib->m_data;
+    const int64_t size = stream.Size();
+    // Every failure is the stream's read error; the message adds the file and where it failed.
     auto fail = [&](const std::string& why) {
-        throw EFileError("Cannot read slide library \"" + fileName + "\": " + why);
+        throw EFileError("Cannot read slide library \"" + fileName + "\": " + why +
+                         " (Stream read error)");
     };
     if (size < kLibHeaderSize)
-        fail("the file is shorter than a library header (Stream read error)");
+        fail("the file is shorter than a library header");
     lib->m_header = ReadLibHeader(stream);
-    for (int i = 0;; ++i) {
+    // The directory ends at the first entry with an empty name; the end entry's offset is not
+    // used (libraries written elsewhere often hold 0 there).
+    for (;;) {
         if (stream.Position() + kSlideBlockSize > size)
-            fail("the directory runs past the end of the file (Stream read error)");
+            fail("the directory runs past the end of the file");
         const SlideBlock block = ReadSlideBlock(stream);
         if (block.Name.empty())
             break;
+        const std::string where =
+            "slide \"" + Cp1252ToUtf8(block.Name) + "\" at offset " + std::to_string(block.Offset);
         if (block.Offset < 0 || block.Offset >= size)
-            fail("slide \"" + Cp1252ToUtf8(block.Name) + "\" starts at " +
-                 std::to_string(block.Offset) + ", outside the file (Stream read error)");
+            fail(where + " lies outside the file");
         if (!lib->SetCount(lib->m_count + 1))
-            break;
+            break; // out of memory: keep the slides read so far
         try {
-            lib->m_slides[static_cast<size_t>(i)] =
+            lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
                 TSlide::CreateInStream(block.Name, block.Offset, stream);
         } catch (const EReadError&) {
-            lib->SetCount(lib->m_count - 1);
-            fail("slide \"" + Cp1252ToUtf8(block.Name) + "\" at " + std::to_string(block.Offset) +
-                 " has no complete slide header (Stream read error)");
+            fail(where + " has no complete slide header");
         }
     }
     return lib;
@@ -195,12 +221,12 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromDirectory(const std::string& fol
         const std::string path = JoinPath(folder, name);
         TFileStream file(path, TFileMode::OpenRead);
         if (!lib->SetCount(lib->m_count + 1))
-            break;
+            break; // out of memory: keep the slides read so far
         try {
+            // The file name is UTF-8 on disk; the slide keeps it as Windows-1252.
             lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
                 TSlide::CreateFromStream(Utf8ToCp1252(name), file);
         } catch (const EReadError&) {
-            lib->SetCount(lib->m_count - 1);
             throw EFileError("Cannot read slide \"" + path + "\": Stream read error");
         }
     }
@@ -239,7 +265,9 @@ std::string TSlideLib::SlideName(int index) const {
     return s ? s->Name() : std::string();
 }
 
-int64_t TSlideLib::DataSize() const { return m_data ? m_data->Size() : 0; }
+int64_t TSlideLib::DataSize() const {
+    return m_data ? m_data->Size() : 0;
+}
 
 void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect, TColor background) const {
     if (TSlide* s = Slide(index))
@@ -319,21 +347,25 @@ void TSlideLib::Exchange(int i, int j) {
 void TSlideLib::SetCapacity(int n) {
     if (n == m_capacity)
         return;
-    int capacity;
+    int64_t capacity;
     if (n > m_capacity) {
-        if (n <= 2 * m_capacity)
-            capacity = 2 * m_capacity;
+        if (n <= int64_t{2} * m_capacity)
+            capacity = int64_t{2} * m_capacity;
         else
-            capacity = n % 2 == 0 ? n + 2 : n + 3;
+            capacity = n % 2 == 0 ? int64_t{n} + 2 : int64_t{n} + 3;
     } else {
         capacity = std::max({n, m_count, 1});
     }
+    if (capacity > INT_MAX)
+        return; // cannot be held: like exhausted memory, nothing changes
     try {
         m_slides.resize(static_cast<size_t>(capacity));
     } catch (const std::bad_alloc&) {
         return; // storage and capacity stay as they were
+    } catch (const std::length_error&) {
+        return;
     }
-    m_capacity = capacity;
+    m_capacity = static_cast<int>(capacity);
 }
 
 bool TSlideLib::SetCount(int n) {
@@ -359,10 +391,23 @@ void TSlideLib::SaveToStream(TStream& stream) {
     WriteLibHeader(stream, m_header);
     int64_t offset = kLibHeaderSize + int64_t{kSlideBlockSize} * (m_count + 1);
     for (int i = 0; i < m_count; ++i) {
+        TSlide& slide = *m_slides[static_cast<size_t>(i)];
+        int64_t size = 0;
+        try {
+            size = slide.Size();
+        } catch (const EReadError&) {
+            // A slide that cannot be measured cannot be written: say which one.
+            throw EFileError("Cannot read slide \"" + Cp1252ToUtf8(slide.Name()) + "\"" +
+                             (m_fileName.empty() ? "" : " of \"" + m_fileName + "\"") +
+                             ": Stream read error");
+        }
+        // Offsets are signed 32-bit in the directory.
+        if (offset + size > INT32_MAX)
+            throw EWriteError("The slide library would be larger than 2 GB");
         stream.SetPosition(offset);
-        SaveSlideToStream(i, stream);
-        WriteSlideBlockAt(stream, i, {SlideName(i), static_cast<int32_t>(offset)});
-        offset += SlideSize(i);
+        slide.SaveToStream(stream);
+        WriteSlideBlockAt(stream, i, {slide.Name(), static_cast<int32_t>(offset)});
+        offset += size;
     }
     WriteSlideBlockAt(stream, m_count, {"", static_cast<int32_t>(offset)});
 }

@@ -31,8 +31,9 @@ SlideBlock ReadSlideBlock(TStream& stream) {
     stream.ReadBuffer(entry, sizeof entry);
     SlideBlock block;
     block.Name = FieldToStr(reinterpret_cast<const char*>(entry), kNameFieldSize - 1);
-    block.Offset = static_cast<int32_t>(static_cast<uint32_t>(entry[32]) | (entry[33] << 8) |
-                                        (entry[34] << 16) | (static_cast<uint32_t>(entry[35]) << 24));
+    block.Offset =
+        static_cast<int32_t>(static_cast<uint32_t>(entry[32]) | (entry[33] << 8) |
+                             (entry[34] << 16) | (static_cast<uint32_t>(entry[35]) << 24));
     return block;
 }
 
