@@ -22,5 +22,6 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
 // True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
 bool MatchesMask(const std::string& name, const std::string& mask);
 
-// Replaces the extension of a file name ("plan.sld" + ".bmp" -> "plan.bmp"; no extension: appended).
+// Replaces the extension of a file name ("plan.sld" + ".bmp" -> "plan.bmp"; no extension:
+// appended).
 std::string ChangeFileExt(const std::string& name, const std::string& ext);

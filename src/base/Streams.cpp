@@ -44,7 +44,8 @@ size_t TMemoryStream::Read(void* buffer, size_t count) {
     const int64_t size = Size();
     if (m_position >= size || count == 0)
         return 0;
-    const size_t n = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - m_position));
+    const size_t n =
+        static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - m_position));
     std::memcpy(buffer, m_data.data() + m_position, n);
     m_position += static_cast<int64_t>(n);
     return n;

@@ -62,11 +62,21 @@ std::string JsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -107,8 +117,8 @@ void PrintText(const std::vector<TSlideFacts>& all) {
         const TSlideRecordCounts& c = f.counts;
         std::cout << f.source << (f.source.ends_with(f.name) ? "" : " (" + f.name + ")") << ":\n"
                   << "  level " << f.header.Level << ", "
-                  << (f.header.Native ? "native byte order" : "swapped byte order")
-                  << ", extents " << f.header.HighX << " x " << f.header.HighY << ", header "
+                  << (f.header.Native ? "native byte order" : "swapped byte order") << ", extents "
+                  << f.header.HighX << " x " << f.header.HighY << ", header "
                   << (f.header.HeaderLength < 0 ? std::string("unset (23 bytes read)")
                                                 : std::to_string(f.header.HeaderLength) + " bytes")
                   << "\n  length "

@@ -32,8 +32,8 @@ struct TCommand {
 };
 
 constexpr TCommand kCommands[] = {
-    {"info", CmdInfo},     {"render", CmdRender}, {"lib", CmdLib}, {"export", CmdExport},
-    {"convert", CmdConvert}, {"pdf", CmdPdf},     {"pat", CmdPat},
+    {"info", CmdInfo},       {"render", CmdRender}, {"lib", CmdLib}, {"export", CmdExport},
+    {"convert", CmdConvert}, {"pdf", CmdPdf},       {"pat", CmdPat},
 };
 
 } // namespace

@@ -10,10 +10,18 @@
 // A colour value: red in the low byte, then green, then blue (0x00BBGGRR); white is 0xFFFFFF.
 using TColor = uint32_t;
 
-constexpr TColor RGBColor(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
-constexpr unsigned RedOf(TColor c) { return c & 0xFF; }
-constexpr unsigned GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-constexpr unsigned BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+constexpr TColor RGBColor(unsigned r, unsigned g, unsigned b) {
+    return r | (g << 8) | (b << 16);
+}
+constexpr unsigned RedOf(TColor c) {
+    return c & 0xFF;
+}
+constexpr unsigned GreenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr unsigned BlueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 
 struct TPoint {
     int x = 0;

@@ -22,14 +22,17 @@ void WriteData(png_structp png, png_bytep data, png_size_t length) {
 
 void FlushData(png_structp) {}
 
-[[noreturn]] void OnError(png_structp, png_const_charp message) { throw EWriteError(message); }
+[[noreturn]] void OnError(png_structp, png_const_charp message) {
+    throw EWriteError(message);
+}
 void OnWarning(png_structp, png_const_charp) {}
 
 } // namespace
 
 void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
     SaveFileAtomically(path, [&](TStream& stream) {
-        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+        png_structp png =
+            png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
         if (!png)
             throw EWriteError("Cannot write file \"" + path + "\": out of memory");
         png_infop info = png_create_info_struct(png);

@@ -7,12 +7,18 @@
 namespace {
 
 // Floor and ceiling of a / b for b > 0.
-int64_t FloorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-int64_t CeilDiv(int64_t a, int64_t b) { return -FloorDiv(-a, b); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+int64_t CeilDiv(int64_t a, int64_t b) {
+    return -FloorDiv(-a, b);
+}
 
 } // namespace
 
-TRasterCanvas::TRasterCanvas(int width, int height) { Resize(width, height); }
+TRasterCanvas::TRasterCanvas(int width, int height) {
+    Resize(width, height);
+}
 
 void TRasterCanvas::Resize(int width, int height) {
     m_width = std::max(width, 0);
@@ -96,7 +102,7 @@ void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
     int64_t err = 2 * minor * (first + 1) - major - 2 * major * k;
     const int64_t twoMajor = 2 * major;
     const int64_t twoMinor = 2 * minor;
-    int64_t a = start + step * first;                     // major coordinate
+    int64_t a = start + step * first;                        // major coordinate
     int64_t b = (xMajor ? y0 : x0) + (xMajor ? sy : sx) * k; // minor coordinate
     const int minorStep = xMajor ? sy : sx;
     const int64_t minorLimit = xMajor ? m_height : m_width;

@@ -80,9 +80,13 @@ void TSlideWriter::Fill(const std::vector<std::pair<int, int>>& vertices) {
     FillRecord(0, -1);
 }
 
-void TSlideWriter::Colour(int index) { Word((0xFF << 8) | (index & 0xFF)); }
+void TSlideWriter::Colour(int index) {
+    Word((0xFF << 8) | (index & 0xFF));
+}
 
-void TSlideWriter::End() { Word(0xFC00); }
+void TSlideWriter::End() {
+    Word(0xFC00);
+}
 
 void TSlideWriter::Raw(const std::vector<uint8_t>& bytes) {
     m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());

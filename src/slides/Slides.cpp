@@ -16,16 +16,17 @@ namespace {
 
 constexpr int kRecordLengths[5] = {5, 2, 6, 3, 2}; // 0xFB .. 0xFF
 
-inline uint16_t Swap16(uint16_t w) { return static_cast<uint16_t>((w << 8) | (w >> 8)); }
+inline uint16_t Swap16(uint16_t w) {
+    return static_cast<uint16_t>((w << 8) | (w >> 8));
+}
 
 // Reads slide bytes from a stream. Memory streams are walked through their buffer directly;
 // other streams through ReadBuffer. Either way a short read throws EReadError.
 class TSlideReader {
 public:
     TSlideReader(TStream& stream, bool native)
-        : m_stream(stream), m_native(native), m_mem(stream.Memory()),
-          m_start(stream.Position()), m_pos(m_start),
-          m_size(m_mem ? stream.Size() : 0) {}
+        : m_stream(stream), m_native(native), m_mem(stream.Memory()), m_start(stream.Position()),
+          m_pos(m_start), m_size(m_mem ? stream.Size() : 0) {}
 
     void Read(void* buffer, size_t count) {
         if (m_mem) {
@@ -161,7 +162,8 @@ TSlideTransform::TSlideTransform(const TRect& rect, int highX, int highY)
     : W(rect.Right + 1 - rect.Left), H(rect.Bottom + 1 - rect.Top), hx(highX), hy(highY),
       left(rect.Left), top(rect.Top) {
     if (highX == 0 && highY == 0)
-        throw ESlideError("The slide cannot be drawn: both of its extents are 0 (HighX 0, HighY 0)");
+        throw ESlideError(
+            "The slide cannot be drawn: both of its extents are 0 (HighX 0, HighY 0)");
     // With one extent 0 the other one decides the scale; for positive extents this is the
     // plain comparison (a tie takes the second branch).
     const bool byWidth = highY == 0 || (highX != 0 && H * hx > hy * W);

@@ -23,10 +23,10 @@ enum : uint8_t {
 int RecordLength(uint8_t highByte);
 
 struct TSlideHeader {
-    int64_t Start = 0;       // stream position of the slide's first byte
-    int Level = 0;           // the level byte: 1 old format, 2 new format
-    int HeaderLength = -1;   // 34 (level 1), 31 (level 2); other levels leave it as it was
-    bool Native = true;      // false when every 16-bit word must be swapped
+    int64_t Start = 0;     // stream position of the slide's first byte
+    int Level = 0;         // the level byte: 1 old format, 2 new format
+    int HeaderLength = -1; // 34 (level 1), 31 (level 2); other levels leave it as it was
+    bool Native = true;    // false when every 16-bit word must be swapped
     int HighX = 0;
     int HighY = 0;
 };

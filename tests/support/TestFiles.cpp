@@ -26,14 +26,19 @@ TTempDir::~TTempDir() {
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) { return ReadWholeFile(path); }
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    return ReadWholeFile(path);
+}
 
-bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool FileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 int RunCommand(const std::string& command, std::string* output) {
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");

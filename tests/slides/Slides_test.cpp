@@ -1,0 +1,413 @@
+// The slide reader and renderer: header and byte-order rules, measuring, drawing sequences, and
+// what damaged slides do.
+#include "base/Errors.h"
+#include "base/UiHooks.h"
+#include "render/AcadPal.h"
+#include "slides/SlideWriter.h"
+#include "slides/Slides.h"
+
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using TBytes = std::vector<uint8_t>;
+
+TMemoryStream StreamOf(const TSlideWriter& w) {
+    return TMemoryStream(w.Bytes());
+}
+
+// Collects the renderer's messages for the duration of a test.
+struct TMessages {
+    std::vector<std::string> shown;
+    UiHooks::TMessageHook previous;
+    TMessages() {
+        previous = UiHooks::SetMessageHook([this](const std::string& m) { shown.push_back(m); });
+    }
+    ~TMessages() { UiHooks::SetMessageHook(previous); }
+};
+
+// The example slide: HighX 639, HighY 479, colour 1, one vector (0,0)-(639,479), end.
+TSlideWriter ExampleSlide(TSlideWriter::TByteOrder order = TSlideWriter::TByteOrder::Little) {
+    TSlideWriter w(639, 479, 2, order, 639.0 / 479.0);
+    w.Colour(1);
+    w.Vector(0, 0, 639, 479);
+    w.End();
+    return w;
+}
+
+class DrawSlideTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BackgroundColour = 0;
+        BuildPalette();
+    }
+    TRecordingCanvas canvas;
+    TMessages messages;
+};
+
+} // namespace
+
+TEST(SlideHeader, NewFormatExampleLayoutAndLength) {
+    const TSlideWriter w = ExampleSlide();
+    const TBytes& b = w.Bytes();
+    ASSERT_EQ(b.size(), 43u);
+    EXPECT_EQ(TBytes(b.begin() + 19, b.begin() + 23), (TBytes{0x7F, 0x02, 0xDF, 0x01}));
+    EXPECT_EQ(b[29], 0x34);
+    EXPECT_EQ(b[30], 0x12);
+    EXPECT_EQ(TBytes(b.begin() + 31, b.end()),
+              (TBytes{0x01, 0xFF, 0x00, 0x00, 0x00, 0x00, 0x7F, 0x02, 0xDF, 0x01, 0x00, 0xFC}));
+    TMemoryStream s = StreamOf(w);
+    TSlideHeader h;
+    EXPECT_EQ(ReadSlideHeader(s, h), 31);
+    EXPECT_EQ(h.HeaderLength, 31);
+    EXPECT_TRUE(h.Native);
+    EXPECT_EQ(h.HighX, 639);
+    EXPECT_EQ(h.HighY, 479);
+    EXPECT_EQ(MeasureSlide(s), 43);
+    EXPECT_EQ(s.Position(), 0);
+}
+
+TEST(SlideHeader, BigEndianTwinReadsTheSame) {
+    const TSlideWriter big = ExampleSlide(TSlideWriter::TByteOrder::Big);
+    EXPECT_EQ(big.Bytes()[29], 0x12);
+    EXPECT_EQ(big.Bytes()[30], 0x34);
+    TMemoryStream s = StreamOf(big);
+    TSlideHeader h;
+    ReadSlideHeader(s, h);
+    EXPECT_FALSE(h.Native);
+    EXPECT_EQ(h.HighX, 639);
+    EXPECT_EQ(h.HighY, 479);
+    EXPECT_EQ(MeasureSlide(s), 43);
+
+    // The twins draw the same picture.
+    TRecordingCanvas a, b;
+    TMemoryStream little = StreamOf(ExampleSlide());
+    DrawSlide(little, a, {0, 0, 99, 99});
+    DrawSlide(s, b, {0, 0, 99, 99});
+    EXPECT_EQ(a.log, b.log);
+}
+
+TEST(SlideHeader, LevelDecidesHeaderLengthAndSwapping) {
+    // Level 1: 34 bytes, never swapped, even with 12 34 where a test number would be.
+    TSlideWriter old(100, 50, 1);
+    old.End();
+    TBytes bytes = old.Bytes();
+    ASSERT_EQ(bytes.size(), 36u);
+    bytes[29] = 0x12;
+    bytes[30] = 0x34;
+    TMemoryStream s1(bytes);
+    TSlideHeader h1;
+    EXPECT_EQ(ReadSlideHeader(s1, h1), 34);
+    EXPECT_TRUE(h1.Native);
+    EXPECT_EQ(h1.HeaderLength, 34);
+    EXPECT_EQ(h1.HighX, 100);
+    EXPECT_EQ(MeasureSlide(s1), 36);
+
+    TSlideWriter level2(100, 50);
+    level2.End();
+    TMemoryStream s2 = StreamOf(level2);
+    EXPECT_EQ(MeasureSlide(s2), 33);
+
+    // Any other level: 23 bytes, the caller's header length stays.
+    TBytes other = level2.Bytes();
+    other[18] = 7;
+    other.resize(23);
+    other.push_back(0x00);
+    other.push_back(0xFC);
+    TMemoryStream s3(other);
+    TSlideHeader h3;
+    h3.HeaderLength = 99;
+    EXPECT_EQ(ReadSlideHeader(s3, h3), 23);
+    EXPECT_EQ(h3.HeaderLength, 99);
+    EXPECT_EQ(MeasureSlide(s3), 25);
+}
+
+TEST(SlideHeader, RecordLengthTable) {
+    EXPECT_EQ(RecordLength(0x00), 8);
+    EXPECT_EQ(RecordLength(0x7F), 8);
+    EXPECT_EQ(RecordLength(0x80), 0);
+    EXPECT_EQ(RecordLength(0xFA), 0);
+    EXPECT_EQ(RecordLength(0xFB), 5);
+    EXPECT_EQ(RecordLength(0xFC), 2);
+    EXPECT_EQ(RecordLength(0xFD), 6);
+    EXPECT_EQ(RecordLength(0xFE), 3);
+    EXPECT_EQ(RecordLength(0xFF), 2);
+}
+
+TEST(MeasureSlide, StopsAtTheSlidesOwnEndInsideALibrary) {
+    TBytes lib(50, 0xEE); // bytes before the slide
+    const TSlideWriter w = ExampleSlide();
+    lib.insert(lib.end(), w.Bytes().begin(), w.Bytes().end());
+    lib.insert(lib.end(), {0x12, 0x34, 0x56}); // the next slide's bytes
+    TMemoryStream s(lib);
+    s.SetPosition(50);
+    TSlideRecordCounts counts;
+    EXPECT_EQ(MeasureSlide(s, &counts), 43);
+    EXPECT_EQ(s.Position(), 50);
+    EXPECT_EQ(counts.Vector, 1);
+    EXPECT_EQ(counts.Colour, 1);
+    EXPECT_EQ(counts.End, 1);
+}
+
+TEST(MeasureSlide, InvalidHeadAndShortSlideFailAndRestoreThePosition) {
+    TSlideWriter bad(10, 10);
+    bad.Raw({0x00, 0xFA});
+    bad.End();
+    TMemoryStream s = StreamOf(bad);
+    EXPECT_THROW(MeasureSlide(s), EReadError);
+    EXPECT_EQ(s.Position(), 0);
+
+    TSlideWriter ok(10, 10);
+    ok.OffsetVector(1, 1, 2, 2); // 0xFB is a valid record
+    ok.End();
+    TMemoryStream s2 = StreamOf(ok);
+    EXPECT_EQ(MeasureSlide(s2), 31 + 5 + 2);
+
+    TSlideWriter cut(10, 10);
+    cut.Vector(1, 2, 3, 4);
+    TBytes truncated = cut.Bytes();
+    truncated.resize(truncated.size() - 3);
+    TMemoryStream s3(truncated);
+    s3.SetPosition(0);
+    EXPECT_THROW(MeasureSlide(s3), EReadError);
+    EXPECT_EQ(s3.Position(), 0);
+
+    TMemoryStream header(TBytes(20, 0));
+    TSlideHeader h;
+    EXPECT_THROW(ReadSlideHeader(header, h), EReadError);
+    EXPECT_EQ(header.Position(), 0);
+}
+
+TEST(SlideTransformTest, FitsAndCentres) {
+    bool out = false;
+    const TSlideTransform tall({0, 0, 199, 199}, 1000, 500);
+    EXPECT_DOUBLE_EQ(tall.s, 0.2);
+    EXPECT_DOUBLE_EQ(tall.xoff, 0);
+    EXPECT_DOUBLE_EQ(tall.yoff, 50);
+    EXPECT_EQ(tall.X(0, out), 0);
+    EXPECT_EQ(tall.Y(500, out), 50);
+    EXPECT_EQ(tall.X(500, out), 100);
+    EXPECT_EQ(tall.Y(250, out), 100);
+
+    const TSlideTransform wide({0, 0, 399, 99}, 1000, 500);
+    EXPECT_DOUBLE_EQ(wide.s, 0.2);
+    EXPECT_DOUBLE_EQ(wide.xoff, 100);
+    EXPECT_DOUBLE_EQ(wide.yoff, 0);
+
+    // Halves round to even: 2.5 -> 2, 3.5 -> 4 (scale 0.5 on a 10 x 10 slide into 5 x 5).
+    const TSlideTransform half({0, 0, 4, 4}, 10, 10);
+    EXPECT_EQ(half.X(5, out), 2);
+    EXPECT_EQ(half.X(7, out), 4);
+    // The full extent lands one past the last column, and counts as out of range.
+    out = false;
+    EXPECT_EQ(half.X(10, out), 5);
+    EXPECT_TRUE(out);
+}
+
+TEST(SlideTransformTest, ZeroExtents) {
+    EXPECT_THROW(TSlideTransform({0, 0, 99, 99}, 0, 0), ESlideError);
+    const TSlideTransform onlyY({0, 0, 99, 99}, 0, 50);
+    EXPECT_DOUBLE_EQ(onlyY.s, 2.0);
+    bool out = false;
+    onlyY.X(0, out);
+    EXPECT_TRUE(out) << "every x is out of range on a zero axis";
+}
+
+TEST_F(DrawSlideTest, VectorDrawsLineThenEndPixel) {
+    TSlideWriter w(1000, 500);
+    w.Colour(1);
+    w.Vector(0, 499, 500, 250);
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    EXPECT_EQ(DrawSlide(s, canvas, {0, 0, 199, 199}), 31 + 2 + 8 + 2);
+    EXPECT_EQ(canvas.log, (std::vector<std::string>{"move 0 50", "line 100 100 pen ff0000",
+                                                    "pixel 100 100 ff0000"}));
+    EXPECT_EQ(canvas.BrushColor(), 0x0000FFu);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DrawSlideTest, OutOfRangePointSwitchesPenToEntry7UntilNextColour) {
+    TSlideWriter w(100, 100);
+    w.Colour(1);
+    w.Vector(0, 0, 100, 50); // ends at x = HighX: out of range
+    w.Vector(10, 10, 20, 20);
+    w.Colour(3);
+    w.Vector(10, 10, 20, 20);
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    DrawSlide(s, canvas, {0, 0, 99, 99});
+    const auto lines = canvas.Only("line");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "line 100 50 pen ffffff");
+    EXPECT_EQ(lines[1], "line 20 80 pen ffffff");
+    EXPECT_EQ(lines[2], "line 20 80 pen 00ff00");
+}
+
+TEST_F(DrawSlideTest, OffsetVectorAndCommonEndpointMoveTheSavedPoint) {
+    TSlideWriter w(100, 100);
+    w.Colour(2);
+    w.Vector(10, 10, 50, 50);      // saved point (10, 10)
+    w.OffsetVector(5, -5, 20, 30); // (15, 5)-(30, 40); saved point (15, 5)
+    w.CommonEndpoint(-3, 4);       // (15, 5)-(12, 9); saved point (12, 9)
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    DrawSlide(s, canvas, {0, 0, 99, 99});
+    EXPECT_EQ(canvas.log, (std::vector<std::string>{
+                              "move 10 90", "line 50 50 pen ffff00", "pixel 50 50 ffff00",
+                              "move 15 95", "pixel 30 60 ffff00", "line 30 60 pen ffff00",
+                              "move 15 95", "line 12 91 pen ffff00", "pixel 12 91 ffff00"}));
+}
+
+TEST_F(DrawSlideTest, FillSequences) {
+    // Four vertices closed by a record with negative y: one quadrilateral.
+    TSlideWriter w(100, 100);
+    w.Colour(5);
+    w.Fill({{10, 10}, {90, 10}, {90, 90}, {10, 90}});
+    // Three announced, four given: the fourth record closes; the next one opens a new sequence.
+    w.FillRecord(3, 0);
+    w.FillRecord(0, 0);
+    w.FillRecord(50, 0);
+    w.FillRecord(50, 50);
+    w.FillRecord(99, 99); // closes the triangle (not a vertex)
+    w.FillRecord(1, 0);   // opens a sequence of one
+    w.FillRecord(5, 5);
+    w.FillRecord(0, -1);
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    DrawSlide(s, canvas, {0, 0, 99, 99});
+    EXPECT_EQ(canvas.Only("polygon"),
+              (std::vector<std::string>{"polygon 10,90 90,90 90,10 10,10 brush 0000ff pen 0000ff",
+                                        // y = 0 lands one row past the bottom: pen to entry 7
+                                        "polygon 0,100 50,100 50,50 brush 0000ff pen ffffff",
+                                        "polygon 5,95 brush 0000ff pen ffffff"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DrawSlideTest, RecordsInsideAFillStopTheDrawingWithTheMessage) {
+    for (bool colourInside : {true, false}) {
+        TRecordingCanvas c;
+        messages.shown.clear();
+        TSlideWriter w(100, 100);
+        w.FillRecord(3, 0);
+        w.FillRecord(1, 1);
+        if (colourInside)
+            w.Colour(1);
+        w.End();
+        w.Vector(1, 1, 2, 2);
+        TMemoryStream s = StreamOf(w);
+        s.SetPosition(0);
+        EXPECT_EQ(DrawSlide(s, c, {0, 0, 99, 99}), 31 + 6 + 6 + 2);
+        EXPECT_EQ(messages.shown,
+                  (std::vector<std::string>{"Error reading slide file. *Invalid*"}));
+        EXPECT_TRUE(c.Only("polygon").empty()) << "the open polygon is not drawn";
+        EXPECT_EQ(s.Position(), 0);
+    }
+}
+
+TEST_F(DrawSlideTest, InvalidHeadStopsDrawingAndKeepsWhatWasDrawn) {
+    for (int kind = 0x80; kind <= 0xFA; kind += 0x3D) {
+        TRecordingCanvas c;
+        messages.shown.clear();
+        TSlideWriter w(100, 100);
+        w.Vector(1, 1, 2, 2);
+        w.Raw({0x00, static_cast<uint8_t>(kind)});
+        w.Vector(3, 3, 4, 4);
+        w.End();
+        TMemoryStream s = StreamOf(w);
+        EXPECT_EQ(DrawSlide(s, c, {0, 0, 99, 99}), 31 + 8 + 2);
+        EXPECT_EQ(c.Only("line").size(), 1u);
+        EXPECT_EQ(messages.shown.size(), 1u);
+    }
+}
+
+TEST_F(DrawSlideTest, ShortSlidesFailWithReadErrorAndRestoreThePosition) {
+    // A fill announcing 65535 vertices with only a few present: the reserve is bounded and
+    // the short read fails cleanly.
+    TSlideWriter w(100, 100);
+    w.FillRecord(65535, 0);
+    w.FillRecord(1, 1);
+    w.FillRecord(2, 2);
+    TBytes bytes(10, 0);
+    bytes.insert(bytes.end(), w.Bytes().begin(), w.Bytes().end());
+    TMemoryStream s(bytes);
+    s.SetPosition(10);
+    EXPECT_THROW(DrawSlide(s, canvas, {0, 0, 99, 99}), EReadError);
+    EXPECT_EQ(s.Position(), 10);
+
+    TSlideWriter cut(100, 100);
+    cut.Vector(1, 1, 2, 2);
+    TBytes truncated = cut.Bytes();
+    truncated.pop_back();
+    TMemoryStream s2(truncated);
+    EXPECT_THROW(DrawSlide(s2, canvas, {0, 0, 99, 99}), EReadError);
+    EXPECT_EQ(s2.Position(), 0);
+}
+
+TEST_F(DrawSlideTest, BothExtentsZeroDrawNothing) {
+    TSlideWriter w(0, 0);
+    w.Vector(1, 1, 2, 2);
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    s.SetPosition(0);
+    try {
+        DrawSlide(s, canvas, {0, 0, 99, 99});
+        FAIL();
+    } catch (const ESlideError& e) {
+        EXPECT_NE(std::string(e.what()).find("HighX 0, HighY 0"), std::string::npos);
+    }
+    EXPECT_TRUE(canvas.log.empty());
+    EXPECT_EQ(s.Position(), 0);
+}
+
+TEST_F(DrawSlideTest, NegativeExtentsFlipWithoutFailing) {
+    TSlideWriter w(-100, 100);
+    w.Colour(1);
+    w.Vector(10, 10, 90, 90);
+    w.End();
+    TMemoryStream s = StreamOf(w);
+    EXPECT_EQ(DrawSlide(s, canvas, {0, 0, 99, 99}), 31 + 2 + 8 + 2);
+    EXPECT_EQ(canvas.Only("line").size(), 1u);
+
+    TSlideWriter both(-32768, -1);
+    both.Vector(32767, 32767, 0, 0);
+    both.End();
+    TMemoryStream s2 = StreamOf(both);
+    TRecordingCanvas c;
+    EXPECT_NO_THROW(DrawSlide(s2, c, {0, 0, 1919, 1079}));
+}
+
+TEST_F(DrawSlideTest, PrinterInBlackAndWhite) {
+    TPaletteScope white(0xFFFFFF);
+    TSlideWriter w(100, 100);
+    w.Colour(7); // black on white
+    w.Vector(1, 1, 2, 2);
+    w.Colour(255); // exactly white
+    w.Vector(1, 1, 2, 2);
+    w.Colour(1); // red
+    w.Vector(1, 1, 2, 2);
+    w.End();
+    canvas.printer = true;
+    PrintMonochrome = true;
+    TMemoryStream s = StreamOf(w);
+    DrawSlide(s, canvas, {0, 0, 99, 99});
+    PrintMonochrome = false;
+    EXPECT_EQ(canvas.Only("line"),
+              (std::vector<std::string>{"line 2 98 pen 000000", "line 2 98 pen ffffff",
+                                        "line 2 98 pen 000000"}));
+    // Not on the printer: colours as they are.
+    TRecordingCanvas screen;
+    PrintMonochrome = true;
+    DrawSlide(s, screen, {0, 0, 99, 99});
+    PrintMonochrome = false;
+    EXPECT_EQ(screen.Only("line").back(), "line 2 98 pen ff0000");
+}
+
+TEST_F(DrawSlideTest, DrawingTwiceGivesTheSamePicture) {
+    TMemoryStream s = StreamOf(ExampleSlide());
+    TRecordingCanvas second;
+    DrawSlide(s, canvas, {0, 0, 63, 47});
+    DrawSlide(s, second, {0, 0, 63, 47});
+    EXPECT_EQ(canvas.log, second.log);
+}
