@@ -1,0 +1,212 @@
+// The PDF writer: serialization of objects, whole documents byte for byte, the canvas, fonts.
+#include "PdfTestSupport.h"
+
+#include "base/Errors.h"
+#include "base/Streams.h"
+#include "pdf/PdfDoc.h"
+#include "pdf/PdfFonts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Written(const TPdfObject& object) {
+    TMemoryStream m;
+    TPdfWriter out(m);
+    object.WriteToStream(out);
+    out.Flush();
+    return std::string(m.Bytes().begin(), m.Bytes().end());
+}
+
+} // namespace
+
+TEST(PdfTypes, NumberTextRoundsHalfUpToHundredths) {
+    EXPECT_EQ(PdfNumberText(0.3), "0.3");
+    EXPECT_EQ(PdfNumberText(12), "12");
+    EXPECT_EQ(PdfNumberText(1.125), "1.13");
+    EXPECT_EQ(PdfNumberText(0.994), "0.99");
+    EXPECT_EQ(PdfNumberText(-0.004), "0");
+    EXPECT_EQ(PdfNumberText(-0.006), "0"); // truncation gives an integer 0, never "-0"
+    EXPECT_EQ(PdfNumberText(-1.234), "-1.22");
+    EXPECT_EQ(PdfNumberText(596), "596");
+    EXPECT_EQ(PdfNumberText(0.125), "0.13");
+    EXPECT_EQ(PdfNumberText(507.6f), "507.6");
+    EXPECT_EQ(PdfNumberText(128 / 255.0), "0.5");
+}
+
+TEST(PdfTypes, TextAndNameEscapes) {
+    EXPECT_EQ(Written(TPdfText("a(b)c\\")), "(a\\(b\\)c\\\\)");
+    EXPECT_EQ(EscapeText("x\ty\nz\r\b\f\x01\xE9"), "x\\ty\\nz\\r\\b\\f\x01\xE9");
+    EXPECT_EQ(Written(TPdfName("Font Size")), "/Font#20Size");
+    EXPECT_EQ(EscapeName("caf\xE9#%()/<>[]{}~"), "caf#E9#23#25#28#29#2F#3C#3E#5B#5D#7B#7D~");
+    EXPECT_EQ(HexText("en\xFF"), "656EFF");
+    EXPECT_EQ(UnicodeHexText("A\x80\xE9"), "004120AC00E9");
+    EXPECT_EQ(PdfDateText({2024, 1, 31, 23, 59, 59}), "D:20240131235959");
+}
+
+TEST(PdfTypes, ValuesContainersAndReferences) {
+    EXPECT_EQ(Written(TPdfNumber(-5)), "-5");
+    EXPECT_EQ(Written(TPdfNumber(0)), "0");
+    EXPECT_EQ(Written(TPdfNull()), "null");
+    EXPECT_EQ(Written(TPdfArray(nullptr)), "[]");
+    EXPECT_EQ(Written(TPdfArray(nullptr, {0, 0, 596, 842})), "[0 0 596 842 ]");
+
+    TPdfXref xref;
+    auto& pages = xref.Add(std::make_unique<TPdfDictionary>(&xref));
+    pages.AddItem("Type", std::make_unique<TPdfName>("Pages"));
+    {
+        TPdfArray a(&xref), b(&xref);
+        a.AddItem(pages);
+        b.AddItem(pages);
+        EXPECT_EQ(Written(a), "[1 0 R ]");
+        EXPECT_EQ(Written(b), "[1 0 R ]");
+        EXPECT_EQ(a.ItemByIndex(0), &pages); // placeholders resolve through the table
+    }
+    EXPECT_EQ(TypeOf(pages), "Pages"); // still alive after both arrays are gone
+
+    TPdfDictionary d(&xref);
+    d.AddInternalItem("_Font_Size", std::make_unique<TPdfReal>(8));
+    EXPECT_EQ(Written(d), "<<\r\n>>");
+    d.AddItem("Pages", pages);
+    d.AddItem("Type", std::make_unique<TPdfName>("Catalog"));
+    d.AddItem("Pages", pages);
+    EXPECT_EQ(Written(d), "<<\r\n/Type /Catalog\r\n/Pages 1 0 R\r\n>>");
+    EXPECT_NE(d.PdfRealByName("_Font_Size"), nullptr);
+
+    ExpectThrowMessage<EPdfInvalidOperation>(
+        [&] { xref.AddObject(TPdfVirtualObject::CreateVirtual(1)); },
+        "AddObject --wrong object type.");
+    ExpectThrowMessage<EPdfInvalidOperation>(
+        [&] {
+            TMemoryStream m;
+            TPdfWriter out(m);
+            TPdfNull().WriteObjectToStream(out);
+        },
+        "internal error wrong object type");
+    ExpectThrowMessage<EPdfInvalidValue>([&] { TPdfDictionaryElement("Key", nullptr, false); },
+                                         "internal error. wrong object.");
+}
+
+TEST(PdfDoc, OnePageDocumentByteForByte) {
+    TFixedPdfClock clock;
+    TPdfDoc doc;
+    doc.StartDocument();
+    doc.AddPage();
+    const std::string file = SaveDoc(doc);
+
+    const std::string objects[] = {
+        "1 0 obj\r\n<<\r\n/Type /Catalog\r\n/Pages 3 0 R\r\n>>\r\nendobj\r\n",
+        "2 0 obj\r\n<<\r\n/Producer (Varnel)\r\n/CreationDate (D:20240131235959)\r\n"
+        "/ModDate (D:20240131235959)\r\n>>\r\nendobj\r\n",
+        "3 0 obj\r\n<<\r\n/Type /Pages\r\n/Kids [4 0 R ]\r\n/Count 1\r\n>>\r\nendobj\r\n",
+        "4 0 obj\r\n<<\r\n/Type /Page\r\n/Parent 3 0 R\r\n/MediaBox [0 0 596 842 ]\r\n"
+        "/Resources <<\r\n/Font <<\r\n/F0 6 0 R\r\n>>\r\n/XObject <<\r\n>>\r\n"
+        "/ProcSet [/PDF /Text /ImageC ]\r\n>>\r\n/Contents 5 0 R\r\n>>\r\nendobj\r\n",
+        "5 0 obj\r\n<<\r\n/Length 10\r\n/Filter []\r\n>>\r\nstream\r\n/F0 10 Tf\n"
+        "\nendstream\r\nendobj\r\n",
+        "6 0 obj\r\n<<\r\n/Type /Font\r\n/Subtype /Type1\r\n/Encoding /WinAnsiEncoding\r\n"
+        "/FirstChar 32\r\n/LastChar 255\r\n/BaseFont /Helvetica\r\n/Name /F0\r\n>>\r\n"
+        "endobj\r\n",
+    };
+    std::string expected = "%PDF-1.2 \r\n";
+    std::string xref = "xref\r\n0 7\r\n0000000000 65535 f\r\n";
+    for (const std::string& o : objects) {
+        char line[32];
+        std::snprintf(line, sizeof line, "%010zu 00000 n\r\n", expected.size());
+        xref += line;
+        expected += o;
+    }
+    const size_t xrefAt = expected.size();
+    expected += xref + "trailer\r\n<<\r\n/Size 7\r\n/Root 1 0 R\r\n/Info 2 0 R\r\n>>\r\n" +
+                "startxref\r\n" + std::to_string(xrefAt) + "\r\n%%EOF\r\n";
+    EXPECT_EQ(file, expected);
+    ExpectValidPdf(file, 1);
+}
+
+TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
+    TFixedPdfClock clock;
+    TPdfDoc doc;
+    doc.ContentCompression = TPdfCompressionMethod::Flate;
+    doc.StartDocument();
+    doc.AddPage();
+    TPdfCanvas& c = doc.GetCanvas();
+    c.SetFont("Arial", 8);
+    c.SetFont("Arial", 8);
+    c.SetFillColor(0xFF0000);
+    c.SetStrokeColor(0x80FF00);
+    c.TextOut(10, 20, "x(y)");
+    doc.NewPageWidth = 842;
+    doc.NewPageHeight = 596;
+    doc.AddPage();
+    EXPECT_EQ(c.Attribute().FontSize(), 10);
+    EXPECT_EQ(c.PageWidth(), 842);
+    c.SetFont("Times-Bold", 12);
+    c.MoveTo(1.006f, 2);
+    c.LineTo(3, 4);
+    c.Stroke();
+    const std::string file = SaveDoc(doc);
+
+    const auto streams = InflatedStreams(file);
+    ASSERT_EQ(streams.size(), 2u);
+    EXPECT_EQ(streams[0], "/F0 10 Tf\n/F0 8 Tf\n0 0 1 rg\n0 1 0.5 RG\nBT\n10 20 Td\n"
+                          "(x\\(y\\)) Tj\nET\n");
+    EXPECT_EQ(streams[1], "/F0 10 Tf\n/F1 12 Tf\n1.01 2 m\n3 4 l\nS\n");
+    EXPECT_NE(file.find("/Filter [/FlateDecode ]"), std::string::npos);
+    EXPECT_NE(file.find("/MediaBox [0 0 842 596 ]"), std::string::npos);
+    EXPECT_NE(file.find("/BaseFont /Times-Bold"), std::string::npos);
+    EXPECT_EQ(file.find("/Widths"), std::string::npos);
+    ExpectXrefPointsAtObjects(file);
+    ExpectValidPdf(file, 2);
+}
+
+TEST(PdfDoc, FailuresNameTheOperation) {
+    TPdfDoc doc;
+    using E = EPdfInvalidOperation;
+    ExpectThrowMessage<E>([&] { doc.GetCanvas(); }, "GetCanvas --Document is null");
+    ExpectThrowMessage<E>([&] { doc.GetFont("Arial"); }, "GetFont --document is null.");
+    ExpectThrowMessage<E>([&] { doc.AddPage(); }, "AddPage --current pages null.");
+    TMemoryStream m;
+    ExpectThrowMessage<E>([&] { doc.SaveToStream(m); },
+                          "SaveToStream --there is no document to save.");
+    doc.StartDocument();
+    ExpectThrowMessage<E>([&] { doc.SaveToStream(m); }, "GetPage --the Page is nil");
+    EXPECT_EQ(m.Size(), 0);
+    ExpectThrowMessage<E>([&] { doc.GetCanvas().PageWidth(); }, "GetPage --the Page is nil");
+    TPdfCanvasAttribute a;
+    ExpectThrowMessage<EPdfInvalidValue>([&] { a.SetWordSpace(-1); },
+                                         "SetWordSpace --invalid word space");
+    ExpectThrowMessage<EPdfInvalidValue>([&] { a.SetCharSpace(301); },
+                                         "SetCharSpace --invalid char space");
+    EXPECT_THROW(a.SetFontSize(std::nanf("")), EPdfInvalidValue);
+    EXPECT_THROW(doc.GetFont("Symbol"), EPdfInvalidValue);
+}
+
+TEST(PdfFonts, WidthsAndTextWidth) {
+    TPdfDoc doc;
+    doc.StartDocument();
+    auto width = [&](const char* font, uint8_t code) {
+        const std::string s(1, static_cast<char>(code));
+        return doc.GetFont(font).GetCharWidth(s, 1);
+    };
+    EXPECT_EQ(width("Arial", 'A'), 667);
+    EXPECT_EQ(width("Times-Roman", 'A'), 722);
+    EXPECT_EQ(width("FixedWidth", 'A'), 600);
+    EXPECT_EQ(width("Arial", 160), 0);
+    EXPECT_EQ(width("Arial", 9), 0);
+    EXPECT_EQ(width("Arial-Bold", 128), 556);
+    EXPECT_EQ(width("Times-Italic", 128), 500);
+    EXPECT_EQ(width("Times-Bold", 173), 0);
+    EXPECT_EQ(PdfFontNames().size(), 12u);
+    for (const std::string& name : PdfFontNames())
+        EXPECT_NO_THROW(doc.GetFont(name));
+
+    doc.AddPage();
+    TPdfCanvas& c = doc.GetCanvas();
+    c.SetFont("Arial", 8);
+    EXPECT_FLOAT_EQ(c.TextWidth("pg.  1."), 22.24f);
+    EXPECT_EQ(c.TextWidth(""), 0);
+}
