@@ -1,0 +1,357 @@
+// TSlide and TSlideLib: round trips through library files, the list operations, folder-built
+// lists, damaged libraries and the atomic save.
+#include "TestFiles.h"
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "slides/SlideClasses.h"
+#include "slides/SlideLibs.h"
+#include "slides/SlideWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A small valid slide; n varies the bytes so that slides can be told apart.
+std::vector<uint8_t> MakeSlide(int n) {
+    TSlideWriter w(640, 480);
+    w.Colour(n & 0xFF);
+    for (int i = 0; i <= n % 5; ++i)
+        w.Vector(i * 10, n, 600, 400 - i);
+    w.End();
+    return w.Bytes();
+}
+
+std::unique_ptr<TSlide> SlideOf(const std::string& name, const std::vector<uint8_t>& bytes) {
+    TMemoryStream s(bytes);
+    return TSlide::CreateFromStream(name, s);
+}
+
+std::vector<uint8_t> Save(TSlideLib& lib) {
+    TMemoryStream out;
+    lib.SaveToStream(out);
+    return out.Bytes();
+}
+
+std::vector<uint8_t> SlideBytes(const TSlideLib& lib, int i) {
+    TMemoryStream out;
+    lib.SaveSlideToStream(i, out);
+    return out.Bytes();
+}
+
+// Library bytes built by hand: header, the given entries (name, offset) as they are, then data.
+std::vector<uint8_t> RawLibrary(const std::vector<SlideBlock>& entries,
+                                const std::vector<uint8_t>& data) {
+    TMemoryStream s;
+    WriteLibHeader(s, "AutoCAD Slide Library 1.0\r\n\x1a");
+    for (const SlideBlock& e : entries)
+        WriteSlideBlock(s, e);
+    s.WriteBuffer(data.data(), data.size());
+    return s.Bytes();
+}
+
+std::vector<std::string> Names(const TSlideLib& lib) {
+    std::vector<std::string> names;
+    for (int i = 0; i < lib.Count(); ++i)
+        names.push_back(lib.SlideName(i));
+    return names;
+}
+
+// Expects opening path to fail with a message naming the file and the read error.
+void ExpectOpenFails(const std::string& path) {
+    try {
+        TSlideLib::CreateFromFile(path);
+        ADD_FAILURE() << "opened " << path;
+    } catch (const EVarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Stream read error"), std::string::npos) << e.what();
+    }
+}
+
+} // namespace
+
+TEST(SlideClasses, LibraryRoundTripIsByteExact) {
+    TTempDir dir;
+    auto lib = TSlideLib::CreateEmpty();
+    for (int n = 0; n < 7; ++n)
+        lib->AddCopy(SlideOf("slide" + std::to_string(n), MakeSlide(n)).get());
+    const std::string path = dir.File("a.slb");
+    lib->SaveToFile(path);
+    const std::vector<uint8_t> first = ReadFileBytes(path);
+
+    auto reopened = TSlideLib::CreateFromFile(path);
+    EXPECT_EQ(reopened->DataSize(), static_cast<int64_t>(first.size()));
+    EXPECT_EQ(Names(*reopened), (std::vector<std::string>{"SLIDE0", "SLIDE1", "SLIDE2", "SLIDE3",
+                                                          "SLIDE4", "SLIDE5", "SLIDE6"}));
+    for (int n = 0; n < 7; ++n)
+        EXPECT_EQ(SlideBytes(*reopened, n), MakeSlide(n)) << n;
+    // Written back onto the file it was read from: the slides read from the memory copy.
+    reopened->SaveToFile(path);
+    EXPECT_EQ(ReadFileBytes(path), first);
+}
+
+TEST(SlideClasses, EndEntryOffsetIsNotUsed) {
+    const std::vector<uint8_t> a = MakeSlide(1), b = MakeSlide(2);
+    std::vector<uint8_t> data = a;
+    data.insert(data.end(), b.begin(), b.end());
+    const int32_t start = 32 + 3 * 36;
+    TTempDir dir;
+    // Libraries written elsewhere often hold 0 in the end entry.
+    const std::string path = dir.File("zero.slb");
+    WriteFileBytes(
+        path,
+        RawLibrary({{"A", start}, {"B", start + static_cast<int32_t>(a.size())}, {"", 0}}, data));
+    auto lib = TSlideLib::CreateFromFile(path);
+    ASSERT_EQ(lib->Count(), 2);
+    EXPECT_EQ(lib->Slide(1)->KnownSize(), -1); // not measured until asked
+    EXPECT_EQ(SlideBytes(*lib, 0), a);
+    EXPECT_EQ(SlideBytes(*lib, 1), b);
+    EXPECT_EQ(lib->SlideSize(1), static_cast<int64_t>(b.size()));
+    // Written back, the end entry holds the file length.
+    const std::vector<uint8_t> out = Save(*lib);
+    EXPECT_EQ(out.size(), static_cast<size_t>(start + data.size()));
+    EXPECT_EQ(std::vector<uint8_t>(out.begin() + 136, out.begin() + 140),
+              (std::vector<uint8_t>{static_cast<uint8_t>(out.size()),
+                                    static_cast<uint8_t>(out.size() >> 8), 0, 0}));
+
+    // An entry whose name begins with NUL ends the directory, whatever follows.
+    WriteFileBytes(path, RawLibrary({{"A", start}, {"", 0}, {"B", start}}, data));
+    EXPECT_EQ(TSlideLib::CreateFromFile(path)->Count(), 1);
+}
+
+TEST(SlideClasses, CapacityGrowsAndShrinksByTheRules) {
+    auto lib = TSlideLib::CreateEmpty();
+    EXPECT_EQ(lib->Capacity(), 4);
+    std::vector<int> capacities;
+    for (int n = 0; n < 5; ++n) {
+        lib->AddCopy(SlideOf("s" + std::to_string(n), MakeSlide(n)).get());
+        capacities.push_back(lib->Capacity());
+    }
+    EXPECT_EQ(capacities, (std::vector<int>{2, 2, 4, 4, 8}));
+    lib->SetCapacity(20); // beyond twice: n + 2 for even n
+    EXPECT_EQ(lib->Capacity(), 22);
+    lib->SetCapacity(23); // within twice: doubled
+    EXPECT_EQ(lib->Capacity(), 44);
+    lib->SetCapacity(2); // never below the count
+    EXPECT_EQ(lib->Capacity(), 5);
+    lib->SetCapacity(99); // odd: n + 3
+    EXPECT_EQ(lib->Capacity(), 102);
+    lib->SetCapacity(INT32_MAX); // cannot be held: nothing changes
+    EXPECT_EQ(lib->Capacity(), 102);
+    while (lib->Count() > 0)
+        lib->Delete(lib->Count() - 1);
+    EXPECT_EQ(lib->Capacity(), 3); // halved once per deletion: 51, 25, 12, 6, 3
+    // Deleting the last slide leaves an empty library, written as 68 bytes.
+    EXPECT_EQ(Save(*lib).size(), 68u);
+}
+
+TEST(SlideClasses, NamesIgnoreCase) {
+    auto lib = TSlideLib::CreateEmpty();
+    lib->AddCopy(SlideOf("door", MakeSlide(1)).get());
+    lib->AddCopy(SlideOf("window", MakeSlide(2)).get());
+    // Same name in other letters: replaces at its place with the new spelling and bytes.
+    lib->AddCopy(SlideOf("DOOR", MakeSlide(3)).get());
+    EXPECT_EQ(Names(*lib), (std::vector<std::string>{"DOOR", "window"}));
+    EXPECT_EQ(SlideBytes(*lib, 0), MakeSlide(3));
+    // Windows-1252 letters fold too: 0xDC is U-umlaut, 0xFC u-umlaut.
+    lib->AddCopy(SlideOf("T\xfcre", MakeSlide(4)).get());
+    EXPECT_EQ(lib->IndexOfName("T\xdcRE"), 2);
+
+    EXPECT_FALSE(lib->Rename(0, ""));
+    EXPECT_FALSE(lib->Rename(0, "WINDOW"));
+    EXPECT_FALSE(lib->Rename(7, "new"));
+    EXPECT_TRUE(lib->Rename(0, "Door")); // its own name in other letters
+    EXPECT_EQ(lib->SlideName(0), "Door");
+    EXPECT_TRUE(lib->Rename(1, std::string(40, 'w')));
+    EXPECT_EQ(lib->SlideName(1), std::string(32, 'w'));
+
+    lib->Exchange(1, 1);
+    lib->Exchange(0, 5);
+    EXPECT_EQ(Names(*lib), (std::vector<std::string>{"Door", std::string(32, 'w'), "T\xfcre"}));
+    lib->Exchange(0, 2);
+    EXPECT_EQ(Names(*lib), (std::vector<std::string>{"T\xfcre", std::string(32, 'w'), "Door"}));
+    EXPECT_EQ(lib->SlideName(3), "");
+    EXPECT_EQ(lib->SlideSize(-1), 0);
+}
+
+TEST(SlideClasses, DuplicateNamesInAFile) {
+    const std::vector<uint8_t> a = MakeSlide(1), b = MakeSlide(2);
+    std::vector<uint8_t> data = a;
+    data.insert(data.end(), b.begin(), b.end());
+    TTempDir dir;
+    const std::string path = dir.File("dup.slb");
+    const int32_t start = 32 + 3 * 36;
+    WriteFileBytes(
+        path,
+        RawLibrary({{"TWIN", start}, {"TWIN", start + static_cast<int32_t>(a.size())}, {"", 0}},
+                   data));
+    auto lib = TSlideLib::CreateFromFile(path);
+    ASSERT_EQ(lib->Count(), 2);
+    EXPECT_EQ(lib->IndexOfName("twin"), 0);
+    lib->DeleteByName("twin");
+    ASSERT_EQ(lib->Count(), 1);
+    EXPECT_EQ(SlideBytes(*lib, 0), b);
+}
+
+TEST(SlideClasses, SlideObjects) {
+    // A folder slide's size is its file's, bytes after the end record included, until drawn.
+    std::vector<uint8_t> file = MakeSlide(2);
+    const auto own = static_cast<int64_t>(file.size());
+    file.insert(file.end(), {1, 2, 3});
+    TMemoryStream source(file);
+    source.SetPosition(7);
+    auto slide = TSlide::CreateFromStream(std::string(40, 'n'), source);
+    EXPECT_EQ(source.Position(), 7);
+    EXPECT_EQ(slide->Name(), std::string(32, 'n'));
+    EXPECT_EQ(slide->Size(), own + 3);
+    EXPECT_EQ(slide->HighX(), 640);
+    EXPECT_EQ(slide->HighY(), 480);
+
+    // A library keeps every byte of such a slide; reopened, the entry measures its own length.
+    auto lib = TSlideLib::CreateEmpty();
+    lib->AddCopy(slide.get());
+    EXPECT_EQ(SlideBytes(*lib, 0), file);
+    TMemoryStream saved;
+    lib->SaveToStream(saved);
+    auto entry = TSlide::CreateInStream("x", 104, saved);
+    EXPECT_EQ(entry->KnownSize(), -1);
+    auto copy = TSlide::CreateCopy(*entry);
+    EXPECT_EQ(copy->Size(), own);
+    EXPECT_EQ(entry->KnownSize(), own);
+
+    TMemoryStream shortSlide(std::vector<uint8_t>(20, 0));
+    EXPECT_THROW(TSlide::CreateFromStream("s", shortSlide), EReadError);
+}
+
+TEST(SlideClasses, FolderListMatchesMaskIgnoringCase) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("PLAN.SLD"), MakeSlide(1));
+    WriteFileBytes(dir.File("plan.sld"), MakeSlide(2));
+    WriteFileBytes(dir.File("T\xc3\xbcre.sld"), MakeSlide(3)); // UTF-8 on disk
+    WriteFileBytes(dir.File("notes.txt"), {1, 2, 3});
+    std::filesystem::create_directory(dir.File("sub.sld"));
+    auto folder = TSlideLib::CreateFromDirectory(dir.Path(), "*.sld");
+    EXPECT_EQ(folder->Directory(), dir.Path());
+    EXPECT_EQ(folder->Header(), "Dir Created Slide-Lib");
+    std::vector<std::string> names = Names(*folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"PLAN.SLD", "T\xfcre.sld", "plan.sld"}));
+
+    // Through a library and back to disk the name stays, upper-cased (a..z only).
+    const int ture = folder->IndexOfName("t\xdcre.sld");
+    ASSERT_GE(ture, 0);
+    auto lib = TSlideLib::CreateEmpty();
+    folder->Rename(ture, "T\xfcre");
+    lib->AddFrom(folder.get(), ture);
+    lib->AddFrom(lib.get(), 0); // from itself: nothing
+    lib->SaveToFile(dir.File("lib.slb"));
+    auto reopened = TSlideLib::CreateFromFile(dir.File("lib.slb"));
+    ASSERT_EQ(reopened->Count(), 1);
+    EXPECT_EQ(Cp1252ToUtf8(reopened->SlideName(0)), "T\xc3\xbcRE");
+    EXPECT_EQ(SlideBytes(*reopened, 0), MakeSlide(3));
+
+    WriteFileBytes(dir.File("broken.sld"), {1, 2, 3});
+    try {
+        TSlideLib::CreateFromDirectory(dir.Path(), "*.sld");
+        ADD_FAILURE() << "a three-byte slide was read";
+    } catch (const EVarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find("broken.sld"), std::string::npos) << e.what();
+    }
+}
+
+TEST(SlideClasses, DamagedLibrariesAreRefusedNamingTheFile) {
+    TTempDir dir;
+    const std::vector<uint8_t> slide = MakeSlide(1);
+    const int32_t start = 32 + 2 * 36;
+
+    const std::string tiny = dir.File("tiny.slb");
+    WriteFileBytes(tiny, std::vector<uint8_t>(31, 'A'));
+    ExpectOpenFails(tiny);
+
+    // A directory that runs off the end of the file without an end entry.
+    const std::string open = dir.File("open.slb");
+    std::vector<uint8_t> bytes = RawLibrary({{"A", 68}}, {});
+    bytes.resize(bytes.size() + 20, 'x');
+    WriteFileBytes(open, bytes);
+    ExpectOpenFails(open);
+
+    const std::string past = dir.File("past.slb");
+    WriteFileBytes(past, RawLibrary({{"A", 100000}, {"", 0}}, slide));
+    ExpectOpenFails(past);
+    WriteFileBytes(past, RawLibrary({{"A", -5}, {"", 0}}, slide));
+    ExpectOpenFails(past);
+    // Fewer bytes than a slide header at the offset.
+    WriteFileBytes(
+        past, RawLibrary({{"A", start + static_cast<int32_t>(slide.size()) - 10}, {"", 0}}, slide));
+    ExpectOpenFails(past);
+
+    // Garbage where the slide should be: the header is not checked, so the library opens;
+    // measuring fails, and so does writing it, naming the slide and the file.
+    const std::string garbage = dir.File("garbage.slb");
+    WriteFileBytes(garbage, RawLibrary({{"JUNK", start}, {"", 0}}, std::vector<uint8_t>(60, 0x90)));
+    auto lib = TSlideLib::CreateFromFile(garbage);
+    EXPECT_THROW(lib->SlideSize(0), EReadError);
+    try {
+        lib->SaveToStream(*std::make_unique<TMemoryStream>());
+        ADD_FAILURE() << "a slide that cannot be measured was written";
+    } catch (const EVarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find("JUNK"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(garbage), std::string::npos) << e.what();
+    }
+
+    // 10,000 entries: all pointing at one slide open fine; without an end entry they fail.
+    std::vector<SlideBlock> many(10000, {"S", 32 + 10001 * 36});
+    many.push_back({"", 0});
+    const std::string big = dir.File("many.slb");
+    WriteFileBytes(big, RawLibrary(many, slide));
+    EXPECT_EQ(TSlideLib::CreateFromFile(big)->Count(), 10000);
+    many.pop_back();
+    WriteFileBytes(big, RawLibrary(many, {}));
+    ExpectOpenFails(big);
+
+    std::filesystem::create_directory(dir.File("folder.slb"));
+    EXPECT_THROW(TSlideLib::CreateFromFile(dir.File("folder.slb")), EFileError);
+    EXPECT_THROW(TSlideLib::CreateFromFile(dir.File("missing.slb")), EFileError);
+}
+
+TEST(SlideClasses, FailedSaveLeavesTheOldFile) {
+    TTempDir dir;
+    const std::string target = dir.File("target.slb");
+    auto good = TSlideLib::CreateEmpty();
+    good->AddCopy(SlideOf("a", MakeSlide(1)).get());
+    good->SaveToFile(target);
+    const std::vector<uint8_t> before = ReadFileBytes(target);
+
+    // The library to save holds a good slide, then one whose bytes cannot be measured: the
+    // write fails half-way.
+    const std::vector<uint8_t> slide = MakeSlide(2);
+    std::vector<uint8_t> data = slide;
+    data.resize(data.size() + 60, 0x90);
+    const int32_t start = 32 + 3 * 36;
+    const std::string garbage = dir.File("garbage.bin");
+    WriteFileBytes(
+        garbage,
+        RawLibrary({{"GOOD", start}, {"JUNK", start + static_cast<int32_t>(slide.size())}, {"", 0}},
+                   data));
+    auto broken = TSlideLib::CreateFromFile(garbage);
+    EXPECT_THROW(broken->SaveToFile(target), EVarnelError);
+    EXPECT_THROW(broken->SaveToFile(garbage), EVarnelError);
+    // Copying it measures it first, and fails before anything changes.
+    EXPECT_THROW(good->AddFrom(broken.get(), 1), EReadError);
+    EXPECT_EQ(good->Count(), 1);
+
+    EXPECT_EQ(ReadFileBytes(target), before);
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"garbage.bin", "target.slb"}));
+
+    // A folder that does not exist: nothing is created.
+    EXPECT_THROW(good->SaveToFile(dir.File("none/x.slb")), EFileError);
+}
