@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "base/UiHooks.h"
 #include "render/AcadPal.h"
+#include "render/RasterCanvas.h"
 #include "slides/SlideWriter.h"
 #include "slides/Slides.h"
 
@@ -410,4 +411,43 @@ TEST_F(DrawSlideTest, DrawingTwiceGivesTheSamePicture) {
     DrawSlide(s, canvas, {0, 0, 63, 47});
     DrawSlide(s, second, {0, 0, 63, 47});
     EXPECT_EQ(canvas.log, second.log);
+}
+
+TEST(HostileSlides, RandomDamageNeverCrashesOrHangs) {
+    // Damaged copies of a slide that uses every record kind: truncated, bytes flipped, counts
+    // replaced. Each either draws, stops with the message, or throws a read error.
+    TSlideWriter w(300, 200);
+    w.Colour(3);
+    w.Vector(10, 10, 290, 190);
+    w.OffsetVector(5, 5, -20, 30);
+    w.CommonEndpoint(-7, 9);
+    w.Fill({{10, 10}, {100, 10}, {50, 90}});
+    w.Colour(250);
+    w.End();
+    const TBytes original = w.Bytes();
+    TMessages quiet;
+    uint32_t seed = 7;
+    auto next = [&seed](uint32_t range) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % range;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        TBytes bytes = original;
+        for (uint32_t k = 0, n = 1 + next(4); k < n; ++k)
+            bytes[next(static_cast<uint32_t>(bytes.size()))] = static_cast<uint8_t>(next(256));
+        if (round % 3 == 0)
+            bytes.resize(next(static_cast<uint32_t>(bytes.size())));
+        TMemoryStream s(bytes);
+        TRasterCanvas canvas(64, 48);
+        try {
+            DrawSlide(s, canvas, {0, 0, 63, 47});
+        } catch (const EVarnelError&) {
+        }
+        EXPECT_EQ(s.Position(), 0);
+        try {
+            MeasureSlide(s);
+        } catch (const EReadError&) {
+        }
+        EXPECT_EQ(s.Position(), 0);
+    }
 }
