@@ -1,0 +1,87 @@
+// The pattern file in memory: loading, pattern bodies, storing edits, saving.
+#include "patterns/upat.h"
+
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "base/Streams.h"
+
+#include <algorithm>
+
+namespace {
+
+// No hatch-pattern file comes near this; anything larger is refused before it is read.
+constexpr int64_t kMaxPatternFileSize = 64 * 1024 * 1024;
+
+} // namespace
+
+void TPatternModule::LoadPatternFile(const std::string& path) {
+    CurrentPatternLine = -1;
+    ScaleText.clear();
+    std::string bytes;
+    {
+        TFileStream file(path, TFileMode::OpenRead);
+        const int64_t size = file.Size();
+        if (size > kMaxPatternFileSize)
+            throw EFileError("\"" + path + "\" is too large for a pattern file");
+        bytes.resize(static_cast<size_t>(size));
+        try {
+            file.ReadBuffer(bytes.data(), bytes.size());
+        } catch (const EReadError&) {
+            throw EFileError("Cannot read \"" + path + "\"");
+        }
+    }
+    PatternLines = SplitPatternLines(bytes);
+    EditorModified = false;
+    Entries.clear();
+    for (size_t i = 0; i < PatternLines.size(); ++i)
+        if (IsHeaderLine(PatternLines[i]))
+            Entries.push_back({HeaderName(PatternLines[i]), static_cast<int>(i), -1});
+}
+
+std::vector<std::string> TPatternModule::PatternBody(int headerLine) const {
+    std::vector<std::string> body;
+    if (headerLine < 0 || static_cast<size_t>(headerLine) >= PatternLines.size())
+        return body;
+    auto i = static_cast<size_t>(headerLine);
+    body.push_back(PatternLines[i]);
+    for (++i; i < PatternLines.size() && !IsHeaderLine(PatternLines[i]); ++i)
+        body.push_back(PatternLines[i]);
+    return body;
+}
+
+bool TPatternModule::StoreEditedPattern(const std::vector<std::string>& editorLines,
+                                        int selectedEntry) {
+    if (!EditorModified || CurrentPatternLine == -1 || selectedEntry < 0 ||
+        static_cast<size_t>(selectedEntry) >= Entries.size())
+        return false;
+    const auto count = static_cast<long>(PatternLines.size());
+    // The old block runs from the shown header to the line before the next entry's header.
+    const long s = std::min<long>(std::max(CurrentPatternLine, 0), count);
+    long e = count - 1;
+    if (static_cast<size_t>(selectedEntry) + 1 < Entries.size())
+        e = std::min<long>(Entries[static_cast<size_t>(selectedEntry) + 1].HeaderLine - 1, e);
+    if (e >= s)
+        PatternLines.erase(PatternLines.begin() + s, PatternLines.begin() + e + 1);
+    PatternLines.insert(PatternLines.begin() + s, editorLines.begin(), editorLines.end());
+
+    size_t k = 0;
+    for (size_t i = 0; i < PatternLines.size() && k < Entries.size(); ++i) {
+        if (IsHeaderLine(PatternLines[i])) {
+            Entries[k].Name = HeaderName(PatternLines[i]);
+            Entries[k].HeaderLine = static_cast<int>(i);
+            ++k;
+        }
+    }
+    return true;
+}
+
+void TPatternModule::SavePatternFile(const std::string& path) const {
+    SaveFileAtomically(path, [this](TStream& out) {
+        std::string text;
+        for (const std::string& line : PatternLines) {
+            text += line;
+            text += "\r\n";
+        }
+        out.WriteBuffer(text.data(), text.size());
+    });
+}

@@ -1,0 +1,333 @@
+// The pattern renderer: scale choice, the sweeps that expand each line family into segments,
+// and the raster target.
+#include "patterns/upat_render.h"
+
+#include "base/UiHooks.h"
+#include "render/Canvas.h"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+double AutoScale(double m) {
+    // The comparison with 0.3 takes 0.3 itself as below the threshold: a largest spacing
+    // written as 0.3 draws at 100.
+    if (m <= 0.3)
+        return 100;
+    if (m < 0.5)
+        return 50;
+    if (m <= 1)
+        return 25;
+    if (m <= 1.5)
+        return 15;
+    if (m < 5)
+        return 10;
+    return 5;
+}
+
+bool IsGravel(std::string_view name) {
+    constexpr std::string_view gravel = "gravel";
+    if (name.size() != gravel.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != gravel[i])
+            return false;
+    }
+    return true;
+}
+
+std::string ScaleLabelText(double scale) {
+    char number[64];
+    const auto r =
+        std::to_chars(number, number + sizeof number, scale, std::chars_format::fixed, 2);
+    std::string digits = r.ec == std::errc() ? std::string(number, r.ptr) : std::string("?");
+    if (digits.size() < 6)
+        digits.insert(0, 6 - digits.size(), ' ');
+    return "Scale: " + digits;
+}
+
+TPatternScan ScanPattern(const std::vector<std::string>& text, TLineFamily& family) {
+    TPatternScan scan;
+    for (const std::string& line : text) {
+        if (ParseFamilyLine(line, family, &scan.Name) == TPatternLineKind::Family) {
+            scan.MaxDX = std::max(scan.MaxDX, std::fabs(family.DeltaX));
+            scan.MaxDY = std::max(scan.MaxDY, std::fabs(family.DeltaY));
+        }
+    }
+    return scan;
+}
+
+double ChoosePatternScale(const TPatternScan& scan, double storedScale) {
+    double s = storedScale > 0 && std::isfinite(storedScale)
+                   ? storedScale
+                   : AutoScale(std::max(scan.MaxDX, scan.MaxDY));
+    if (IsGravel(scan.Name))
+        s = 75;
+    return s;
+}
+
+namespace {
+
+// Every drawing ends: hostile numbers (a spacing of 1e-300, a dash list that no longer moves
+// the position once it is large) would otherwise loop for ever. Work counts one unit per row
+// and per dash entry walked, and kDrawnCost units per segment that reaches the target (drawing
+// costs far more than rejecting). Real patterns stay far below the limit: a dense dot pattern on
+// a large preview walks some ten million entries and draws a few hundred thousand dots.
+constexpr uint64_t kWorkLimit = 100'000'000;
+constexpr uint64_t kDrawnCost = 64;
+
+class TFamilyDrawer {
+public:
+    TFamilyDrawer(double scale, double w, double h, TPatternSink& sink, TPatternDrawStats& stats)
+        : m_scale(scale), m_w(w), m_h(h), m_d(2 * std::hypot(w, h)), m_sink(sink), m_stats(stats) {}
+
+    void Draw(const TLineFamily& f) {
+        // Angles that are exact multiples of 90 get exact directions; nothing else is special.
+        const double a = f.Angle * (std::numbers::pi / 180);
+        m_sinA = (f.Angle == 0 || f.Angle == 180) ? 0 : std::sin(a);
+        m_cosA = (f.Angle == 90 || f.Angle == 270) ? 0 : std::cos(a);
+        bool dashed = false;
+        for (int j = 0; j < f.DashCount; ++j)
+            dashed = dashed || f.Dashes[static_cast<size_t>(j)] != 0;
+        // A dash list of zeros only would never move along its line: it draws as continuous.
+        if (dashed)
+            DrawDashed(f);
+        else
+            DrawContinuous(f);
+    }
+
+private:
+    bool Spend(uint64_t units) {
+        m_work += units;
+        if (m_work > kWorkLimit)
+            m_stats.Exhausted = true;
+        return !m_stats.Exhausted;
+    }
+
+    void DrawContinuous(const TLineFamily& f) {
+        const double ox = f.XOrigin * m_scale;
+        const double oy = f.YOrigin * m_scale;
+        const double step = f.DeltaY * m_scale;
+        const double dx = m_d * m_cosA;
+        const double dy = m_d * m_sinA;
+        TSegmentClip clip;
+        for (int sweep = 0; sweep < 2 && !m_stats.Exhausted; ++sweep) {
+            double r = 0;
+            for (;;) {
+                m_pump.Tick();
+                if (!Spend(1))
+                    return;
+                const double bx = ox - r * m_sinA;
+                const double by = oy + r * m_cosA;
+                ++m_stats.Sent;
+                ClipSegment(bx - dx, by - dy, bx + dx, by + dy, m_w, m_h, clip);
+                if (clip.Outside)
+                    break;
+                ++m_stats.Drawn;
+                m_work += kDrawnCost;
+                m_sink.Continuous(clip);
+                // Delta-y 0: the line through the origin, once.
+                if (step == 0)
+                    return;
+                r += sweep == 0 ? step : -step;
+            }
+        }
+    }
+
+    // True when some segment of the row between along-line positions lo and hi could pass the
+    // bounding-box test: the row's whole extent must reach the tile's x range and its y range.
+    // The margin covers the rounding of the per-segment arithmetic, so a row is skipped only
+    // when every one of its segments would be rejected anyway.
+    bool RowMayReachTile(double ox, double oy, double cS, double sS, double rS, double rC,
+                         double lo, double hi) const {
+        const double xLo = ox + lo * cS - rS;
+        const double xHi = ox + hi * cS - rS;
+        const double yLo = oy + lo * sS + rC;
+        const double yHi = oy + hi * sS + rC;
+        const double size = std::fabs(ox) + std::fabs(oy) + std::fabs(rS) + std::fabs(rC) +
+                            (std::fabs(lo) + std::fabs(hi)) * (std::fabs(cS) + std::fabs(sS));
+        const double m = 1e-9 * size + 1e-9;
+        return !(std::min(xLo, xHi) > m_w + m || std::max(xLo, xHi) < -m ||
+                 std::min(yLo, yHi) > m_h + m || std::max(yLo, yHi) < -m);
+    }
+
+    void DrawDashed(const TLineFamily& f) {
+        const double cS = m_cosA * m_scale;
+        const double sS = m_sinA * m_scale;
+        const double ox = f.XOrigin * m_scale;
+        const double oy = f.YOrigin * m_scale;
+        const double e = (m_d / m_scale) * 2;
+        const int n = f.DashCount;
+        const double* dashes = f.Dashes.data();
+        double passLength = 0;
+        double longest = 0;
+        for (int j = 0; j < n; ++j) {
+            passLength += std::fabs(dashes[j]);
+            longest = std::max(longest, std::fabs(dashes[j]));
+        }
+        // Every position of a walk lies within this reach of its starting point.
+        const double reach = e + passLength + longest;
+        const bool singleRow = f.DeltaY == 0;
+
+        TSegmentClip clip;
+        const auto send = [&](double x1, double x2, double rS, double rC) {
+            ++m_stats.Sent;
+            ClipSegment(ox + x1 * cS - rS, oy + x1 * sS + rC, ox + x2 * cS - rS, oy + x2 * sS + rC,
+                        m_w, m_h, clip);
+            if (!clip.Outside) {
+                ++m_stats.Drawn;
+                m_work += kDrawnCost;
+                m_sink.Dash(clip);
+            }
+        };
+
+        for (int sweep = 0; sweep < 4; ++sweep) {
+            const bool forward = sweep < 2;
+            const bool up = sweep % 2 == 0;
+            // Delta-y 0: the line through the origin, walked once each way.
+            if (singleRow && !up)
+                continue;
+            const double dR = up ? f.DeltaY : -f.DeltaY;
+            const double dV = up ? f.DeltaX : -f.DeltaX;
+            double r = 0;
+            double v = 0;
+            while (std::fabs(r) <= e) {
+                m_pump.Tick();
+                if (!Spend(1))
+                    return;
+                const double rS = r * sS;
+                const double rC = r * cS;
+                const double lo = forward ? v : v - reach;
+                const double hi = forward ? v + reach : v;
+                if (RowMayReachTile(ox, oy, cS, sS, rS, rC, lo, hi)) {
+                    double pos = 0;
+                    if (forward) {
+                        do {
+                            for (int j = 0; j < n; ++j) {
+                                const double d = dashes[j];
+                                if (d >= 0) {
+                                    const double x1 = v + pos;
+                                    send(x1, x1 + d, rS, rC);
+                                }
+                                pos += std::fabs(d);
+                            }
+                            if (!Spend(static_cast<uint64_t>(n)))
+                                return;
+                        } while (!(pos > e));
+                    } else {
+                        do {
+                            for (int j = n - 1; j >= 0; --j) {
+                                const double d = dashes[j];
+                                if (d >= 0) {
+                                    const double x1 = v + pos;
+                                    send(x1, x1 - d, rS, rC);
+                                }
+                                pos -= std::fabs(d);
+                            }
+                            if (!Spend(static_cast<uint64_t>(n)))
+                                return;
+                        } while (!(std::fabs(pos) > e));
+                    }
+                }
+                if (singleRow)
+                    break;
+                r += dR;
+                v += dV;
+            }
+        }
+    }
+
+    double m_scale;
+    double m_w;
+    double m_h;
+    double m_d; // half the length of a continuous line: two tile diagonals
+    TPatternSink& m_sink;
+    TPatternDrawStats& m_stats;
+    UiHooks::TPendingMessagePump m_pump;
+    uint64_t m_work = 0;
+    double m_sinA = 0;
+    double m_cosA = 0;
+};
+
+// A point of the tile as a pixel: rounded to the nearest (halves to even), y flipped. False for
+// a coordinate that is not a number; far-off ones are pinned well outside any bitmap.
+bool ToPixel(double x, double y, double tileHeight, TPoint& p) {
+    constexpr double kFar = 1e9;
+    const double py = tileHeight - y;
+    if (std::isnan(x) || std::isnan(py))
+        return false;
+    p.x = static_cast<int>(std::lrint(std::clamp(x, -kFar, kFar)));
+    p.y = static_cast<int>(std::lrint(std::clamp(py, -kFar, kFar)));
+    return true;
+}
+
+// The raster target: each segment a two-point polyline in the canvas's current pen. The
+// polyline leaves out its end pixel, so a dash whose ends meet is widened one pixel to the right
+// to show as a dot.
+class TRasterPatternSink : public TPatternSink {
+public:
+    TRasterPatternSink(TCanvas& canvas, double tileHeight)
+        : m_canvas(canvas), m_tileHeight(tileHeight) {}
+
+    void Continuous(const TSegmentClip& s) override {
+        TPoint p[2];
+        if (ToPixel(s.x1, s.y1, m_tileHeight, p[0]) && ToPixel(s.x2, s.y2, m_tileHeight, p[1]))
+            m_canvas.Polyline(p, 2);
+    }
+    void Dash(const TSegmentClip& s) override {
+        TPoint p[2];
+        if (!ToPixel(s.x1, s.y1, m_tileHeight, p[0]) || !ToPixel(s.x2, s.y2, m_tileHeight, p[1]))
+            return;
+        if (p[0] == p[1])
+            p[1].x += 1;
+        m_canvas.Polyline(p, 2);
+    }
+
+private:
+    TCanvas& m_canvas;
+    double m_tileHeight;
+};
+
+} // namespace
+
+void DrawPatternFamilies(const std::vector<std::string>& text, TLineFamily& family, double scale,
+                         double w, double h, TPatternSink& sink, TPatternDrawStats& stats) {
+    if (!(scale > 0) || !std::isfinite(scale) || !(w >= 0) || !(h >= 0) || !std::isfinite(w) ||
+        !std::isfinite(h))
+        return;
+    TFamilyDrawer drawer(scale, w, h, sink, stats);
+    for (const std::string& line : text) {
+        if (stats.Exhausted)
+            break;
+        if (ParseFamilyLine(line, family) == TPatternLineKind::Family)
+            drawer.Draw(family);
+    }
+}
+
+void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& target,
+                                 TPatternTarget kind) {
+    const double w = TileWidth;
+    const double h = TileHeight;
+    const auto whole = [](double v) {
+        return std::isfinite(v) ? static_cast<int>(std::lrint(std::clamp(v, -1e9, 1e9))) : 0;
+    };
+    target.FillRect({0, 0, whole(w), whole(h)});
+    UiHooks::ProcessPendingMessages();
+
+    TLineFamily family;
+    const TPatternScan scan = ScanPattern(text, family);
+    const double scale = ChoosePatternScale(scan, PatternScale);
+    PatternScale = scale;
+    if (kind == TPatternTarget::Preview)
+        ScaleText = ScaleLabelText(scale);
+    UiHooks::ProcessPendingMessages();
+
+    TRasterPatternSink sink(target, h);
+    TPatternDrawStats stats;
+    DrawPatternFamilies(text, family, scale, w, h, sink, stats);
+    SegmentsSent += stats.Sent;
+    SegmentsDrawn += stats.Drawn;
+}

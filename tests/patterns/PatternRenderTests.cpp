@@ -1,0 +1,285 @@
+// The pattern renderer: scale choice, clipping, the sweeps, the raster target.
+#include "RecordingCanvas.h"
+#include "TestFiles.h"
+#include "patterns/upat.h"
+#include "patterns/upat_render.h"
+#include "render/RasterCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <random>
+
+namespace {
+
+using TLines = std::vector<std::string>;
+
+// Draws text on a recording canvas with a 90 x 60 tile at the automatic scale; returns the log.
+TLines Record(const TLines& text, double scale = 0, double w = 90, double h = 60) {
+    TPatternModule m;
+    m.TileWidth = w;
+    m.TileHeight = h;
+    m.PatternScale = scale;
+    TRecordingCanvas canvas;
+    m.DrawPattern(text, canvas);
+    return canvas.log;
+}
+
+TLines Polylines(const TLines& log) {
+    TLines out;
+    for (const std::string& l : log)
+        if (l.rfind("polyline", 0) == 0)
+            out.push_back(l);
+    return out;
+}
+
+double ScaleOf(const TLines& text, double stored = 0) {
+    TPatternModule m;
+    m.TileWidth = 30;
+    m.TileHeight = 20;
+    m.PatternScale = stored;
+    TRecordingCanvas canvas;
+    m.DrawPattern(text, canvas);
+    return m.PatternScale;
+}
+
+// Keeps every clipped segment as text, to compare drawings exactly.
+class TListSink : public TPatternSink {
+public:
+    std::vector<std::string> segments;
+    void Continuous(const TSegmentClip& s) override { Add('c', s); }
+    void Dash(const TSegmentClip& s) override { Add('d', s); }
+
+private:
+    void Add(char kind, const TSegmentClip& s) {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "%c %.17g %.17g %.17g %.17g", kind, s.x1, s.y1, s.x2, s.y2);
+        segments.emplace_back(buf);
+    }
+};
+
+// The dashed sweeps written out plainly, every row walked: what the renderer must give.
+void PlainDashedSweeps(const TLineFamily& f, double scale, double w, double h, TListSink& sink) {
+    const double a = f.Angle * (std::numbers::pi / 180);
+    const double sinA = (f.Angle == 0 || f.Angle == 180) ? 0 : std::sin(a);
+    const double cosA = (f.Angle == 90 || f.Angle == 270) ? 0 : std::cos(a);
+    const double cS = cosA * scale, sS = sinA * scale;
+    const double ox = f.XOrigin * scale, oy = f.YOrigin * scale;
+    const double e = (2 * std::hypot(w, h) / scale) * 2;
+    for (int sweep = 0; sweep < 4; ++sweep) {
+        const bool forward = sweep < 2;
+        const double sign = sweep % 2 == 0 ? 1 : -1;
+        for (double r = 0, v = 0; std::fabs(r) <= e; r += sign * f.DeltaY, v += sign * f.DeltaX) {
+            double pos = 0;
+            do {
+                for (int k = 0; k < f.DashCount; ++k) {
+                    const double d =
+                        f.Dashes[static_cast<size_t>(forward ? k : f.DashCount - 1 - k)];
+                    if (d >= 0) {
+                        const double x1 = v + pos, x2 = forward ? x1 + d : x1 - d;
+                        TSegmentClip c;
+                        ClipSegment(ox + x1 * cS - r * sS, oy + x1 * sS + r * cS,
+                                    ox + x2 * cS - r * sS, oy + x2 * sS + r * cS, w, h, c);
+                        if (!c.Outside)
+                            sink.Dash(c);
+                    }
+                    pos += forward ? std::fabs(d) : -std::fabs(d);
+                }
+            } while (!(std::fabs(pos) > e));
+        }
+    }
+}
+
+} // namespace
+
+TEST(PatternScale, AutomaticTableAtItsThresholds) {
+    const std::pair<double, double> table[] = {
+        {0, 100},  {0.25, 100}, {0.3, 100},    {0.30001, 50}, {0.4, 50},   {0.5, 25}, {1, 25},
+        {1.2, 15}, {1.5, 15},   {1.50001, 10}, {2, 10},       {4.999, 10}, {5, 5},    {80, 5}};
+    for (const auto& [m, s] : table)
+        EXPECT_EQ(AutoScale(m), s) << m;
+    // As written in a file: the larger of |delta-x| and |delta-y| of all families counts.
+    EXPECT_EQ(ScaleOf({"*A", "0,0,0,0,.3"}), 100);
+    EXPECT_EQ(ScaleOf({"*A", "0,0,0,-0.4,.1", "90,0,0,0,.2"}), 50);
+    EXPECT_EQ(ScaleOf({"*A", "0,0,0,0,1.5"}), 15);
+    EXPECT_EQ(ScaleOf({"*A", "0,0,0,0,5"}), 5);
+    // A stored scale wins over the table.
+    EXPECT_EQ(ScaleOf({"*A", "0,0,0,0,.3"}, 56.25), 56.25);
+}
+
+TEST(PatternScale, GravelInAnyCaseDrawsAt75) {
+    EXPECT_TRUE(IsGravel("gRaVeL"));
+    EXPECT_FALSE(IsGravel(" Gravel"));
+    EXPECT_FALSE(IsGravel("Gravels"));
+    EXPECT_EQ(ScaleOf({"*GRAVEL,stones", "0,0,0,0,.3"}), 75);
+    EXPECT_EQ(ScaleOf({"*gravel", "0,0,0,0,.3"}, 37.5), 75); // even after "+" or "-"
+    // The last header of the text names it.
+    EXPECT_EQ(ScaleOf({"*Gravel", "*Other", "0,0,0,0,1"}), 25);
+}
+
+TEST(PatternScale, LabelOnlyForThePreview) {
+    EXPECT_EQ(ScaleLabelText(25), "Scale:  25.00");
+    EXPECT_EQ(ScaleLabelText(56.25), "Scale:  56.25");
+    EXPECT_EQ(ScaleLabelText(1234.5), "Scale: 1234.50");
+    TPatternModule m;
+    m.TileWidth = m.TileHeight = 10;
+    TRecordingCanvas canvas;
+    m.ScaleText = "3 of 9:A ";
+    m.DrawPattern({"*A", "0,0,0,0,1"}, canvas, TPatternTarget::Thumbnail);
+    EXPECT_EQ(m.ScaleText, "3 of 9:A ");
+    m.DrawPattern({"*A", "0,0,0,0,1"}, canvas, TPatternTarget::Preview);
+    EXPECT_EQ(m.ScaleText, "Scale:  25.00");
+}
+
+TEST(ClipSegment, EdgesAndCorners) {
+    TSegmentClip c;
+    ClipSegment(1, 1, 9, 5, 10, 10, c);
+    EXPECT_TRUE(c.Inside);
+    EXPECT_FALSE(c.Outside);
+
+    ClipSegment(11, 0, 20, 5, 10, 10, c); // right of the tile
+    EXPECT_TRUE(c.Outside);
+    ClipSegment(0, -5, 5, -0.001, 10, 10, c); // below
+    EXPECT_TRUE(c.Outside);
+
+    // Touching a corner is not outside.
+    ClipSegment(10, 10, 12, 12, 10, 10, c);
+    EXPECT_FALSE(c.Outside);
+    EXPECT_EQ(c.x1, 10);
+    EXPECT_EQ(c.y1, 10);
+    EXPECT_EQ(c.x2, 10);
+    EXPECT_EQ(c.y2, 10);
+
+    // Through the lower left corner into the tile.
+    ClipSegment(-2, -2, 4, 4, 10, 10, c);
+    EXPECT_FALSE(c.Inside);
+    EXPECT_EQ(c.x1, 0);
+    EXPECT_EQ(c.y1, 0);
+    EXPECT_EQ(c.x2, 4);
+
+    // Passing outside a corner: one end is moved per edge, never tested again, so the result
+    // still lies outside the tile on the segment's own line.
+    ClipSegment(-2, 1, 1, -2, 10, 10, c);
+    EXPECT_FALSE(c.Outside);
+    EXPECT_EQ(c.x1, -1);
+    EXPECT_EQ(c.y1, 0);
+    EXPECT_EQ(c.x2, 1);
+    EXPECT_EQ(c.y2, -2);
+
+    // Across the whole tile from the upper right to the lower left.
+    ClipSegment(15, 15, -5, -5, 10, 10, c);
+    EXPECT_DOUBLE_EQ(c.x1, 10);
+    EXPECT_DOUBLE_EQ(c.y1, 10);
+    EXPECT_DOUBLE_EQ(c.x2, 0);
+    EXPECT_DOUBLE_EQ(c.y2, 0);
+
+    EXPECT_EQ(YAtX(3, 7, 3 + 1e-7, 9, 100), 7); // nearly vertical: ya
+    EXPECT_EQ(XAtY(3, 7, 9, 7, 100), 3);        // horizontal: xa
+}
+
+TEST(PatternRaster, FillsTheTileAndDrawsVerticalLinesAtAngle90) {
+    const TLines log = Record({"*V", "90, 0,0, 0,.2"}); // scale 100: every 20 pixels
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log[0], "fill 0 0 90 60 brush ffffff");
+    const TLines lines = Polylines(log);
+    ASSERT_FALSE(lines.empty());
+    for (const std::string& l : lines) {
+        int x1, y1, x2, y2;
+        ASSERT_EQ(std::sscanf(l.c_str(), "polyline %d,%d %d,%d", &x1, &y1, &x2, &y2), 4) << l;
+        EXPECT_EQ(x1, x2) << l;
+        EXPECT_EQ(x1 % 20, 0) << l;
+        EXPECT_EQ(y1, 60); // clipped at the bottom edge, flipped
+        EXPECT_EQ(y2, 0);
+    }
+    // x = 0 twice (both sweeps start there), then 20, 40, 60, 80 once each.
+    EXPECT_EQ(lines.size(), 6u);
+}
+
+TEST(PatternRaster, DotsShowAsOnePixel) {
+    TPatternModule m;
+    m.TileWidth = 40;
+    m.TileHeight = 35;
+    TRasterCanvas canvas(40, 35);
+    m.DrawPattern({"*DOTS", "0, 0,0, 0,.1, 0,-.1"}, canvas); // scale 100: a dot every 10 pixels
+    int black = 0;
+    for (int y = 0; y < 35; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (canvas.Pixel(x, y) == 0) {
+                ++black;
+                EXPECT_EQ(x % 10, 0);
+                EXPECT_EQ(y % 10, 5); // tile y 0, 10, 20, 30 flipped in a 35 high tile
+            }
+    EXPECT_EQ(black, 4 * 3); // x = 40 and pixel row 35 lie outside the bitmap
+}
+
+TEST(PatternRaster, NothingForOutsideOriginsAndGapsOnly) {
+    // The line through the origin misses the tile: the family stops there.
+    EXPECT_TRUE(Polylines(Record({"*A", "0, 0,-5, 0,.1"})).empty());
+    EXPECT_TRUE(Polylines(Record({"*A", "45, 0,0, 0,1, -.5,-.25"})).empty());
+}
+
+TEST(PatternRaster, EveryDrawingEnds) {
+    // Delta-y 0: the line through the origin, once.
+    EXPECT_EQ(Polylines(Record({"*A", "0, 0,.1, 0,0"})).size(), 1u);
+    EXPECT_EQ(Polylines(Record({"*A", "words"})).size(), 1u);
+    const auto dashedOnce = Polylines(Record({"*A", "0, 0,.1, .3,0, .1,-.1"}));
+    // Dashes of 10 pixels from x = 0 forward (the backward walk starts with the gap, leftwards).
+    EXPECT_EQ(dashedOnce.size(), 5u);
+    // A dash list of zeros draws continuous lines.
+    EXPECT_EQ(Record({"*A", "30, 0,0, 0,.1, 0,0,0"}), Record({"*A", "30, 0,0, 0,.1"}));
+
+    // Spacing too small to finish: the work limit ends the drawing.
+    class TCountingSink : public TPatternSink {
+    public:
+        void Continuous(const TSegmentClip&) override {}
+        void Dash(const TSegmentClip&) override {}
+    } sink;
+    for (const char* line : {"0, 0,0, 0,1e-300, 1,-1", "0, 0,0, 0,1, 1e-300,-1e-300"}) {
+        TLineFamily family;
+        TPatternDrawStats stats;
+        DrawPatternFamilies({line}, family, 100, 50, 50, sink, stats);
+        EXPECT_TRUE(stats.Exhausted) << line;
+    }
+}
+
+TEST(PatternRaster, SkippedRowsChangeNothing) {
+    const char* lines[] = {"0, 0,0, .05,.2, .3,-.1,0,-.1",  "90, .1,.2, .1,.3, .2,-.15",
+                           "45, 0,0, .1,.17, 0,-.12",       "-30, 1,-2, .3,.25, .4,-.2,.05,-.2",
+                           "118.3, .3,.7, -.2,-.4, .6,-.3", "180, 0,0, 0,.5, 1,-.5"};
+    for (const char* line : lines) {
+        TLineFamily family;
+        ASSERT_EQ(ParseFamilyLine(line, family), TPatternLineKind::Family);
+        TListSink plain;
+        PlainDashedSweeps(family, 40, 120, 80, plain);
+        TListSink drawn;
+        TPatternDrawStats stats;
+        TLineFamily carry;
+        DrawPatternFamilies({line}, carry, 40, 120, 80, drawn, stats);
+        ASSERT_FALSE(plain.segments.empty()) << line;
+        EXPECT_EQ(drawn.segments, plain.segments) << line;
+        EXPECT_FALSE(stats.Exhausted);
+    }
+}
+
+TEST(PatternRaster, BinaryFilesLoadAndDraw) {
+    TTempDir dir;
+    std::mt19937 random(5);
+    std::vector<uint8_t> bytes(20000);
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(random());
+    for (size_t i = 0; i < bytes.size(); i += 97)
+        bytes[i] = '\n', bytes[i + 1] = (i % 3 == 0) ? '*' : '1';
+    WriteFileBytes(dir.File("bin.pat"), bytes);
+    TPatternModule m;
+    m.LoadPatternFile(dir.File("bin.pat"));
+    ASSERT_FALSE(m.Entries.empty());
+    TRasterCanvas canvas(60, 40);
+    m.TileWidth = 60;
+    m.TileHeight = 40;
+    for (const TPatternEntry& e : m.Entries) {
+        m.PatternScale = 0;
+        m.DrawPattern(m.PatternBody(e.HeaderLine), canvas);
+    }
+}
