@@ -1,5 +1,57 @@
+// sldtool export: slides written as image files, one per slide, through the export core.
 #include "CliCommon.h"
 
-#include "base/Errors.h"
+#include "render/ImageExport.h"
+#include "slides/SlideClasses.h"
 
-int CmdExport(TArgs) { throw EVarnelError("this command is not available yet"); }
+#include <iostream>
+
+namespace {
+
+TImageFormat ParseFormat(const std::string& text) {
+    static const struct {
+        const char* name;
+        TImageFormat format;
+    } kFormats[] = {{"bmp", TImageFormat::Bmp}, {"png", TImageFormat::Png},
+                    {"jpg", TImageFormat::Jpg}, {"jpeg", TImageFormat::Jpg},
+                    {"wmf", TImageFormat::Wmf}, {"emf", TImageFormat::Emf},
+                    {"svg", TImageFormat::Svg}};
+    for (const auto& f : kFormats)
+        if (text == f.name)
+            return f.format;
+    throw TUsageError{"bad format \"" + text + "\" (bmp, png, jpg, wmf, emf or svg)"};
+}
+
+void ParseExportSize(const std::string& text, TExportOptions& options) {
+    if (text == "original")
+        options.Size = TExportSize::Original;
+    else if (text == "32x32")
+        options.Size = TExportSize::Size32;
+    else if (text == "16x16")
+        options.Size = TExportSize::Size16;
+    else {
+        options.Size = TExportSize::Custom;
+        ParseSize(text, options.CustomWidth, options.CustomHeight);
+    }
+}
+
+} // namespace
+
+int CmdExport(TArgs args) {
+    const std::string folder = TakeOption(args, "-d");
+    const std::string format = TakeOption(args, "--format");
+    const std::string size = TakeOption(args, "--size", "original");
+    const std::string background = TakeOption(args, "--background", "white");
+    RejectUnknownOptions(args);
+    if (args.empty() || folder.empty() || format.empty())
+        throw TUsageError{"export needs slide sources, -d DIR and --format"};
+    TExportOptions options;
+    options.Format = ParseFormat(format);
+    ParseExportSize(size, options);
+    options.Background = ParseBackground(background);
+
+    for (TSlideSource& s : OpenSources(args))
+        for (const std::string& path : ExportSlidesToFolder(*s.lib, s.indices, folder, options))
+            std::cout << path << '\n';
+    return 0;
+}
