@@ -1,0 +1,112 @@
+// sldtool export and convert: the files they leave, and the ones they refuse to write.
+#include "TestFiles.h"
+#include "render/Bitmap4.h"
+#include "render/BmpWriter.h"
+#include "slides/SlideWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Q(const std::string& s) {
+    return "'" + s + "'";
+}
+
+std::vector<uint8_t> PlanSlide() {
+    TSlideWriter w(400, 300);
+    w.Colour(3);
+    w.Vector(0, 0, 399, 299);
+    w.Fill({{50, 50}, {150, 60}, {100, 200}});
+    w.End();
+    return w.Bytes();
+}
+
+// A 4-bit BMP of width x height, white except a red top-left pixel.
+std::vector<uint8_t> Picture(int width, int height) {
+    TBitmap4 p;
+    p.Width = width;
+    p.Height = height;
+    p.Indices.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 15);
+    p.Indices[0] = 9;
+    return EncodeBmp4(p);
+}
+
+} // namespace
+
+TEST(SldtoolExport, EveryFormatWritesOneFilePerSlide) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("PLAN.SLD"), PlanSlide());
+    std::string out;
+    ASSERT_EQ(
+        RunSldtool("lib create " + Q(dir.File("lib.slb")) + " " + Q(dir.File("PLAN.SLD")), &out), 0)
+        << out;
+    for (const char* format : {"bmp", "png", "jpg", "wmf", "emf", "svg"}) {
+        ASSERT_EQ(RunSldtool("export " + Q(dir.File("PLAN.SLD")) + " -d " + Q(dir.Path()) +
+                                 " --format " + format + " --size 32x32 --background black",
+                             &out),
+                  0)
+            << out;
+        EXPECT_TRUE(FileExists(dir.File(std::string("PLAN.") + format))) << format;
+    }
+    // A library slide PLAN (its name has no extension) gives PLAN.bmp too, at its own size.
+    ASSERT_EQ(RunSldtool("export " + Q(dir.File("lib.slb")) + " -d " + Q(dir.File("sub")) +
+                             " --format bmp",
+                         &out),
+              1)
+        << "no such folder";
+    ASSERT_EQ(RunCommand("mkdir " + Q(dir.File("sub"))), 0);
+    ASSERT_EQ(RunSldtool("export " + Q(dir.File("lib.slb")) + " -d " + Q(dir.File("sub")) +
+                             " --format bmp",
+                         &out),
+              0)
+        << out;
+    const std::vector<uint8_t> bmp = ReadFileBytes(dir.File("sub/PLAN.bmp"));
+    ASSERT_GT(bmp.size(), 26u);
+    EXPECT_EQ(bmp[18] | (bmp[19] << 8), 400);
+    EXPECT_EQ(bmp[22] | (bmp[23] << 8), 300);
+
+    EXPECT_EQ(
+        RunSldtool("export " + Q(dir.File("PLAN.SLD")) + " -d " + Q(dir.Path()) + " --format gif",
+                   &out),
+        2);
+}
+
+TEST(SldtoolConvert, WritesTheSlideBesideThePicture) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("logo.bmp"), Picture(3, 2));
+    std::string out;
+    ASSERT_EQ(RunSldtool("convert " + Q(dir.File("logo.bmp")), &out), 0) << out;
+    const std::vector<uint8_t> slide = ReadFileBytes(dir.File("logo.sld"));
+    ASSERT_GT(slide.size(), 31u);
+    EXPECT_EQ(slide[19], 3); // HighX
+    EXPECT_EQ(slide[21], 2); // HighY
+    EXPECT_EQ(slide[31], 1); // the first colour record: red is index 1
+    ASSERT_EQ(RunSldtool("info " + Q(dir.File("logo.sld")), &out), 0) << out;
+
+    // On a white background white pixels become index 0 instead of 7.
+    ASSERT_EQ(RunSldtool("convert " + Q(dir.File("logo.bmp")) + " -o " + Q(dir.File("w.sld")) +
+                             " --background white",
+                         &out),
+              0)
+        << out;
+    const std::vector<uint8_t> white = ReadFileBytes(dir.File("w.sld"));
+    const std::vector<uint8_t> black = ReadFileBytes(dir.File("logo.sld"));
+    EXPECT_NE(white, black);
+}
+
+TEST(SldtoolConvert, RefusesPicturesTooLargeForASlideAndWritesNothing) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("wide.bmp"), Picture(32768, 1));
+    WriteFileBytes(dir.File("flat.bmp"), Picture(215, 1));
+    WriteFileBytes(dir.File("flat.sld"), {1, 2, 3});
+    std::string out;
+    EXPECT_EQ(RunSldtool("convert " + Q(dir.File("wide.bmp")), &out), 1);
+    EXPECT_NE(out.find("32767"), std::string::npos) << out;
+    EXPECT_FALSE(FileExists(dir.File("wide.sld")));
+    EXPECT_EQ(RunSldtool("convert " + Q(dir.File("flat.bmp")), &out), 1);
+    EXPECT_NE(out.find("too wide"), std::string::npos) << out;
+    EXPECT_EQ(ReadFileBytes(dir.File("flat.sld")), (std::vector<uint8_t>{1, 2, 3}));
+    WriteFileBytes(dir.File("junk.bmp"), {'B', 'M', 0});
+    EXPECT_EQ(RunSldtool("convert " + Q(dir.File("junk.bmp")), &out), 1);
+    EXPECT_NE(out.find("junk.bmp"), std::string::npos) << out;
+}
