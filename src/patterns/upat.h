@@ -207,8 +207,10 @@ struct TPatternModule {
     void DrawPattern(const std::vector<std::string>& text, TCanvas& target,
                      TPatternTarget kind = TPatternTarget::Preview);
 
-    // Draws entry i into the current PDF cell (TileOriginX/Y, CellWidth x CellHeight set by the
-    // caller in TileWidth/TileHeight) at its automatic scale, as unstroked path segments.
+    // Draws entry i into the PDF cell whose lower left corner is (TileOriginX, TileOriginY) and
+    // whose size is TileWidth x TileHeight (points), at its automatic scale (PatternScale := 0
+    // first; it holds the scale used afterwards). The segments are added as path operators and
+    // left unstroked; the caller clips, strokes and restores. Nothing for an index out of range.
     void DrawPatternToPdf(int i, TPdfCanvas& canvas);
 
     // Writes every entry into one PDF file named like chosenName with its extension replaced by

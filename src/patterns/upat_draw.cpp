@@ -315,7 +315,9 @@ void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& 
         return std::isfinite(v) ? static_cast<int>(std::lrint(std::clamp(v, -1e9, 1e9))) : 0;
     };
     target.FillRect({0, 0, whole(w), whole(h)});
-    UiHooks::ProcessPendingMessages();
+    // Yields are rate-limited: a drawing that ends quickly does not yield at all.
+    UiHooks::TPendingMessagePump pump;
+    pump.Tick();
 
     TLineFamily family;
     const TPatternScan scan = ScanPattern(text, family);
@@ -323,7 +325,7 @@ void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& 
     PatternScale = scale;
     if (kind == TPatternTarget::Preview)
         ScaleText = ScaleLabelText(scale);
-    UiHooks::ProcessPendingMessages();
+    pump.Tick();
 
     TRasterPatternSink sink(target, h);
     TPatternDrawStats stats;

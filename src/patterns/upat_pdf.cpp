@@ -1,0 +1,171 @@
+// Pattern sheets: every pattern of the file in a framed cell of 3 x 5 per portrait A4 page.
+#include "patterns/upat_render.h"
+
+#include "base/FileUtil.h"
+#include "base/Streams.h"
+#include "base/UiHooks.h"
+#include "pdf/PdfDoc.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The PDF target: segments become path operators ("m", "l") at the cell's origin, unrounded and
+// not stroked; the cell strokes them together with its frame. A dot is a zero-length subpath,
+// which shows because the cell draws with round line caps.
+class TPdfPatternSink : public TPatternSink {
+public:
+    TPdfPatternSink(TPdfCanvas& canvas, double originX, double originY)
+        : m_canvas(canvas), m_originX(originX), m_originY(originY) {}
+
+    void Continuous(const TSegmentClip& s) override { Segment(s); }
+    void Dash(const TSegmentClip& s) override { Segment(s); }
+
+private:
+    void Segment(const TSegmentClip& s) {
+        m_canvas.MoveTo(static_cast<float>(m_originX + s.x1), static_cast<float>(m_originY + s.y1));
+        m_canvas.LineTo(static_cast<float>(m_originX + s.x2), static_cast<float>(m_originY + s.y2));
+    }
+
+    TPdfCanvas& m_canvas;
+    double m_originX;
+    double m_originY;
+};
+
+// The page canvas has no line-cap operator: "1 J" (round caps) goes straight into the current
+// page's content stream, where the canvas writes its own operators.
+void SetRoundLineCaps(TPdfCanvas& canvas) {
+    if (auto* contents = dynamic_cast<TPdfStream*>(canvas.GetPage().ValueByName("Contents")))
+        contents->StreamData() += "1 J\n";
+}
+
+// The sheet layout in points, from the first page's size. u is the text unit.
+struct TSheetLayout {
+    static constexpr int kColumns = 3;
+    static constexpr int kRows = 5;
+    static constexpr double u = 10;
+    static constexpr double mx = 36; // side margin
+    static constexpr double my = 48; // top and bottom margin
+    double PageHeight = 0;
+    double UW = 0; // usable width
+    double CW = 0; // cell width
+    double PX = 0; // column pitch
+    double PY = 0; // row pitch
+    double CH = 0; // cell height
+
+    TSheetLayout(int pageWidth, int pageHeight) : PageHeight(pageHeight) {
+        UW = pageWidth - 2 * mx;
+        const double uh = (pageHeight - 2 * my) - 1.2 * u;
+        CW = UW * 0.9 / kColumns;
+        PX = CW / 0.9;
+        PY = std::trunc(uh / kRows);
+        CH = std::trunc((uh - 3 * u * kRows) / kRows);
+    }
+    // Top left corner of the cell in column c and row r, both from 1.
+    double CellX(int c) const { return (c - 1) * PX + mx; }
+    double CellY(int r) const { return PageHeight - my - 1.2 * u - (r - 1) * PY; }
+};
+
+void WritePageNumber(TPdfCanvas& canvas, const TSheetLayout& layout, int page) {
+    char text[32];
+    std::snprintf(text, sizeof text, "pg.  %d.", page);
+    canvas.TextOut(static_cast<float>(layout.UW - 5 * TSheetLayout::u - canvas.TextWidth(text)),
+                   static_cast<float>(layout.PageHeight - TSheetLayout::my), text);
+}
+
+void CellPath(TPdfCanvas& canvas, float x, float y, float w, float h) {
+    canvas.MoveTo(x, y);
+    canvas.LineTo(x + w, y);
+    canvas.LineTo(x + w, y - h);
+    canvas.LineTo(x, y - h);
+}
+
+} // namespace
+
+void TPatternModule::DrawPatternToPdf(int i, TPdfCanvas& canvas) {
+    UiHooks::TPendingMessagePump pump;
+    pump.Tick();
+    if (i < 0 || static_cast<size_t>(i) >= Entries.size())
+        return;
+    const std::vector<std::string> text = PatternBody(Entries[static_cast<size_t>(i)].HeaderLine);
+    PatternScale = 0;
+    TLineFamily family;
+    const TPatternScan scan = ScanPattern(text, family);
+    const double scale = ChoosePatternScale(scan, PatternScale);
+    PatternScale = scale;
+    pump.Tick();
+    TPdfPatternSink sink(canvas, TileOriginX, TileOriginY);
+    TPatternDrawStats stats;
+    DrawPatternFamilies(text, family, scale, TileWidth, TileHeight, sink, stats);
+    SegmentsSent += stats.Sent;
+    SegmentsDrawn += stats.Drawn;
+}
+
+std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
+    if (Entries.empty())
+        return {};
+    UiHooks::TBusyCursor busy;
+    const std::string path = ChangeFileExt(chosenName, ".pdf");
+
+    TPdfDoc doc;
+    doc.ContentCompression = TPdfCompressionMethod::Flate;
+    doc.NewPageWidth = 596;
+    doc.NewPageHeight = 842;
+    doc.WithOutlines = false;
+    doc.StartDocument();
+    doc.AddPage();
+    TPdfCanvas& canvas = doc.GetCanvas();
+    // Set once: later pages start with the writer's page state (size 10, line width 1).
+    canvas.SetFont("Arial", 8);
+    canvas.SetLineWidth(0.03f);
+
+    const TSheetLayout layout(canvas.PageWidth(), canvas.PageHeight());
+    const auto cw = static_cast<float>(layout.CW);
+    const auto ch = static_cast<float>(layout.CH);
+    UiHooks::TPendingMessagePump pump;
+    size_t i = 0;
+    int page = 1;
+    while (i < Entries.size()) {
+        if (page > 1)
+            doc.AddPage();
+        WritePageNumber(canvas, layout, page++);
+        for (int r = 1; r <= TSheetLayout::kRows && i < Entries.size(); ++r) {
+            for (int c = 1; c <= TSheetLayout::kColumns && i < Entries.size(); ++c) {
+                pump.Tick();
+                const double x = layout.CellX(c);
+                const double y = layout.CellY(r);
+                const auto fx = static_cast<float>(x);
+                const auto fy = static_cast<float>(y);
+                pump.Tick();
+
+                canvas.SaveState();
+                SetRoundLineCaps(canvas);
+                CellPath(canvas, fx, fy, cw, ch);
+                canvas.ClosePath();
+                canvas.Clip();
+                canvas.EndPath();
+
+                TileWidth = layout.CW;
+                TileHeight = layout.CH;
+                TileOriginX = x;
+                TileOriginY = y - layout.CH;
+                DrawPatternToPdf(static_cast<int>(i), canvas);
+
+                canvas.SetStrokeColor(0);
+                canvas.SetFillColor(0);
+                CellPath(canvas, fx, fy, cw, ch);
+                canvas.LineTo(fx, fy);
+                canvas.Stroke();
+                canvas.RestoreState();
+
+                canvas.TextOut(static_cast<float>(x + 3 * TSheetLayout::u),
+                               static_cast<float>(y - layout.CH - 1.5 * TSheetLayout::u),
+                               Entries[i].Name);
+                ++i;
+            }
+        }
+    }
+    SaveFileAtomically(path, [&](TStream& out) { doc.SaveToStream(out); });
+    return path;
+}
