@@ -35,18 +35,25 @@ TBitmap4 ReduceToStandardColours(const TRasterCanvas& canvas) {
     image.Height = canvas.Height();
     const size_t count = static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height);
     image.Indices.resize(count);
-    // Slides use few colours and long runs of one: remember the last word and its index.
+    // A slide holds at most 257 colours (the palette and the background), but a small picture
+    // of many crossing lines changes colour at nearly every pixel: remember each colour's index
+    // in a small direct-mapped table. Buffer words always have 0xFF in the top byte, so 0 marks
+    // an empty slot.
+    struct TSlot {
+        uint32_t word = 0;
+        uint8_t index = 0;
+    };
+    std::array<TSlot, 1024> cache{};
     const uint32_t* words = canvas.Bits();
-    uint32_t lastWord = words != nullptr && count > 0 ? ~words[0] : 0;
-    uint8_t lastIndex = 0;
     for (size_t i = 0; i < count; ++i) {
         const uint32_t w = words[i];
-        if (w != lastWord) {
-            lastWord = w;
-            lastIndex = static_cast<uint8_t>(
+        TSlot& slot = cache[(w * 2654435761u) >> 22];
+        if (slot.word != w) {
+            slot.word = w;
+            slot.index = static_cast<uint8_t>(
                 NearestStandardColour(RGBColor((w >> 16) & 0xFF, (w >> 8) & 0xFF, w & 0xFF)));
         }
-        image.Indices[i] = lastIndex;
+        image.Indices[i] = slot.index;
     }
     return image;
 }
