@@ -1,0 +1,12 @@
+// The window's icons, drawn in code so the program looks the same on every desktop.
+#pragma once
+
+#include <QIcon>
+
+QIcon AppIcon();        // the program: a slide frame with a drawing
+QIcon SlideIcon();      // one slide file (the slide list in list view)
+QIcon LibraryIcon();    // a slide library file
+QIcon PatternIcon();    // a hatch pattern file
+QIcon ViewListIcon();   // list view
+QIcon ViewThumbsIcon(); // thumbnail view
+QIcon ColourIcon();     // background colour
