@@ -9,8 +9,10 @@
 
 namespace {
 
-// No hatch-pattern file comes near this; anything larger is refused before it is read.
-constexpr int64_t kMaxPatternFileSize = 64 * 1024 * 1024;
+// No hatch-pattern file comes near these limits (large collections have some ten thousand lines);
+// larger files are refused before their lines are built.
+constexpr int64_t kMaxPatternFileSize = 16 * 1024 * 1024;
+constexpr size_t kMaxPatternLines = 1'000'000;
 
 } // namespace
 
@@ -30,12 +32,22 @@ void TPatternModule::LoadPatternFile(const std::string& path) {
             throw EFileError("Cannot read \"" + path + "\"");
         }
     }
+    // Every line but the last ends in CR or LF, so this bounds the number of lines.
+    if (static_cast<size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
+            return c == '\r' || c == '\n';
+        })) >= kMaxPatternLines)
+        throw EFileError("\"" + path + "\" has too many lines for a pattern file");
     PatternLines = SplitPatternLines(bytes);
     EditorModified = false;
-    Entries.clear();
-    for (size_t i = 0; i < PatternLines.size(); ++i)
-        if (IsHeaderLine(PatternLines[i]))
-            Entries.push_back({HeaderName(PatternLines[i]), static_cast<int>(i), -1});
+    Entries = CollectPatternEntries(PatternLines);
+}
+
+std::vector<TPatternEntry> CollectPatternEntries(const std::vector<std::string>& lines) {
+    std::vector<TPatternEntry> entries;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (IsHeaderLine(lines[i]))
+            entries.push_back({HeaderName(lines[i]), static_cast<int>(i), -1});
+    return entries;
 }
 
 std::vector<std::string> TPatternModule::PatternBody(int headerLine) const {

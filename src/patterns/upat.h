@@ -78,6 +78,10 @@ struct TPatternEntry {
     int ThumbnailIndex = -1; // image of the list item, set when thumbnails are built
 };
 
+// The entries of a line list: (name, header line index) of every header line, in order. Used on
+// loading and by the thumbnail build of the pattern page.
+std::vector<TPatternEntry> CollectPatternEntries(const std::vector<std::string>& lines);
+
 // ---- Renderer ----------------------------------------------------------------------------
 
 // The automatic scale (target units per pattern unit) for a largest spacing m:
@@ -176,9 +180,10 @@ struct TPatternModule {
 
     // Reads the file into PatternLines and rebuilds Entries; CurrentPatternLine := -1,
     // EditorModified := false, ScaleText := "". The page then selects the first entry.
-    // A file that cannot be read throws EFileError naming it; files larger than 64 MiB are
-    // refused the same way (no pattern file is that big). Binary files load as whatever lines
-    // their bytes give.
+    // A file that cannot be read throws EFileError naming it; files larger than 16 MiB or with a
+    // million lines or more are refused the same way (no pattern file is that big), leaving the
+    // module's lines and entries as they were. Binary files load as whatever lines their bytes
+    // give.
     void LoadPatternFile(const std::string& path);
 
     // The text of the pattern whose header is line headerLine: that line and the following ones

@@ -87,14 +87,20 @@ TEST(PatternLines, LoadKeepsEveryLineAndFindsHeaders) {
     EXPECT_TRUE(m.PatternBody(-1).empty());
 }
 
-TEST(PatternLines, MissingFileNamesIt) {
+TEST(PatternLines, UnreadableAndHugeFilesAreRefusedByName) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("lines.pat"), std::vector<uint8_t>(1'000'000, '\n'));
     TPatternModule m;
-    try {
-        m.LoadPatternFile("/nonexistent/none.pat");
-        FAIL();
-    } catch (const std::exception& e) {
-        EXPECT_NE(std::string(e.what()).find("none.pat"), std::string::npos);
+    m.PatternLines = {"*KEEP"};
+    for (const std::string& path : {std::string("/nonexistent/none.pat"), dir.File("lines.pat")}) {
+        try {
+            m.LoadPatternFile(path);
+            ADD_FAILURE() << path;
+        } catch (const std::exception& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
     }
+    EXPECT_EQ(m.PatternLines, (TLines{"*KEEP"}));
 }
 
 TEST(FamilyLines, SkippedHeaderAndFamilyKinds) {
