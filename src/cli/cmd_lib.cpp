@@ -264,8 +264,13 @@ int Extract(TArgs args) {
             status = 1;
             continue;
         }
-        SaveFileAtomically(JoinPath(dir, name),
-                           [&](TStream& out) { lib->SaveSlideToStream(i, out); });
+        try {
+            SaveFileAtomically(JoinPath(dir, name),
+                               [&](TStream& out) { lib->SaveSlideToStream(i, out); });
+        } catch (const EReadError& e) {
+            throw EFileError("slide \"" + Cp1252ToUtf8(lib->SlideName(i)) + "\" of \"" + file +
+                             "\": " + e.what());
+        }
     }
     return status;
 }

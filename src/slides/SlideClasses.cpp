@@ -195,17 +195,19 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName
         const SlideBlock block = ReadSlideBlock(stream);
         if (block.Name.empty())
             break;
-        const std::string where =
-            "slide \"" + Cp1252ToUtf8(block.Name) + "\" at offset " + std::to_string(block.Offset);
+        auto where = [&block] {
+            return "slide \"" + Cp1252ToUtf8(block.Name) + "\" at offset " +
+                   std::to_string(block.Offset);
+        };
         if (block.Offset < 0 || block.Offset >= size)
-            fail(where + " lies outside the file");
+            fail(where() + " lies outside the file");
         if (!lib->SetCount(lib->m_count + 1))
             break; // out of memory: keep the slides read so far
         try {
             lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
                 TSlide::CreateInStream(block.Name, block.Offset, stream);
         } catch (const EReadError&) {
-            fail(where + " has no complete slide header");
+            fail(where() + " has no complete slide header");
         }
     }
     return lib;

@@ -75,10 +75,14 @@ public:
     static const std::string kNewLibraryHeader;
 
     static std::unique_ptr<TSlideLib> CreateEmpty();
-    // Reads the whole file into memory, then the header and directory. Throws on a damaged
-    // file; the message names the file.
+    // Reads the whole file into memory, then the header and directory; each slide's header is
+    // read at once, its length only when first needed. A file that is short, a directory that
+    // runs off the end, or an offset with no slide header behind it throws EFileError naming
+    // the file (and the slide) and ending in "(Stream read error)"; nothing is kept.
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
-    // One slide per file of folder matching mask (case-insensitive), each a copy of its file.
+    // One slide per file of folder matching mask (case-insensitive), each a copy of its file,
+    // named by its file name (extension kept) converted from UTF-8 to Windows-1252. A file that
+    // cannot be read throws EFileError naming it.
     static std::unique_ptr<TSlideLib> CreateFromDirectory(const std::string& folder,
                                                           const std::string& mask);
     ~TSlideLib();
@@ -108,15 +112,30 @@ public:
 
     // The first slide whose name equals name ignoring case, or -1.
     int IndexOfName(const std::string& name) const;
+    // False, and nothing changed, for an index out of range, an empty name or a name another
+    // slide has (ignoring case); otherwise the slide takes the new spelling (cut to 32).
     bool Rename(int index, const std::string& newName);
+    // Adds a copy of slide (nothing for null): it replaces a slide of the same name (ignoring
+    // case) at its place, or goes last. Measuring the slide may throw EReadError; then nothing
+    // changes.
     void AddCopy(TSlide* slide);
+    // AddCopy of source's slide index; nothing when source is null, this, or index is out of
+    // range.
     void AddFrom(const TSlideLib* source, int index);
     void Delete(int index);
+    // Deletes the first slide of that name (ignoring case), if any.
     void DeleteByName(const std::string& name);
     void Exchange(int i, int j);
+    // Storage: growing doubles (or n + 2 / n + 3 when n is beyond twice), shrinking never goes
+    // below the count; when the storage cannot be had nothing changes.
     void SetCapacity(int n);
+    // Slides beyond n are freed; the storage halves when n is at most half of it. False when
+    // the storage cannot grow to n.
     bool SetCount(int n);
 
+    // Header, directory and slides, at absolute positions of stream (which starts empty). A
+    // slide that cannot be measured throws EFileError naming it; a library beyond the 2 GB that
+    // 32-bit offsets reach throws EWriteError.
     void SaveToStream(TStream& stream);
     // Writes beside the file and renames it over; on failure the old file is untouched.
     void SaveToFile(const std::string& fileName);

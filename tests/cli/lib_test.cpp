@@ -1,5 +1,7 @@
 // sldtool lib: the commands run on temporary folders; the files they leave are checked.
 #include "TestFiles.h"
+#include "base/Streams.h"
+#include "slides/SlideLibs.h"
 #include "slides/SlideWriter.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +145,25 @@ TEST(CliLib, DamagedLibraryIsReportedNamingTheFile) {
     EXPECT_EQ(Sldtool("lib list " + Q(lib), &out), 1);
     EXPECT_EQ(out.rfind("sldtool: ", 0), 0u) << out;
     EXPECT_NE(out.find(lib), std::string::npos) << out;
+
+    // Garbage behind an offset: listed without a length, reported, exit code 1.
+    TMemoryStream junk;
+    WriteLibHeader(junk, "x");
+    WriteSlideBlock(junk, {"JUNK", 104});
+    WriteSlideBlock(junk, {"", 0});
+    junk.WriteBuffer(std::vector<uint8_t>(60, 0x90).data(), 60);
+    WriteFileBytes(lib, junk.Bytes());
+    EXPECT_EQ(Sldtool("lib list --json " + Q(lib), &out), 1);
+    EXPECT_NE(out.find("{\"name\": \"JUNK\", \"offset\": 104, \"length\": null}"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("sldtool: slide \"JUNK\" of \"" + lib + "\": Stream read error"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(Sldtool("lib extract " + Q(lib) + " -d " + Q(dir.File("o")), &out), 1);
+    EXPECT_NE(out.find("JUNK\" of \"" + lib), std::string::npos) << out;
+    EXPECT_FALSE(FileExists(dir.File("o/JUNK.sld")));
+
     EXPECT_EQ(Sldtool("lib extract " + Q(dir.Path()) + " -d " + Q(dir.File("o")), &out), 1);
     EXPECT_NE(out.find("not a plain file"), std::string::npos) << out;
 }
