@@ -208,7 +208,8 @@ struct TPatternModule {
     // then draws every line family with the target's pen. A dot shows as one pixel. Every drawing
     // ends, whatever the numbers: a family whose delta-y is 0 draws only its line through the
     // origin, an all-zero dash list draws continuous lines, and a drawing stops after a fixed
-    // (large) amount of work.
+    // (large) amount of work. Pending messages are processed now and then (at most every 20 ms);
+    // text must not change meanwhile, so the page passes a copy of the editor's lines.
     void DrawPattern(const std::vector<std::string>& text, TCanvas& target,
                      TPatternTarget kind = TPatternTarget::Preview);
 

@@ -103,7 +103,10 @@ void TPatternModule::DrawPatternToPdf(int i, TPdfCanvas& canvas) {
 }
 
 std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
-    if (Entries.empty())
+    // Pending messages are processed while the cells are drawn and the page may load another
+    // file meanwhile: the loop keeps its own copy of the list it started with.
+    const std::vector<TPatternEntry> entries = Entries;
+    if (entries.empty())
         return {};
     UiHooks::TBusyCursor busy;
     const std::string path = ChangeFileExt(chosenName, ".pdf");
@@ -126,12 +129,12 @@ std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
     UiHooks::TPendingMessagePump pump;
     size_t i = 0;
     int page = 1;
-    while (i < Entries.size()) {
+    while (i < entries.size()) {
         if (page > 1)
             doc.AddPage();
         WritePageNumber(canvas, layout, page++);
-        for (int r = 1; r <= TSheetLayout::kRows && i < Entries.size(); ++r) {
-            for (int c = 1; c <= TSheetLayout::kColumns && i < Entries.size(); ++c) {
+        for (int r = 1; r <= TSheetLayout::kRows && i < entries.size(); ++r) {
+            for (int c = 1; c <= TSheetLayout::kColumns && i < entries.size(); ++c) {
                 pump.Tick();
                 const double x = layout.CellX(c);
                 const double y = layout.CellY(r);
@@ -161,7 +164,7 @@ std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
 
                 canvas.TextOut(static_cast<float>(x + 3 * TSheetLayout::u),
                                static_cast<float>(y - layout.CH - 1.5 * TSheetLayout::u),
-                               Entries[i].Name);
+                               entries[i].Name);
                 ++i;
             }
         }
