@@ -46,6 +46,26 @@ int Sane(int value, int fallback, int low = 20, int high = 10000) {
     return value >= low && value <= high ? value : fallback;
 }
 
+// A status bar panel: as wide as it was set, but it gives way when the window is narrower, so
+// a long folder name never forces the window wider.
+class TStatusPanel : public QLabel {
+public:
+    void SetPanelWidth(int width) {
+        m_width = width;
+        setMinimumWidth(std::min(width, 16));
+        setMaximumWidth(width);
+        updateGeometry();
+    }
+    int PanelWidth() const { return m_width; }
+    QSize sizeHint() const override { return {m_width, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override {
+        return {std::min(m_width, 16), QLabel::minimumSizeHint().height()};
+    }
+
+private:
+    int m_width = 0;
+};
+
 } // namespace
 
 TForm1::TForm1(TOptions options, QWidget* parent)
@@ -315,11 +335,12 @@ void TForm1::CreateStatusBar() {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");
     for (int i = 0; i < kStatusPanels; ++i) {
-        auto* panel = new QLabel;
+        auto* panel = new TStatusPanel;
         panel->setObjectName(QString("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         panel->setIndent(3);
         panel->setTextInteractionFlags(Qt::NoTextInteraction);
+        panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         m_panels[i] = panel;
         // The last panel takes what is left of the bar (and at least its own width).
         StatusBar1->addWidget(panel, i == kStatusPanels - 1 ? 1 : 0);
@@ -328,10 +349,10 @@ void TForm1::CreateStatusBar() {
 }
 
 void TForm1::SetStatusWidth(int panel, int width) {
+    auto* p = static_cast<TStatusPanel*>(m_panels[panel]);
+    p->SetPanelWidth(width);
     if (panel == kStatusPanels - 1)
-        m_panels[panel]->setMinimumWidth(width);
-    else
-        m_panels[panel]->setFixedWidth(width);
+        p->setMaximumWidth(QWIDGETSIZE_MAX); // the last panel takes the rest of the bar
 }
 
 void TForm1::SetStatus(int panel, const QString& text, bool fitWidth) {
@@ -346,8 +367,7 @@ QString TForm1::StatusText(int panel) const {
 }
 
 int TForm1::StatusWidth(int panel) const {
-    return panel == kStatusPanels - 1 ? m_panels[panel]->minimumWidth()
-                                      : m_panels[panel]->maximumWidth();
+    return static_cast<const TStatusPanel*>(m_panels[panel])->PanelWidth();
 }
 
 // ---- Placement and settings ----

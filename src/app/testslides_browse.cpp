@@ -501,6 +501,8 @@ void TForm1::Thumbnails1Click() {
     }
     ListBox1->setResizeMode(QListView::Adjust);
     ListBox1->setMovement(QListView::Static);
+    // Thumbnails share one cell size; names in the list each take their own width.
+    ListBox1->setUniformItemSizes(m_thumbView);
     viewthumb->setChecked(m_thumbView);
     viewlist->setChecked(!m_thumbView);
     ViewStyleButton->setIcon(m_thumbView ? viewthumb->icon() : viewlist->icon());
