@@ -208,9 +208,14 @@ void TForm1::CreateLayout() {
     PTShellTree1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     PTShellTree1->setAnimated(false);
     PTShellTree1->setUniformRowHeights(true);
-    connect(PTShellTree1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { PTShellTree1Change(); });
-    connect(PTShellTree1, &QTreeView::clicked, this, [this] { PTShellTree1Click(); });
+    // Queued: loading a folder lets pending events run, and the file-system model may change its
+    // rows meanwhile; that must not happen inside the view's own handling of the click.
+    connect(
+        PTShellTree1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this] { PTShellTree1Change(); }, Qt::QueuedConnection);
+    connect(
+        PTShellTree1, &QTreeView::clicked, this, [this] { PTShellTree1Click(); },
+        Qt::QueuedConnection);
     // Folders load in the background: once the current folder's branch is there, bring the
     // current folder into view.
     connect(m_treeModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {

@@ -114,11 +114,11 @@ void TForm1::SetTreeFolder(const QString& folder) {
         return;
     for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
         PTShellTree1->expand(p);
-    if (PTShellTree1->currentIndex() == index)
-        PTShellTree1Change();
-    else
-        PTShellTree1->setCurrentIndex(index); // runs PTShellTree1Change
+    PTShellTree1->setCurrentIndex(index);
     PTShellTree1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // The tree's own signal runs PTShellTree1Change later; run it now so the list is there when
+    // this returns (the later call finds the folder shown and does nothing).
+    PTShellTree1Change();
 }
 
 QString TForm1::TreeFolder() const {
