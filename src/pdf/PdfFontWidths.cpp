@@ -2,6 +2,8 @@
 // Do not edit by hand.
 #include "pdf/PdfFontWidths.h"
 
+// One row of sixteen codes per line.
+// clang-format off
 const uint16_t kPdfFontWidths[kPdfProportionalFontCount][224] = {
     // Helvetica (NimbusSans-Regular)
     {
@@ -140,3 +142,4 @@ const uint16_t kPdfFontWidths[kPdfProportionalFontCount][224] = {
         500, 556, 500, 500, 500, 500, 500, 570, 500, 556, 556, 556, 556, 444, 500, 444,
     },
 };
+// clang-format on
