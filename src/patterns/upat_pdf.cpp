@@ -33,11 +33,9 @@ private:
     double m_originY;
 };
 
-// The page canvas has no line-cap operator: "1 J" (round caps) goes straight into the current
-// page's content stream, where the canvas writes its own operators.
+// A dot is a zero-length path, which viewers paint only with round caps.
 void SetRoundLineCaps(TPdfCanvas& canvas) {
-    if (auto* contents = dynamic_cast<TPdfStream*>(canvas.GetPage().ValueByName("Contents")))
-        contents->StreamData() += "1 J\n";
+    canvas.SetLineCap(TPdfLineCap::Round);
 }
 
 // The sheet layout in points, from the first page's size. u is the text unit.

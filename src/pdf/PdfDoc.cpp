@@ -179,6 +179,13 @@ void TPdfCanvas::SetLineWidth(float w) {
     m_contents->append(" w\n");
 }
 
+void TPdfCanvas::SetLineCap(TPdfLineCap cap) {
+    if (!m_contents)
+        return;
+    m_contents->push_back(static_cast<char>('0' + static_cast<int>(cap)));
+    m_contents->append(" J\n");
+}
+
 void TPdfCanvas::MoveTo(float x, float y) {
     Numbers(x, y, " m\n");
 }

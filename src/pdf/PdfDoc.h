@@ -113,6 +113,8 @@ private:
     uint16_t m_horizontalScaling = 100;
 };
 
+enum class TPdfLineCap { Butt = 0, Round = 1, ProjectingSquare = 2 };
+
 // Appends drawing operators to the current page's content stream; each ends with "\n" and its
 // numbers are PdfNumberText. Before the first AddPage the operators are dropped.
 // Colours are 0x00BBGGRR (red in the low byte); values with the top bit set count as 0.
@@ -125,6 +127,7 @@ public:
     void SaveState();                     // q
     void RestoreState();                  // Q
     void SetLineWidth(float w);           // w
+    void SetLineCap(TPdfLineCap cap);     // J
     void MoveTo(float x, float y);        // m
     void LineTo(float x, float y);        // l
     void ClosePath();                     // h
