@@ -5,58 +5,15 @@
 #include "pdf/PdfDoc.h"
 #include "render/AcadPal.h"
 #include "slides/SlideClasses.h"
+#include "slides/SlideReader.h"
 #include "slides/Slides.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 TPdfColourMode PdfColourMode = TPdfColourMode::Color;
 
 namespace {
-
-inline uint16_t Swap16(uint16_t w) {
-    return static_cast<uint16_t>((w << 8) | (w >> 8));
-}
-
-// Reads slide records: straight from the buffer of a memory stream, else through ReadBuffer.
-// A short slide throws EReadError either way.
-class TRecordReader {
-public:
-    TRecordReader(TStream& stream, bool native)
-        : m_stream(stream), m_native(native), m_mem(stream.Memory()), m_start(stream.Position()),
-          m_pos(m_start), m_size(m_mem ? stream.Size() : 0) {}
-
-    void Read(uint8_t* buffer, size_t count) {
-        if (m_mem) {
-            if (m_pos < 0 || m_pos > m_size || static_cast<int64_t>(count) > m_size - m_pos)
-                throw EReadError();
-            std::memcpy(buffer, m_mem + m_pos, count);
-        } else {
-            m_stream.ReadBuffer(buffer, count);
-        }
-        m_pos += static_cast<int64_t>(count);
-    }
-    uint16_t Word() {
-        uint8_t b[2];
-        Read(b, 2);
-        const auto w = static_cast<uint16_t>(b[0] | (b[1] << 8));
-        return m_native ? w : Swap16(w);
-    }
-    int Signed(const uint8_t* p) const {
-        const auto w = static_cast<uint16_t>(p[0] | (p[1] << 8));
-        return static_cast<int16_t>(m_native ? w : Swap16(w));
-    }
-    int64_t Consumed() const { return m_pos - m_start; }
-
-private:
-    TStream& m_stream;
-    bool m_native;
-    const uint8_t* m_mem;
-    int64_t m_start;
-    int64_t m_pos;
-    int64_t m_size;
-};
 
 constexpr double kTextHeight = 10;
 
@@ -173,7 +130,7 @@ int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, d
     const TPdfSlideTransform t =
         PdfSlideTransform(left, top, width, height, header.HighX, header.HighY);
     stream.Seek(headerBytes, TSeekOrigin::Current);
-    TRecordReader in(stream, header.Native);
+    TSlideReader in(stream, header.Native);
 
     TPdfCanvas& canvas = doc.GetCanvas();
     canvas.SetLineWidth(0.3f);

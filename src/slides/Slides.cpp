@@ -3,10 +3,10 @@
 #include "base/Errors.h"
 #include "base/UiHooks.h"
 #include "render/AcadPal.h"
+#include "slides/SlideReader.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,61 +15,6 @@ bool PrintMonochrome = false;
 namespace {
 
 constexpr int kRecordLengths[5] = {5, 2, 6, 3, 2}; // 0xFB .. 0xFF
-
-inline uint16_t Swap16(uint16_t w) {
-    return static_cast<uint16_t>((w << 8) | (w >> 8));
-}
-
-// Reads slide bytes from a stream. Memory streams are walked through their buffer directly;
-// other streams through ReadBuffer. Either way a short read throws EReadError.
-class TSlideReader {
-public:
-    TSlideReader(TStream& stream, bool native)
-        : m_stream(stream), m_native(native), m_mem(stream.Memory()), m_start(stream.Position()),
-          m_pos(m_start), m_size(m_mem ? stream.Size() : 0) {}
-
-    void Read(void* buffer, size_t count) {
-        if (m_mem) {
-            if (m_pos < 0 || m_pos > m_size || static_cast<int64_t>(count) > m_size - m_pos)
-                throw EReadError();
-            std::memcpy(buffer, m_mem + m_pos, count);
-        } else {
-            m_stream.ReadBuffer(buffer, count);
-        }
-        m_pos += static_cast<int64_t>(count);
-    }
-    // A 16-bit word in the slide's byte order.
-    uint16_t Word() {
-        uint8_t b[2];
-        Read(b, 2);
-        const uint16_t w = static_cast<uint16_t>(b[0] | (b[1] << 8));
-        return m_native ? w : Swap16(w);
-    }
-    int16_t Signed(const uint8_t* p) const {
-        const uint16_t w = static_cast<uint16_t>(p[0] | (p[1] << 8));
-        return static_cast<int16_t>(m_native ? w : Swap16(w));
-    }
-    void Skip(int64_t count) {
-        if (m_mem) {
-            if (count > m_size - m_pos)
-                throw EReadError();
-            m_pos += count;
-        } else {
-            uint8_t buf[8];
-            m_stream.ReadBuffer(buf, static_cast<size_t>(count));
-            m_pos += count;
-        }
-    }
-    int64_t Consumed() const { return m_pos - m_start; }
-
-private:
-    TStream& m_stream;
-    bool m_native;
-    const uint8_t* m_mem;
-    int64_t m_start;
-    int64_t m_pos;
-    int64_t m_size;
-};
 
 // Rounds to the nearest integer, halves to even. Values are clamped first so that a point far
 // outside the picture cannot overflow the conversion.
@@ -112,7 +57,7 @@ int ReadSlideHeader(TStream& stream, TSlideHeader& header) {
     }
     auto word = [&](int at) {
         const uint16_t w = static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-        return static_cast<int16_t>(native ? w : Swap16(w));
+        return static_cast<int16_t>(native ? w : TSlideReader::Swap16(w));
     };
     header.Start = guard.Start();
     header.Level = level;
@@ -137,7 +82,7 @@ int64_t MeasureSlide(TStream& stream, TSlideRecordCounts* counts) {
         const int length = RecordLength(kind);
         if (length == 0)
             throw EReadError();
-        in.Skip(length - 2);
+        in.Skip(static_cast<size_t>(length - 2));
         {
             if (kind < 0x80)
                 ++tally.Vector;
