@@ -37,6 +37,9 @@ void ParseSize(const std::string& text, int& width, int& height);
 // "black", "white", "buttonface" or "#RRGGBB" as a colour value (0x00BBGGRR).
 unsigned ParseBackground(const std::string& text);
 
+// text (UTF-8) as a JSON string literal, quotes included.
+std::string JsonString(const std::string& text);
+
 // Command entry points; each returns the exit code.
 int CmdInfo(TArgs args);
 int CmdRender(TArgs args);

@@ -16,23 +16,6 @@
 
 namespace {
 
-std::string Json(const std::string& utf8) {
-    std::string out = "\"";
-    for (const unsigned char c : utf8) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
 struct TPatternFacts {
     int families = 0;
     int maxDash = 0; // the longest dash list (at most MaxDashes)
@@ -64,7 +47,8 @@ int List(TArgs args) {
         const std::string name = Cp1252ToUtf8(e.Name);
         if (json) {
             out += (k ? ",\n " : "\n ");
-            out += "{\"name\": " + Json(name) + ", \"line\": " + std::to_string(e.HeaderLine) +
+            out += "{\"name\": " + JsonString(name) +
+                   ", \"line\": " + std::to_string(e.HeaderLine) +
                    ", \"families\": " + std::to_string(f.families) +
                    ", \"max_dash\": " + std::to_string(f.maxDash) + "}";
         } else {
