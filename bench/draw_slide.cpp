@@ -5,8 +5,9 @@
 // After the benchmarks, a summary prints DrawSlide's time over the baseline's for each workload.
 #include "render/AcadPal.h"
 #include "render/RasterCanvas.h"
-#include "slides/SlideWriter.h"
 #include "slides/Slides.h"
+
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -16,29 +17,13 @@
 
 namespace {
 
-constexpr int kHighX = 4095, kHighY = 2729;
-
 struct TLine {
     int x0, y0, x1, y1;
     uint32_t word;
 };
 
-// Vectors with endpoints from a linear congruential generator; a colour record every 100.
 TMemoryStream MakeSlide(int vectors) {
-    TSlideWriter w(kHighX, kHighY);
-    uint32_t seed = 1;
-    auto next = [&seed](int range) {
-        seed = seed * 1664525u + 1013904223u;
-        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range + 1));
-    };
-    for (int i = 0; i < vectors; ++i) {
-        if (i % 100 == 0)
-            w.Colour(1 + (i / 100) % 254);
-        const int x0 = next(kHighX), y0 = next(kHighY), x1 = next(kHighX), y1 = next(kHighY);
-        w.Vector(x0, y0, x1, y1);
-    }
-    w.End();
-    return TMemoryStream(w.Bytes());
+    return TMemoryStream(MakeWorkloadSlide(vectors));
 }
 
 // The device lines DrawSlide draws, taken once from a recording of its calls.
@@ -148,17 +133,6 @@ BENCHMARK(BM_Thumbnails_DrawSlide)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Thumbnails_PlainBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BigPreview_DrawSlide)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BigPreview_PlainBaseline)->Unit(benchmark::kMillisecond);
-
-template <typename F> double BestSeconds(F f) {
-    double best = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        best = std::min(
-            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-    }
-    return best;
-}
 
 } // namespace
 

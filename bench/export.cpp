@@ -7,7 +7,8 @@
 #include "render/Graphic.h"
 #include "render/ImageExport.h"
 #include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
+
+#include "BenchSupport.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -17,24 +18,10 @@
 
 namespace {
 
-constexpr int kHighX = 4095, kHighY = 2729;
 constexpr int kWidth = 128, kHeight = 80, kImages = 1000;
 
 std::unique_ptr<TSlideLib> MakeLibrary() {
-    TSlideWriter w(kHighX, kHighY);
-    uint32_t seed = 1;
-    auto next = [&seed](int range) {
-        seed = seed * 1664525u + 1013904223u;
-        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range + 1));
-    };
-    for (int i = 0; i < 5000; ++i) {
-        if (i % 100 == 0)
-            w.Colour(1 + (i / 100) % 254);
-        const int x0 = next(kHighX), y0 = next(kHighY), x1 = next(kHighX), y1 = next(kHighY);
-        w.Vector(x0, y0, x1, y1);
-    }
-    w.End();
-    TMemoryStream bytes(w.Bytes());
+    TMemoryStream bytes(MakeWorkloadSlide(5000));
     auto lib = TSlideLib::CreateEmpty();
     lib->AddCopy(TSlide::CreateFromStream("BENCH", bytes).get());
     return lib;
@@ -86,17 +73,6 @@ void BM_Thumbnails_ExportPng(benchmark::State& state) {
 BENCHMARK(BM_Thumbnails_Draw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Thumbnails_ExportBmp)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Thumbnails_ExportPng)->Unit(benchmark::kMillisecond);
-
-template <typename F> double BestSeconds(F f) {
-    double best = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        best = std::min(
-            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-    }
-    return best;
-}
 
 } // namespace
 

@@ -5,9 +5,10 @@
 #include "render/AcadPal.h"
 #include "render/RasterCanvas.h"
 #include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
 #include "slides/Slides.h"
 #include "testslides.h"
+
+#include "BenchSupport.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -20,25 +21,7 @@
 
 namespace {
 
-constexpr int kHighX = 4095, kHighY = 2729;
 constexpr int kSlides = 1000;
-
-std::vector<uint8_t> MakeSlideBytes(int vectors) {
-    TSlideWriter w(kHighX, kHighY);
-    uint32_t seed = 1;
-    auto next = [&seed](int range) {
-        seed = seed * 1664525u + 1013904223u;
-        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range + 1));
-    };
-    for (int i = 0; i < vectors; ++i) {
-        if (i % 100 == 0)
-            w.Colour(1 + (i / 100) % 254);
-        const int x0 = next(kHighX), y0 = next(kHighY), x1 = next(kHighX), y1 = next(kHighY);
-        w.Vector(x0, y0, x1, y1);
-    }
-    w.End();
-    return w.Bytes();
-}
 
 std::string g_folder;
 TForm1* g_form = nullptr;
@@ -57,7 +40,7 @@ void BM_FillSlideListThumbnails(benchmark::State& state) {
 BENCHMARK(BM_FillSlideListThumbnails)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_BareDrawSlideThumbnails(benchmark::State& state) {
-    TMemoryStream slide(MakeSlideBytes(5000));
+    TMemoryStream slide(MakeWorkloadSlide(5000));
     TRasterCanvas canvas(TForm1::kThumbWidth, TForm1::kThumbHeight);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -86,7 +69,7 @@ int main(int argc, char** argv) {
         return 1;
     g_folder = pattern;
     {
-        const std::vector<uint8_t> bytes = MakeSlideBytes(5000);
+        const std::vector<uint8_t> bytes = MakeWorkloadSlide(5000);
         std::unique_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();
         for (int i = 0; i < kSlides; ++i) {
             TMemoryStream stream(bytes);
