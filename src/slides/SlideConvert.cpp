@@ -1,5 +1,6 @@
 #include "slides/SlideConvert.h"
 
+#include "base/ByteOrder.h"
 #include "base/Errors.h"
 #include "render/AcadPal.h"
 #include "render/RasterCanvas.h"
@@ -17,17 +18,9 @@ TColor TRasterPixels::Pixel(int x, int y) const {
 namespace {
 
 // Slide bytes in little-endian order.
-class TSlideBytes {
+class TSlideBytes : public TLittleEndianBytes {
 public:
-    void U8(unsigned v) { m_bytes.push_back(static_cast<uint8_t>(v)); }
-    void U16(unsigned v) {
-        U8(v & 0xFF);
-        U8((v >> 8) & 0xFF);
-    }
-    void U32(uint32_t v) {
-        U16(v & 0xFFFF);
-        U16(v >> 16);
-    }
+    TSlideBytes() : TLittleEndianBytes(m_bytes) {}
     void ColourRecord(int index) {
         U8(static_cast<unsigned>(index)); // the colour index is the head's low byte
         U8(0xFF);
