@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 void TStream::ReadBuffer(void* buffer, size_t count) {
     if (count != 0 && Read(buffer, count) != count)
@@ -108,6 +109,14 @@ TFileStream::TFileStream(const std::string& path, TFileMode mode) : m_path(path)
     if (!m_file) {
         const char* what = mode == TFileMode::Create ? "Cannot create file" : "Cannot open file";
         throw EFileError(std::string(what) + " \"" + path + "\". " + std::strerror(errno));
+    }
+    // A folder or a device opens like a file here, but has no size to read; refuse it.
+    struct stat st {};
+    if (mode == TFileMode::OpenRead &&
+        (::fstat(::fileno(m_file), &st) != 0 || !S_ISREG(st.st_mode))) {
+        std::fclose(m_file);
+        m_file = nullptr;
+        throw EFileError("Cannot open file \"" + path + "\". It is not a plain file.");
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <sys/stat.h>
 
 std::string TakeOption(TArgs& args, const std::string& name, const std::string& fallback) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -119,10 +118,6 @@ std::vector<TSlideSource> OpenSources(const TArgs& sources) {
                     s.indices.push_back(i);
             }
         } else {
-            // A folder opens as a stream on Linux; reading it would go wrong in odd ways.
-            struct stat st {};
-            if (::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-                throw EFileError("Cannot open file \"" + file + "\". It is not a plain file.");
             std::shared_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();
             TFileStream in(file, TFileMode::OpenRead);
             std::unique_ptr<TSlide> slide;

@@ -10,7 +10,6 @@
 #include <climits>
 #include <new>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace {
 
@@ -48,14 +47,6 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::string CutName(const std::string& name) {
     return name.substr(0, kMaxNameLength);
-}
-
-// A directory or device passed as a library or slide file would make the loader ask for an
-// absurd amount of memory: refuse anything that is not a plain file, naming it.
-void RequirePlainFile(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw EFileError("Cannot open file \"" + path + "\". It is not a plain file.");
 }
 
 } // namespace
@@ -174,7 +165,6 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName
     std::unique_ptr<TSlideLib> lib(new TSlideLib);
     lib->SetCapacity(1);
     lib->m_fileName = fileName;
-    RequirePlainFile(fileName);
     lib->m_data = std::make_unique<TMemoryStream>();
     lib->m_data->LoadFromFile(fileName);
     TMemoryStream& stream = *lib->m_data;

@@ -118,3 +118,14 @@ TEST(FileUtil, AtomicSaveIntoAMissingFolderNamesTheFile) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent-folder/x.slb"), std::string::npos);
     }
 }
+
+TEST(Streams, AFolderIsNoFileToRead) {
+    TTempDir dir;
+    try {
+        TMemoryStream m;
+        m.LoadFromFile(dir.Path());
+        FAIL();
+    } catch (const EFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("not a plain file"), std::string::npos);
+    }
+}
