@@ -14,14 +14,19 @@ TTempDir::TTempDir() {
     std::string templ = (std::filesystem::temp_directory_path() / "varnel-test-XXXXXX").string();
     if (!::mkdtemp(templ.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    m_path = templ;
+    // The folder handed out sits inside a fresh parent of its own. A folder tree that watches the
+    // temporary folder can then never have listed the parent before this folder existed (a
+    // listing read a moment too early drops a new folder from the tree).
+    m_parent = templ;
+    m_path = m_parent + "/d";
+    std::filesystem::create_directory(m_path);
 }
 
 TTempDir::~TTempDir() {
     std::error_code ec;
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(m_path, ec);
+    std::filesystem::remove_all(m_parent, ec);
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -18,6 +18,7 @@ public:
     std::string File(const std::string& name) const { return m_path + "/" + name; }
 
 private:
+    std::string m_parent;
     std::string m_path;
 };
 
