@@ -125,18 +125,6 @@ TEST(SlideHeader, LevelDecidesHeaderLengthAndSwapping) {
     EXPECT_EQ(MeasureSlide(s3), 25);
 }
 
-TEST(SlideHeader, RecordLengthTable) {
-    EXPECT_EQ(RecordLength(0x00), 8);
-    EXPECT_EQ(RecordLength(0x7F), 8);
-    EXPECT_EQ(RecordLength(0x80), 0);
-    EXPECT_EQ(RecordLength(0xFA), 0);
-    EXPECT_EQ(RecordLength(0xFB), 5);
-    EXPECT_EQ(RecordLength(0xFC), 2);
-    EXPECT_EQ(RecordLength(0xFD), 6);
-    EXPECT_EQ(RecordLength(0xFE), 3);
-    EXPECT_EQ(RecordLength(0xFF), 2);
-}
-
 TEST(MeasureSlide, StopsAtTheSlidesOwnEndInsideALibrary) {
     TBytes lib(50, 0xEE); // bytes before the slide
     const TSlideWriter w = ExampleSlide();
