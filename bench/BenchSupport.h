@@ -1,7 +1,7 @@
 // The fixed workloads the benchmarks share, and a best-of timer for their summaries.
 #pragma once
 
-#include "slides/SlideWriter.h"
+#include "SlideWriter.h"
 
 #include <algorithm>
 #include <chrono>

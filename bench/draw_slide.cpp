@@ -3,8 +3,8 @@
 //   Thumbnails: one slide of 5,000 vectors drawn 1,000 times into 128 x 80, background first.
 //   Big preview: one slide of 1,000,000 vectors drawn into 1920 x 1080.
 // After the benchmarks, a summary prints DrawSlide's time over the baseline's for each workload.
-#include "render/AcadPal.h"
-#include "render/RasterCanvas.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
 #include "slides/Slides.h"
 
 #include "BenchSupport.h"

@@ -3,9 +3,10 @@
 // exported 1,000 times at 128 x 80 as a 4-bit BMP and as a PNG, in memory. The bare drawing of
 // the same slide into the same bitmap is measured in the same run; the summary prints the time
 // per image and what writing adds to drawing.
-#include "render/AcadPal.h"
-#include "render/Graphic.h"
-#include "render/ImageExport.h"
+#include "graphics/AcadPal.h"
+#include "graphics/Graphic.h"
+#include "output/ImageExport.h"
+#include "output/SlideGraphic.h"
 #include "slides/SlideClasses.h"
 
 #include "BenchSupport.h"
@@ -36,7 +37,7 @@ TSlideLib& Library() {
 void DrawAll() {
     TBitmap bitmap;
     for (int i = 0; i < kImages; ++i) {
-        Library().DrawToGraphic(0, bitmap, kHeight, kWidth, 0xFFFFFF);
+        DrawToGraphic(Library(), 0, bitmap, kHeight, kWidth, 0xFFFFFF);
         benchmark::DoNotOptimize(bitmap.Canvas().Bits());
     }
 }

@@ -1,10 +1,10 @@
 // Opening a slide library of 10,000 slides (about 50 MB) next to merely reading the file into
 // memory. Opening reads the file once and only each slide's header, so it should stay within
 // 1.5 times the plain read. The ratio is printed after the runs.
+#include "SlideWriter.h"
 #include "base/FileUtil.h"
 #include "base/Streams.h"
 #include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Pattern rendering: sheets for a generated file of 400 patterns of mixed density, and the
 // preview of the densest kinds. Reports the segments sent to the clip test per second.
+#include "graphics/RasterCanvas.h"
 #include "patterns/upat.h"
 #include "pdf/PdfDoc.h"
-#include "render/RasterCanvas.h"
 
 #include <benchmark/benchmark.h>
 

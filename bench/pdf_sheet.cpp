@@ -1,10 +1,10 @@
 // A 20-page contact sheet (4 x 5 cells, each a slide of 2,000 vectors with a colour change
 // every 50) written whole, next to zlib alone deflating the same content bytes at level 9 on
 // one thread. The writer deflates its page streams on all cores, so it should beat the second.
+#include "SlideWriter.h"
+#include "output/SlidesToPdf.h"
 #include "pdf/PdfDoc.h"
-#include "pdf/SlidesToPdf.h"
 #include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
 
 #include <benchmark/benchmark.h>
 

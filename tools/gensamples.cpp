@@ -1,8 +1,8 @@
 // Writes the sample slides and the sample library into samples/: pictures a new user sees on the
 // first start, and files that use every record kind, both byte orders and both header levels.
 // Usage: gensamples OUTPUT_FOLDER
+#include "SlideWriter.h"
 #include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
 
 #include <cmath>
 #include <cstdio>

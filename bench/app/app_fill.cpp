@@ -2,8 +2,8 @@
 // slide: endpoints from a linear congruential generator, x in 0..4095, y in 0..2729, a colour
 // record every 100 vectors), against the bare DrawSlide time for the same 1,000 thumbnails
 // (128 x 80, background first) in the same run. A summary prints the ratio at the end.
-#include "render/AcadPal.h"
-#include "render/RasterCanvas.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 #include "testslides.h"
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         TForm1 form(options);
         form.resize(890, 570);
         form.SetTreeFolder(QString::fromStdString(g_folder));
-        form.ClickFileListEntry("bench.slb");
+        form.RunCommand([&] { form.Model().ChooseSource(0); });
         g_form = &form;
 
         benchmark::Initialize(&argc, argv);

@@ -1,24 +1,12 @@
 #include "AppSettings.h"
 
-#include "base/FileUtil.h"
+#include "base/Paths.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
 namespace {
-
-std::string BaseName(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 std::string ConfigFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')

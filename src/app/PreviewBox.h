@@ -3,7 +3,7 @@
 // shows the buffer from (1, 1) on and the border clips the drawing.
 #pragma once
 
-#include "render/RasterCanvas.h"
+#include "graphics/RasterCanvas.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 // TQtDialogs: the window's implementation of TDialogs on Qt's standard dialogs.
+#include "QtDialogs.h"
 #include "AboutBox.h"
-#include "Dialogs.h"
 
 #include <QColorDialog>
 #include <QDesktopServices>

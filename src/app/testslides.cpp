@@ -34,7 +34,7 @@ namespace {
 
 constexpr int kInitialWidth = 890;
 constexpr int kInitialHeight = 570;
-constexpr int kInitialPanelWidths[TForm1::kStatusPanels] = {120, 80, 150, 48, 40, 60, 50};
+constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 60, 50};
 constexpr int kLeftColumnWidth = 171;
 constexpr int kTreeHeight = 201;
 constexpr int kPreviewHeight = 170;
@@ -48,7 +48,7 @@ int Sane(int value, int fallback, int low = 20, int high = 10000) {
 
 // A status bar panel: as wide as it was set, but it gives way when the window is narrower, so
 // a long folder name never forces the window wider.
-class TStatusPanel : public QLabel {
+class TStatusLabel : public QLabel {
 public:
     void SetPanelWidth(int width) {
         m_width = width;
@@ -69,26 +69,26 @@ private:
 } // namespace
 
 TForm1::TForm1(TOptions options, QWidget* parent)
-    : QMainWindow(parent), m_options(std::move(options)) {
+    : QMainWindow(parent), m_options(std::move(options)),
+      m_ownDialogs(m_options.Dialogs ? nullptr : std::make_unique<TQtDialogs>(this)),
+      m_dialogs(m_options.Dialogs ? m_options.Dialogs : m_ownDialogs.get()), m_model(*m_dialogs) {
     if (m_options.ProgramDir.empty())
         m_options.ProgramDir = QCoreApplication::applicationDirPath().toStdString();
-    if (m_options.Dialogs) {
-        m_dialogs = m_options.Dialogs;
-    } else {
-        m_ownDialogs = std::make_unique<TQtDialogs>(this);
-        m_dialogs = m_ownDialogs.get();
-    }
     m_settingsFile = m_options.SettingsFile.empty()
                          ? MainSettingsFile(QCoreApplication::applicationFilePath().toStdString())
                          : m_options.SettingsFile;
 
-    // The core reaches the window through these hooks: its messages become boxes (queued
-    // while a drawing runs), long work lets paint and timer events through but no user input,
-    // and busy work shows the wait cursor.
-    UiHooks::SetMessageHook([this](const std::string& text) { QueueMessage(text, false); });
-    UiHooks::SetProcessHook(
-        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    UiHooks::SetBusyHook([](bool busy) {
+    // The core reaches the window through these hooks: long work lets paint and timer events
+    // through but no user input, and busy work shows the wait cursor. (Its messages go to the
+    // model, which shows them once the drawing is done.)
+    m_savedProcessHook = UiHooks::SetProcessHook([this] {
+        // What the model changed so far shows while the rest of the work waits.
+        if (!m_refreshing) {
+            RefreshPage();
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    m_savedBusyHook = UiHooks::SetBusyHook([](bool busy) {
         if (busy)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else
@@ -106,55 +106,134 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateLayout();
     CreateStatusBar();
 
-    m_previewBackground = 0;
-    ClearFileListSelection();
-    ShowPage(SlidesPage);
     RestorePlacement(TIniFile(m_settingsFile));
+    RefreshView();
 }
 
 TForm1::~TForm1() {
-    UiHooks::SetMessageHook(nullptr);
-    UiHooks::SetProcessHook(nullptr);
-    UiHooks::SetBusyHook(nullptr);
+    UiHooks::SetProcessHook(std::move(m_savedProcessHook));
+    UiHooks::SetBusyHook(std::move(m_savedBusyHook));
 }
 
+namespace {
+
+QAction* NewAction(QObject* parent, const char* name, const QString& text,
+                   const QKeySequence& shortcut = {}, const QIcon& icon = {}) {
+    auto* action = new QAction(icon, text, parent);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
 void TForm1::CreateActions() {
-    viewlist = new QAction(ViewListIcon(), tr("View List"), this);
-    viewlist->setObjectName("viewlist");
+    // Menu File
+    NewSlideLibrary1 = NewAction(this, "NewSlideLibrary1", tr("&New Slide-Library"),
+                                 QKeySequence(Qt::Key_F7), NewLibraryIcon());
+    SaveToDirectory1 = NewAction(this, "SaveToDirectory1", tr("Save to Directory..."),
+                                 QKeySequence(Qt::ALT | Qt::Key_D), SaveToFolderIcon());
+    SaveAsSlideLibrary1 = NewAction(this, "SaveAsSlideLibrary1", tr("Save as Slide-&Library..."),
+                                    QKeySequence(Qt::ALT | Qt::Key_L));
+    AddToSlideLibrary1 = NewAction(this, "AddToSlideLibrary1", tr("&Add to Slide-Library..."),
+                                   QKeySequence(Qt::Key_F5));
+    MoveToSlideLibrary1 = NewAction(this, "MoveToSlideLibrary1", tr("&Move to Slide-Library..."),
+                                    QKeySequence(Qt::Key_F6));
+    PrintCurrentSlide1 = NewAction(this, "PrintCurrentSlide1", tr("Print Current Slide"));
+    PrintAllSlides1 = NewAction(this, "PrintAllSlides1", tr("Print All Slides"));
+    ConvertCurrentSlidetoPDF1 =
+        NewAction(this, "ConvertCurrentSlidetoPDF1", tr("Make PDF from Current Slide"));
+    ConvertSlidestoPDF1 = NewAction(this, "ConvertSlidestoPDF1", tr("Make PDF from Slides"));
+    ExportToImage1 = NewAction(this, "ExportToImage1", tr("&Export to Image"),
+                               QKeySequence(Qt::CTRL | Qt::Key_E));
+    ImportFromImage1 = NewAction(this, "ImportFromImage1", tr("&Import from Image"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_I));
+    DeleteSlides1 = NewAction(this, "DeleteSlides1", tr("&Delete Slides"), QKeySequence(Qt::Key_F8),
+                              DeleteIcon());
+    Exit1 = NewAction(this, "Exit1", tr("E&xit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+
+    // Menu Edit
+    RenameSlide1 =
+        NewAction(this, "RenameSlide1", tr("&Rename Slide..."), QKeySequence(Qt::Key_F2));
+    MoveSlideUp1 = NewAction(this, "MoveSlideUp1", tr("Move Slide &Up"),
+                             QKeySequence(Qt::CTRL | Qt::Key_PageUp), MoveUpIcon());
+    MoveSlideDown1 = NewAction(this, "MoveSlideDown1", tr("Move Slide &Down"),
+                               QKeySequence(Qt::CTRL | Qt::Key_PageDown), MoveDownIcon());
+    CopyToClipboard1 = NewAction(this, "CopyToClipboard1", tr("Copy to Clipboard (as WMF)"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_C), ClipboardIcon());
+    SelectAll = NewAction(this, "SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(SelectAll, &QAction::triggered, this, &TForm1::SelectAllExecute);
+
+    // Menu View
+    BackgroundColor1 =
+        NewAction(this, "BackgroundColor1", tr("Background &Color..."), {}, ColourIcon());
+    connect(BackgroundColor1, &QAction::triggered, this, &TForm1::ChangeBackCol);
+    viewlist = NewAction(this, "viewlist", tr("View List"), {}, ViewListIcon());
     viewlist->setCheckable(true);
-    viewthumb = new QAction(ViewThumbsIcon(), tr("View Thumbnails"), this);
-    viewthumb->setObjectName("viewthumb");
+    viewthumb = NewAction(this, "viewthumb", tr("View Thumbnails"), {}, ViewThumbsIcon());
     viewthumb->setCheckable(true);
     viewthumb->setChecked(true);
     connect(viewlist, &QAction::triggered, this, &TForm1::Thumbnails1Click);
     connect(viewthumb, &QAction::triggered, this, &TForm1::Thumbnails1Click);
 
-    SelectAll = new QAction(tr("Select All"), this);
-    SelectAll->setObjectName("SelectAll");
-    SelectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(SelectAll, &QAction::triggered, this, &TForm1::SelectAllExecute);
-
-    BackgroundColor1 = new QAction(ColourIcon(), tr("Background &Color..."), this);
-    connect(BackgroundColor1, &QAction::triggered, this, &TForm1::ChangeBackCol);
-
-    About1 = new QAction(AppIcon(), tr("&About"), this);
+    // Menu Help
+    About1 = NewAction(this, "About1", tr("&About"), {}, AppIcon());
     connect(About1, &QAction::triggered, this, &TForm1::AboutClick);
-    Help1 = new QAction(tr("&Help"), this);
-    Help1->setShortcut(QKeySequence(Qt::Key_F1));
+    Help1 = NewAction(this, "Help1", tr("&Help"), QKeySequence(Qt::Key_F1));
     connect(Help1, &QAction::triggered, this, &TForm1::HelpClick);
 
-    Exit1 = new QAction(tr("E&xit"), this);
-    Exit1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    // The toolbar's drop-down entries run the same commands as the menu; the keys belong to
+    // the menu entries (one key, one action).
+    Saveaslib = NewAction(this, "Saveaslib", tr("Save Slide(s) as Library"));
+    Addtolib = NewAction(this, "Addtolib", tr("Add/Copy Slide(s) to Library"));
+    Movetolib = NewAction(this, "Movetolib", tr("Move Slide(s) to Library "));
+    ConvertSlideToImage1 = NewAction(this, "ConvertSlideToImage1", tr("&Convert Slide to Image"));
+    ConvertImageToSlide1 = NewAction(this, "ConvertImageToSlide1", tr("Convert Image to Slide"));
+    PrintCurrentSlide2 = NewAction(this, "PrintCurrentSlide2", tr("Print &Current Slide"));
+    PrintSlides2 = NewAction(this, "PrintSlides2", tr("Print &Slides"));
+    ConvertCurrentSlidetoPDF2 =
+        NewAction(this, "ConvertCurrentSlidetoPDF2", tr("Convert Current Slide to PDF"));
+    ConvertSlidestoPDF2 = NewAction(this, "ConvertSlidestoPDF2", tr("Convert Slides to PDF"));
+    // "delete": the Del key, on page "slides" only.
+    deleteAction = NewAction(this, "delete", tr("Delete Slide(s)"), QKeySequence(Qt::Key_Delete));
+    addAction(deleteAction);
 }
 
 void TForm1::CreateMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("File1");
+    file->addAction(NewSlideLibrary1);
+    file->addSeparator();
+    file->addAction(SaveToDirectory1);
+    file->addAction(SaveAsSlideLibrary1);
+    file->addAction(AddToSlideLibrary1);
+    file->addAction(MoveToSlideLibrary1);
+    file->addSeparator();
+    QMenu* print = file->addMenu(tr("&Print"));
+    print->setObjectName("Print1");
+    print->addAction(PrintCurrentSlide1);
+    print->addAction(PrintAllSlides1);
+    QMenu* pdf = file->addMenu(tr("Make PDF"));
+    pdf->setObjectName("MakePDF1");
+    pdf->addAction(ConvertCurrentSlidetoPDF1);
+    pdf->addAction(ConvertSlidestoPDF1);
+    file->addSeparator();
+    file->addAction(ExportToImage1);
+    file->addAction(ImportFromImage1);
+    file->addSeparator();
+    file->addAction(DeleteSlides1);
+    file->addSeparator();
     file->addAction(Exit1);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("Edit1");
+    edit->addAction(RenameSlide1);
+    edit->addAction(MoveSlideUp1);
+    edit->addAction(MoveSlideDown1);
+    edit->addSeparator();
+    edit->addAction(CopyToClipboard1);
     edit->addAction(SelectAll);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -170,23 +249,90 @@ void TForm1::CreateMenus() {
     help->addAction(Help1);
 }
 
+namespace {
+
+// A tool button: 29 x 28 with a 22 x 22 icon; its hint is also its accessible name, so
+// screen readers and scripted checks find it.
+QToolButton* NewToolButton(QWidget* parent, const char* name, const QString& hint,
+                           const QIcon& icon) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setIcon(icon);
+    button->setMinimumSize(29, 28);
+    button->setAutoRaise(true);
+    return button;
+}
+
+// A tool button that runs action and shows its enabled state; the hint is the button's own.
+QToolButton* ActionButton(QWidget* parent, const char* name, const QString& hint, QAction* action) {
+    QToolButton* button = NewToolButton(parent, name, hint, action->icon());
+    QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::changed, button,
+                     [button, action] { button->setEnabled(action->isEnabled()); });
+    button->setEnabled(action->isEnabled());
+    return button;
+}
+
+// A tool button that opens a menu of actions; enabled while any of them is.
+QToolButton* MenuButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon,
+                        const QList<QAction*>& actions) {
+    QToolButton* button = NewToolButton(parent, name, hint, icon);
+    auto* menu = new QMenu(button);
+    menu->addActions(actions);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto update = [button, actions] {
+        bool any = false;
+        for (const QAction* a : actions)
+            any = any || a->isEnabled();
+        button->setEnabled(any);
+    };
+    for (QAction* a : actions)
+        QObject::connect(a, &QAction::changed, button, update);
+    update();
+    return button;
+}
+
+} // namespace
+
 void TForm1::CreateToolBar() {
     ToolBar1 = addToolBar(tr("Tools"));
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(22, 22));
 
+    NewLibButton = ActionButton(this, "NewLibButton", tr("New Slide-Library"), NewSlideLibrary1);
+    SaveAddMoveButton = MenuButton(this, "SaveAddMoveButton", tr("Save/Add/Move Slides"),
+                                   LibraryIcon(), {Saveaslib, Addtolib, Movetolib});
+    SaveToDirButton =
+        ActionButton(this, "SaveToDirButton", tr("Save Slides to Directory"), SaveToDirectory1);
+    ConvertButton = MenuButton(this, "ConvertButton", tr("Convert Slide from/to Image"),
+                               ImageIcon(), {ConvertSlideToImage1, ConvertImageToSlide1});
+    PrintButton = ActionButton(this, "PrintButton", tr("Print ..."), PrintAllSlides1);
+    PrintButton->setIcon(PrintIcon());
+    auto* printMenu = new QMenu(PrintButton);
+    printMenu->addActions(
+        {PrintCurrentSlide2, PrintSlides2, ConvertCurrentSlidetoPDF2, ConvertSlidestoPDF2});
+    PrintButton->setMenu(printMenu);
+    PrintButton->setPopupMode(QToolButton::MenuButtonPopup);
+    DeleteButton = ActionButton(this, "DeleteButton", tr("Delete Slide(s)"), DeleteSlides1);
+    MvSlideUpButton = ActionButton(this, "MvSlideUpButton", tr("Move Slide Up"), MoveSlideUp1);
+    MvSlideDnButton = ActionButton(this, "MvSlideDnButton", tr("Move Slide Down"), MoveSlideDown1);
+    CopyClipButton = ActionButton(this, "CopyClipButton", tr("Copy to Clipboard (as WMF) - Ctr+C"),
+                                  CopyToClipboard1);
+    ViewStyleButton = MenuButton(this, "ViewStyleButton", tr("View Style"), ViewThumbsIcon(),
+                                 {viewlist, viewthumb});
+
+    for (QToolButton* b :
+         {NewLibButton, SaveAddMoveButton, SaveToDirButton, ConvertButton, PrintButton})
+        ToolBar1->addWidget(b);
     ToolBar1->addSeparator();
-    auto* styleMenu = new QMenu(this);
-    styleMenu->addAction(viewlist);
-    styleMenu->addAction(viewthumb);
-    ViewStyleButton = new QToolButton(this);
-    ViewStyleButton->setObjectName("ViewStyleButton");
-    ViewStyleButton->setToolTip(tr("View Style"));
-    ViewStyleButton->setIcon(ViewThumbsIcon());
-    ViewStyleButton->setMenu(styleMenu);
-    ViewStyleButton->setPopupMode(QToolButton::InstantPopup);
-    ViewStyleButton->setMinimumSize(29, 28);
+    ToolBar1->addSeparator();
+    for (QToolButton* b : {DeleteButton, MvSlideUpButton, MvSlideDnButton, CopyClipButton})
+        ToolBar1->addWidget(b);
+    ToolBar1->addSeparator();
     ToolBar1->addWidget(ViewStyleButton);
 }
 
@@ -240,8 +386,10 @@ void TForm1::CreateLayout() {
     FileListBox1 = new QListWidget;
     FileListBox1->setObjectName("FileListBox1");
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(FileListBox1, &QListWidget::currentItemChanged, this, [this] {
-        if (!m_fileListUpdating)
+    // The entry is opened once it is selected (by a click or by the keyboard), not when it
+    // becomes current: a click makes an entry current before it selects it.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_refreshing)
             FileListBox1Click();
     });
     sourcesLayout->addWidget(Panel5);
@@ -270,7 +418,6 @@ void TForm1::CreateLayout() {
     HatchsPage->setObjectName("hatchs");
     Notebook1->addWidget(SlidesPage);
     Notebook1->addWidget(HatchsPage);
-    connect(Notebook1, &QStackedWidget::currentChanged, this, &TForm1::Notebook1PageChanged);
     auto* panel3Layout = new QVBoxLayout(Panel3);
     panel3Layout->setContentsMargins(0, 0, 0, 0);
     panel3Layout->addWidget(Notebook1);
@@ -278,7 +425,7 @@ void TForm1::CreateLayout() {
     Panel2 = new TPreviewPanel(nullptr);
     Panel2->setObjectName("Panel2");
     Panel2->setMinimumHeight(20);
-    PaintBox1 = new TPreviewBox(m_preview, Panel2);
+    PaintBox1 = new TPreviewBox(m_model.Preview(), Panel2);
     PaintBox1->setObjectName("PaintBox1");
     connect(Panel2, &TPreviewPanel::Resized, this, [this] {
         PaintBox1->setGeometry(1, 1, std::max(0, Panel2->width() - 2),
@@ -297,8 +444,8 @@ void TForm1::CreateLayout() {
     ListBox1->setSpacing(4);
     ListBox1->setMinimumHeight(20);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!m_fillingList)
-            ActivateSelection();
+        if (!m_refreshing)
+            ListBox1SelectItem();
     });
 
     Splitter3 = new QSplitter(Qt::Vertical);
@@ -331,6 +478,13 @@ void TForm1::CreateLayout() {
     Splitter1->setStretchFactor(1, 1);
     setCentralWidget(Splitter1);
 
+    // Names for screen readers and scripted checks.
+    PTShellTree1->setAccessibleName(tr("Folders"));
+    Panel5->setAccessibleName(tr("Slides (*.SLD)"));
+    FileListBox1->setAccessibleName(tr("Slide libraries and pattern files"));
+    PaintBox1->setAccessibleName(tr("Preview"));
+    ListBox1->setAccessibleName(tr("Slides"));
+
     Splitter1->setSizes({kLeftColumnWidth, kInitialWidth - kLeftColumnWidth - 5});
     Splitter2->setSizes({kTreeHeight, kInitialHeight - kTreeHeight});
     Splitter3->setSizes({kPreviewHeight, kInitialHeight - kPreviewHeight});
@@ -339,40 +493,45 @@ void TForm1::CreateLayout() {
 void TForm1::CreateStatusBar() {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");
-    for (int i = 0; i < kStatusPanels; ++i) {
-        auto* panel = new TStatusPanel;
-        panel->setObjectName(QString("StatusPanel%1").arg(i));
+    static const char* const kNames[kStatusPanelCount] = {
+        "SlideNamePanel",   "SlideSizePanel", "LibraryNamePanel", "LibrarySizePanel",
+        "PreviewSizePanel", "FolderPanel",    "ProblemPanel"};
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        auto* panel = new TStatusLabel;
+        panel->setObjectName(kNames[i]);
+        panel->setAccessibleName(kNames[i]);
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         panel->setIndent(3);
         panel->setTextInteractionFlags(Qt::NoTextInteraction);
         panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         m_panels[i] = panel;
         // The last panel takes what is left of the bar (and at least its own width).
-        StatusBar1->addWidget(panel, i == kStatusPanels - 1 ? 1 : 0);
-        SetStatusWidth(i, kInitialPanelWidths[i]);
+        StatusBar1->addWidget(panel, i == kStatusPanelCount - 1 ? 1 : 0);
+        SetStatusWidth(static_cast<TStatusPanel>(i), kInitialPanelWidths[i]);
     }
 }
 
-void TForm1::SetStatusWidth(int panel, int width) {
-    auto* p = static_cast<TStatusPanel*>(m_panels[panel]);
+void TForm1::SetStatusWidth(TStatusPanel panel, int width) {
+    auto* p = static_cast<TStatusLabel*>(m_panels[static_cast<int>(panel)]);
     p->SetPanelWidth(width);
-    if (panel == kStatusPanels - 1)
+    if (panel == TStatusPanel::Problem)
         p->setMaximumWidth(QWIDGETSIZE_MAX); // the last panel takes the rest of the bar
 }
 
-void TForm1::SetStatus(int panel, const QString& text, bool fitWidth) {
-    m_panels[panel]->setText(text);
-    m_panels[panel]->setToolTip(text);
+void TForm1::SetStatus(TStatusPanel panel, const QString& text, bool fitWidth) {
+    QLabel* label = m_panels[static_cast<int>(panel)];
+    label->setText(text);
+    label->setToolTip(text);
     if (fitWidth)
-        SetStatusWidth(panel, m_panels[panel]->fontMetrics().horizontalAdvance(text) + 8);
+        SetStatusWidth(panel, label->fontMetrics().horizontalAdvance(text) + 8);
 }
 
-QString TForm1::StatusText(int panel) const {
-    return m_panels[panel]->text();
+QString TForm1::StatusText(TStatusPanel panel) const {
+    return m_panels[static_cast<int>(panel)]->text();
 }
 
-int TForm1::StatusWidth(int panel) const {
-    return static_cast<const TStatusPanel*>(m_panels[panel])->PanelWidth();
+int TForm1::StatusWidth(TStatusPanel panel) const {
+    return static_cast<const TStatusLabel*>(m_panels[static_cast<int>(panel)])->PanelWidth();
 }
 
 // ---- Placement and settings ----
@@ -450,7 +609,6 @@ void TForm1::FormRestore() {
     if (m_formRestored)
         return;
     m_formRestored = true;
-    m_placementRestored = true;
     const TIniFile ini(m_settingsFile);
     QString folder = QString::fromStdString(ini.ReadString("Path", "Dir", ""));
     if (folder.isEmpty()) {

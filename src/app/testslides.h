@@ -3,19 +3,22 @@
 // page shows the current list as names or thumbnails (ListBox1) and the selected slide in the
 // preview (PaintBox1); the "hatchs" page belongs to pattern files.
 //
-// The window owns the current list (one TSlideLib or none), the view mode (folder view: the
-// *.sld files of the current folder; library view: the slides of the chosen *.slb file), the
-// preview background and the dialogs. Handlers keep the names of the events and commands
-// they serve (PTShellTree1Change, FileListBox1Click, ReloadSlideList...). Split by concern:
-// testslides.cpp (layout, menus, placement and settings), testslides_browse.cpp (browsing,
-// slide list, preview), testslides_commands.cpp (background colour, About, Help).
+// The window is a shell over TWindowModel, which holds the state (the current list, the view
+// mode, the selection, the status texts) and the rules. Each handler tells the model what the
+// user did or runs a command over the model, then shows the model again (RefreshView). Handlers
+// keep the names of the events and commands they serve (PTShellTree1Change, FileListBox1Click,
+// ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
+// placement and settings), testslides_browse.cpp (browsing and showing the model),
+// testslides_commands.cpp (the commands and when they apply).
 #pragma once
 
-#include "Dialogs.h"
-#include "render/RasterCanvas.h"
+#include "QtDialogs.h"
+#include "base/UiHooks.h"
+#include "model/WindowModel.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +27,7 @@ class QAction;
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QSplitter;
 class QStackedWidget;
@@ -34,15 +38,13 @@ class QTreeView;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
-class TSlideLib;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Varnel Slide Manager / Viewer";
-    static constexpr int kThumbWidth = 128;
-    static constexpr int kThumbHeight = 80;
-    static constexpr int kStatusPanels = 7;
+    static constexpr int kThumbWidth = TWindowModel::kThumbWidth;
+    static constexpr int kThumbHeight = TWindowModel::kThumbHeight;
 
     struct TOptions {
         // The folder the program runs from: samples/, quorvane.chm and quorvane.html are there.
@@ -66,19 +68,18 @@ public:
     void SaveSettings();
     const std::string& SettingsFileName() const { return m_settingsFile; }
 
-    // ---- Browsing (event handlers and the operations other commands use) ----
+    TWindowModel& Model() { return m_model; }
+    const TWindowModel& Model() const { return m_model; }
+    TDialogs& Dialogs() { return *m_dialogs; }
+
+    // ---- Browsing (event handlers) ----
     void PTShellTree1Change();
     void PTShellTree1Click();
     void Panel5Click();
     void FileListBox1Click();
-    void ReloadSlideList();
-    void FillSlideList();
-    void ActivateSelection();
-    void RepaintPreview();
-    void RefreshFileList();
+    void ListBox1SelectItem();
     void Thumbnails1Click();
     void SelectAllExecute();
-    void Notebook1PageChanged();
 
     // ---- Commands ----
     void ChangeBackCol();
@@ -90,21 +91,20 @@ public:
     void SetTreeFolder(const QString& folder);
     // The folder tree's folder; empty when no file-system folder is selected.
     QString TreeFolder() const;
-    QString FileListFolder() const { return m_fileListFolder; }
-    // Makes name the file list's current entry as a click on it does (runs FileListBox1Click).
-    bool ClickFileListEntry(const QString& name);
 
-    TSlideLib* CurrentList() const { return m_currentList.get(); }
-    bool LibraryView() const { return m_libraryView; }
-    bool ThumbnailView() const { return m_thumbView; }
-    // The selected slides in list order; "the selected slide" is the first of them (-1: none).
-    std::vector<int> SelectedSlides() const;
-    int SelectedSlide() const;
-    TColor PreviewBackground() const { return m_previewBackground; }
-    const TRasterCanvas& PreviewBuffer() const { return m_preview; }
-    QString StatusText(int panel) const;
-    int StatusWidth(int panel) const;
-    TDialogs& Dialogs() { return *m_dialogs; }
+    // Shows the model again: the file list, the page, the slide list (rebuilt when its items
+    // changed, thumbnails drawn), the selection, the preview, the status bar and which commands
+    // apply.
+    void RefreshView();
+    // Runs a command: its errors are shown as one error box with the error's own message, then
+    // the window shows the model again.
+    void RunCommand(const std::function<void()>& command);
+    // Builds the slide list's items from the model's, drawing the thumbnails in thumbnail view.
+    void FillSlideList();
+
+    // Status panel text and width, as shown.
+    QString StatusText(TStatusPanel panel) const;
+    int StatusWidth(TStatusPanel panel) const;
 
     // Components, named as the window's designer named them.
     QToolBar* ToolBar1 = nullptr;
@@ -123,14 +123,57 @@ public:
     QSplitter* Splitter1 = nullptr; // left column | notebook, 5 wide
     QSplitter* Splitter2 = nullptr; // folder tree / file list
     QSplitter* Splitter3 = nullptr; // preview / slide list, 4 high
-    QToolButton* ViewStyleButton = nullptr;
+
+    // Menu File
+    QAction* NewSlideLibrary1 = nullptr;
+    QAction* SaveToDirectory1 = nullptr;
+    QAction* SaveAsSlideLibrary1 = nullptr;
+    QAction* AddToSlideLibrary1 = nullptr;
+    QAction* MoveToSlideLibrary1 = nullptr;
+    QAction* PrintCurrentSlide1 = nullptr;
+    QAction* PrintAllSlides1 = nullptr;
+    QAction* ConvertCurrentSlidetoPDF1 = nullptr;
+    QAction* ConvertSlidestoPDF1 = nullptr;
+    QAction* ExportToImage1 = nullptr;
+    QAction* ImportFromImage1 = nullptr;
+    QAction* DeleteSlides1 = nullptr;
+    QAction* Exit1 = nullptr;
+    // Menu Edit
+    QAction* RenameSlide1 = nullptr;
+    QAction* MoveSlideUp1 = nullptr;
+    QAction* MoveSlideDown1 = nullptr;
+    QAction* CopyToClipboard1 = nullptr;
+    QAction* SelectAll = nullptr;
+    // Menu View
+    QAction* BackgroundColor1 = nullptr;
     QAction* viewlist = nullptr;
     QAction* viewthumb = nullptr;
-    QAction* SelectAll = nullptr;
-    QAction* BackgroundColor1 = nullptr;
+    // Menu Help
     QAction* About1 = nullptr;
     QAction* Help1 = nullptr;
-    QAction* Exit1 = nullptr;
+    // Actions of the toolbar's drop-downs and keys
+    QAction* Saveaslib = nullptr;
+    QAction* Addtolib = nullptr;
+    QAction* Movetolib = nullptr;
+    QAction* deleteAction = nullptr; // "delete", key Del
+    QAction* ConvertSlideToImage1 = nullptr;
+    QAction* ConvertImageToSlide1 = nullptr;
+    QAction* PrintCurrentSlide2 = nullptr;
+    QAction* PrintSlides2 = nullptr;
+    QAction* ConvertCurrentSlidetoPDF2 = nullptr;
+    QAction* ConvertSlidestoPDF2 = nullptr;
+    // Toolbar buttons, left to right
+    QToolButton* NewLibButton = nullptr;
+    QToolButton* SaveAddMoveButton = nullptr;
+    QToolButton* SaveToDirButton = nullptr;
+    QToolButton* ConvertButton = nullptr;
+    QToolButton* PrintButton = nullptr;
+    QToolButton* DeleteButton = nullptr;
+    QToolButton* MvSlideUpButton = nullptr;
+    QToolButton* MvSlideDnButton = nullptr;
+    QToolButton* CopyClipButton = nullptr;
+    QToolButton* ViewStyleButton = nullptr;
+
     // The thumbnail image list, 128 x 80 per image.
     std::vector<QPixmap> limg;
 
@@ -145,67 +188,39 @@ private:
     void CreateLayout();
     void CreateStatusBar();
     void RestorePlacement(const TIniFile& ini);
+    // Enables the commands that apply to the current view and selection.
+    void UpdateActions();
 
-    void SetPanel5Active(bool active);
-    void SetFileListFolder(const QString& folder);
-    void ClearFileListSelection();
-    QString SelectedFilePath() const;
-    void SetStatus(int panel, const QString& text, bool fitWidth);
-    void SetStatusWidth(int panel, int width);
-    void ShowPage(QWidget* page);
-    void OpenPatternFile(const QString& path);
+    void RefreshFileList();
+    void RefreshPage();
+    void RefreshSlideList();
+    void RefreshSelection();
+    void RefreshPreview();
+    void SetStatus(TStatusPanel panel, const QString& text, bool fitWidth);
+    void SetStatusWidth(TStatusPanel panel, int width);
     void SchedulePreview();
-    // Marks long work: a preview asked for meanwhile waits for its end, and messages raised
-    // meanwhile are shown when the outermost scope ends.
-    class TBusyScope {
-    public:
-        explicit TBusyScope(TForm1& form) : m_form(form) { ++m_form.m_busy; }
-        ~TBusyScope();
-        TBusyScope(const TBusyScope&) = delete;
-        TBusyScope& operator=(const TBusyScope&) = delete;
-
-    private:
-        TForm1& m_form;
-    };
-    friend class TBusyScope;
-    // Messages raised while drawing (the renderer's, errors of a slide that cannot be drawn)
-    // are collected and shown once the drawing is done, never from inside it.
-    void QueueMessage(const std::string& text, bool isError);
-    void ShowQueuedMessages();
+    // The preview is drawn again once the running work is done.
+    void RepaintPreviewWhenIdle();
 
     TOptions m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;
     TDialogs* m_dialogs = nullptr;
+    TWindowModel m_model;
     std::string m_settingsFile;
     QFileSystemModel* m_treeModel = nullptr;
-    QLabel* m_panels[kStatusPanels] = {};
+    QLabel* m_panels[kStatusPanelCount] = {};
+    QLabel* m_hatchsInfo = nullptr;
 
-    std::unique_ptr<TSlideLib> m_currentList;
-    bool m_libraryView = false;
-    bool m_thumbView = true;
-    bool m_placementRestored = false;
+    // The hooks that were installed before this window, put back when it goes.
+    UiHooks::TProcessHook m_savedProcessHook;
+    UiHooks::TBusyHook m_savedBusyHook;
+
     bool m_formRestored = false;
     bool m_startMaximized = false;
-    bool m_fillingList = false;
-    bool m_fileListUpdating = false;
-    int m_busy = 0;
+    // True while the window sets its widgets from the model: their signals are not user input.
+    bool m_refreshing = false;
     bool m_previewPending = false;
-    QString m_fileListFolder;
-    QString m_patternFileName;
-    QLabel* m_hatchsInfo = nullptr;
-    // What the last reload could not read (shown in status panel 6); empty after success.
-    QString m_readProblem;
-    TColor m_previewBackground = 0;
-    TRasterCanvas m_preview{0, 0};
-
-    struct TQueuedMessage {
-        std::string Text;
-        bool IsError;
-    };
-    std::vector<TQueuedMessage> m_queuedMessages;
-    // The slide whose messages were shown last, so that repainting it (a resize) does not
-    // show them again.
-    int m_listGeneration = 0;
-    int m_messagesShownGeneration = -1;
-    int m_messagesShownIndex = -1;
+    int m_shownListGeneration = -1;
+    int m_shownSourcesGeneration = -1;
+    bool m_shownThumbnailView = true;
 };

@@ -1,39 +1,62 @@
-// TForm1: the preview background, About and Help.
+// TForm1: the commands of the menus, toolbar and keys, and when they apply.
 #include "testslides.h"
 
-#include "render/AcadPal.h"
+#include "model/Commands.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include <QAction>
+#include <utility>
 
 #ifndef VARNEL_VERSION
 #define VARNEL_VERSION "0.0"
 #endif
 
+void TForm1::UpdateActions() {
+    const std::pair<QAction*, TCommand> actions[] = {
+        {NewSlideLibrary1, TCommand::NewLibrary},
+        {SaveToDirectory1, TCommand::SaveToDirectory},
+        {SaveAsSlideLibrary1, TCommand::SaveAsLibrary},
+        {Saveaslib, TCommand::SaveAsLibrary},
+        {AddToSlideLibrary1, TCommand::AddToLibrary},
+        {Addtolib, TCommand::AddToLibrary},
+        {MoveToSlideLibrary1, TCommand::MoveToLibrary},
+        {Movetolib, TCommand::MoveToLibrary},
+        {PrintCurrentSlide1, TCommand::PrintCurrentSlide},
+        {PrintCurrentSlide2, TCommand::PrintCurrentSlide},
+        {PrintAllSlides1, TCommand::PrintSlides},
+        {PrintSlides2, TCommand::PrintSlides},
+        {ConvertCurrentSlidetoPDF1, TCommand::PdfCurrentSlide},
+        {ConvertCurrentSlidetoPDF2, TCommand::PdfCurrentSlide},
+        {ConvertSlidestoPDF1, TCommand::PdfSlides},
+        {ConvertSlidestoPDF2, TCommand::PdfSlides},
+        {ExportToImage1, TCommand::ExportToImage},
+        {ConvertSlideToImage1, TCommand::ExportToImage},
+        {ImportFromImage1, TCommand::ImportFromImage},
+        {ConvertImageToSlide1, TCommand::ImportFromImage},
+        {DeleteSlides1, TCommand::DeleteSlides},
+        {deleteAction, TCommand::DeleteSlides},
+        {RenameSlide1, TCommand::RenameSlide},
+        {MoveSlideUp1, TCommand::MoveSlideUp},
+        {MoveSlideDown1, TCommand::MoveSlideDown},
+        {CopyToClipboard1, TCommand::CopyToClipboard},
+        {SelectAll, TCommand::SelectAll},
+        {BackgroundColor1, TCommand::PreviewBackground},
+        {viewlist, TCommand::ViewStyle},
+        {viewthumb, TCommand::ViewStyle},
+        {About1, TCommand::About},
+        {Help1, TCommand::Help},
+    };
+    for (const auto& [action, command] : actions)
+        action->setEnabled(CommandApplies(m_model, command));
+}
+
 void TForm1::ChangeBackCol() {
-    const std::optional<TColor> colour = m_dialogs->ChooseColour(m_previewBackground);
-    if (!colour)
-        return;
-    m_previewBackground = *colour;
-    BackgroundColour = *colour;
-    BuildPalette();
-    // Thumbnails keep their old background until the list is filled again.
-    RepaintPreview();
+    RunCommand([&] { ::ChangeBackCol(m_model); });
 }
 
 void TForm1::AboutClick() {
-    m_dialogs->ShowAbout(kCaption, VARNEL_VERSION);
+    RunCommand([&] { ShowAboutBox(m_model, kCaption, VARNEL_VERSION); });
 }
 
 void TForm1::HelpClick() {
-    // The compiled help when one is installed; otherwise the HTML help that ships with us.
-    const std::string chm = m_options.ProgramDir + "/quorvane.chm";
-    const std::string html = m_options.ProgramDir + "/quorvane.html";
-    const std::string help = QFileInfo::exists(QString::fromStdString(chm)) ? chm : html;
-    if (!QFileInfo::exists(QString::fromStdString(help))) {
-        m_dialogs->ShowError("Cannot find the help file \"" + html + "\".");
-        return;
-    }
-    if (!m_dialogs->OpenDocument(help))
-        m_dialogs->ShowError("Cannot open the help file \"" + help + "\".");
+    RunCommand([&] { OpenHelp(m_model, m_options.ProgramDir); });
 }

@@ -1,8 +1,10 @@
 #include "base/FileUtil.h"
 
 #include "base/Errors.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -53,13 +55,6 @@ private:
     int m_fd;
 };
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool WildMatch(const char* pattern, const char* pend, const char* text, const char* tend) {
     while (pattern < pend) {
         if (*pattern == '*') {
@@ -84,7 +79,7 @@ bool WildMatch(const char* pattern, const char* pend, const char* text, const ch
 
 void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write) {
     std::string temp = FolderOf(path) + "/.varnel-save-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    int fd = ::mkstemp(temp.data());
     if (fd < 0)
         throw EFileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
     // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
@@ -92,8 +87,13 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
     if (::stat(path.c_str(), &st) == 0) {
         ::fchmod(fd, st.st_mode & 07777);
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
+        // The process's umask can only be read by setting it: do that once, not while other
+        // threads may be creating files.
+        static const mode_t mask = [] {
+            const mode_t m = ::umask(0);
+            ::umask(m);
+            return m;
+        }();
         ::fchmod(fd, 0666 & ~mask);
     }
     try {
@@ -101,10 +101,14 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
         write(stream);
         if (::fsync(fd) != 0)
             throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));
-        if (::close(fd) != 0)
+        // The descriptor is gone after close(), whatever it returned: never close it twice.
+        const int closed = ::close(fd);
+        fd = -1;
+        if (closed != 0)
             throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));
     } catch (...) {
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         ::unlink(temp.c_str());
         throw;
     }
@@ -150,13 +154,6 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
         names.push_back(name);
     }
     ::closedir(dir);
+    std::sort(names.begin(), names.end(), LessText);
     return names;
-}
-
-std::string ChangeFileExt(const std::string& name, const std::string& ext) {
-    const auto slash = name.find_last_of('/');
-    const auto dot = name.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return name + ext;
-    return name.substr(0, dot) + ext;
 }

@@ -16,12 +16,9 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
 // The names of the plain files in a folder whose names match mask ("*.sld", "*.slb;*.pat"),
-// compared without regard to letter case, in the order the file system returns them.
+// compared without regard to letter case, ordered by name without regard to letter case (the
+// order in which every list of files is shown).
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask);
 
 // True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
 bool MatchesMask(const std::string& name, const std::string& mask);
-
-// Replaces the extension of a file name ("plan.sld" + ".bmp" -> "plan.bmp"; no extension:
-// appended).
-std::string ChangeFileExt(const std::string& name, const std::string& ext);

@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/Errors.h"
+#include "base/Paths.h"
 #include "slides/SlideClasses.h"
 
 #include <cctype>
@@ -85,11 +86,6 @@ bool EndsWithNoCase(const std::string& s, const std::string& suffix) {
             std::tolower(static_cast<unsigned char>(suffix[i])))
             return false;
     return true;
-}
-
-std::string BaseName(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace

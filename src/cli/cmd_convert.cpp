@@ -2,10 +2,11 @@
 #include "CliCommon.h"
 
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
-#include "render/AcadPal.h"
-#include "render/BmpReader.h"
-#include "render/Graphic.h"
+#include "graphics/AcadPal.h"
+#include "graphics/BmpReader.h"
+#include "graphics/Graphic.h"
 #include "slides/SlideConvert.h"
 
 int CmdConvert(TArgs args) {

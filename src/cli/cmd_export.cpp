@@ -1,7 +1,7 @@
 // sldtool export: slides written as image files, one per slide, through the export core.
 #include "CliCommon.h"
 
-#include "render/ImageExport.h"
+#include "output/ImageExport.h"
 #include "slides/SlideClasses.h"
 
 #include <iostream>

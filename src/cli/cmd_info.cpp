@@ -4,9 +4,9 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/UiHooks.h"
-#include "render/AcadPal.h"
-#include "render/PngWriter.h"
-#include "render/RasterCanvas.h"
+#include "graphics/AcadPal.h"
+#include "graphics/PngWriter.h"
+#include "graphics/RasterCanvas.h"
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 

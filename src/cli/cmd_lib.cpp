@@ -6,8 +6,10 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideLibs.h"
+#include "slides/SlideNames.h"
 
 #include <cctype>
 #include <cstdio>
@@ -21,34 +23,6 @@ namespace {
 const char* const kLibUsage = "lib list [--json] LIB.slb | create|add LIB.slb SRC... | "
                               "delete LIB.slb NAME... | rename LIB.slb OLD NEW | "
                               "move LIB.slb NAME up|down | extract LIB.slb [NAME...] -d DIR";
-
-// A slide name typed by the user or taken from a file name (UTF-8) as the Windows-1252 bytes a
-// library stores. Characters that have no Windows-1252 byte are refused rather than written
-// as '?'.
-std::string ToSlideName(const std::string& text) {
-    std::string name = Utf8ToCp1252(text);
-    if (Cp1252ToUtf8(name) != text)
-        throw EVarnelError("the slide name \"" + text +
-                           "\" holds characters that a slide library cannot store");
-    return name;
-}
-
-// The name part of a path without its extension (from the last dot on).
-std::string StemOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto dot = base.find_last_of('.');
-    return dot == std::string::npos ? base : base.substr(0, dot);
-}
-
-bool EndsWithSld(const std::string& name) {
-    if (name.size() < 4)
-        return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".sld";
-}
 
 // The index of the first slide with this name (ignoring case) or an error naming the library.
 int FindSlide(const TSlideLib& lib, const std::string& file, const std::string& name) {
@@ -133,8 +107,9 @@ int CreateOrAdd(TArgs args, bool create) {
         for (int i : s.indices) {
             // A slide file is stored under its file name without the extension; it keeps
             // its own name when that leaves nothing.
-            if (slideFile && !StemOf(s.label).empty())
-                s.lib->Rename(i, ToSlideName(StemOf(s.label)));
+            const std::string name = LibrarySlideName(ToSlideName(BaseName(s.label)));
+            if (slideFile && !name.empty())
+                s.lib->Rename(i, name);
             target->AddFrom(s.lib.get(), i);
         }
     }
@@ -164,10 +139,7 @@ int Rename(TArgs args) {
     const std::string file = args[0];
     std::unique_ptr<TSlideLib> lib = TSlideLib::CreateFromFile(file);
     const int i = FindSlide(*lib, file, args[1]);
-    // As in the window: a new name ending in .sld loses that extension.
-    std::string newName = args[2];
-    if (EndsWithSld(newName))
-        newName.resize(newName.size() - 4);
+    const std::string newName = RenamedSlideName(args[2]);
     if (!lib->Rename(i, ToSlideName(newName)))
         throw EVarnelError("Bad slide name! (\"" + newName + "\" is empty or another slide of \"" +
                            file + "\" has it)");
@@ -189,16 +161,6 @@ int Move(TArgs args) {
     lib->Exchange(i, j);
     lib->SaveToFile(file);
     return 0;
-}
-
-// The file name a slide is extracted to: its name in UTF-8 plus ".sld". A name read from a
-// library may hold '/', which must not lead out of the target folder.
-std::string ExtractFileName(const std::string& slideName) {
-    std::string name = Cp1252ToUtf8(slideName);
-    for (char& c : name)
-        if (c == '/')
-            c = '_';
-    return name + ".sld";
 }
 
 int Extract(TArgs args) {
@@ -225,7 +187,7 @@ int Extract(TArgs args) {
     std::set<std::string> written;
     int status = 0;
     for (int i : indices) {
-        const std::string name = ExtractFileName(lib->SlideName(i));
+        const std::string name = SlideFileName(lib->SlideName(i));
         if (!written.insert(name).second) {
             std::cerr << "sldtool: slide " << i << " of \"" << file << "\" has the name \""
                       << Cp1252ToUtf8(lib->SlideName(i)) << "\" of an earlier one; not extracted\n";

@@ -4,9 +4,9 @@
 
 #include "base/CodePage.h"
 #include "base/Errors.h"
+#include "graphics/PngWriter.h"
+#include "graphics/RasterCanvas.h"
 #include "patterns/upat.h"
-#include "render/PngWriter.h"
-#include "render/RasterCanvas.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,7 +5,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
-#include "pdf/SlidesToPdf.h"
+#include "output/SlidesToPdf.h"
 #include "slides/SlideClasses.h"
 
 int CmdPdf(TArgs args) {

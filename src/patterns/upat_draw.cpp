@@ -3,7 +3,7 @@
 #include "patterns/upat_render.h"
 
 #include "base/UiHooks.h"
-#include "render/Canvas.h"
+#include "graphics/Canvas.h"
 
 #include <charconv>
 #include <cmath>

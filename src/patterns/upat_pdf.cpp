@@ -2,6 +2,7 @@
 #include "patterns/upat_render.h"
 
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
 #include "base/UiHooks.h"
 #include "pdf/PdfDoc.h"

@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "slides/SlideLibs.h"
 #include "slides/Slides.h"
 
@@ -136,7 +137,7 @@ void TSlide::SaveToStream(TStream& target) {
         target.CopyFrom(*m_stream, size);
 }
 
-void TSlide::Draw(TCanvas& canvas, const TRect& rect, TColor /*background*/) {
+void TSlide::Draw(TCanvas& canvas, const TRect& rect) {
     TStreamPositionGuard guard(*m_stream);
     m_stream->SetPosition(m_start);
     m_size = DrawSlide(*m_stream, canvas, rect);
@@ -146,7 +147,7 @@ void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect) {
     canvas.SetBrushColor(background);
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1});
-    Draw(canvas, rect, background);
+    Draw(canvas, rect);
 }
 
 // ---- TSlideLib ----
@@ -261,15 +262,9 @@ int64_t TSlideLib::DataSize() const {
     return m_data ? m_data->Size() : 0;
 }
 
-void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect, TColor background) const {
+void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect) const {
     if (TSlide* s = Slide(index))
-        s->Draw(canvas, rect, background);
-}
-
-void TSlideLib::DrawToGraphic(int index, TGraphic& graphic, int height, int width,
-                              TColor background) const {
-    if (TSlide* s = Slide(index))
-        s->DrawToGraphic(graphic, background, height, width);
+        s->Draw(canvas, rect);
 }
 
 void TSlideLib::SaveSlideToStream(int index, TStream& stream) const {

@@ -8,15 +8,12 @@
 #pragma once
 
 #include "base/Streams.h"
-#include "render/Canvas.h"
+#include "graphics/Canvas.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-class TGraphic;
-class TPdfDoc;
 
 class TSlide {
 public:
@@ -46,14 +43,9 @@ public:
     // Writes the slide's bytes at the target's position; a complete *.sld file.
     void SaveToStream(TStream& target);
     // Draws into rect (Right and Bottom inclusive) without a background; stores the length.
-    void Draw(TCanvas& canvas, const TRect& rect, TColor background);
+    void Draw(TCanvas& canvas, const TRect& rect);
     // Fills rect with background (solid brush), then Draw.
     void DrawOn(TColor background, TCanvas& canvas, const TRect& rect);
-    // Renders into a bitmap (width x height), a JPEG image, or a metafile (ten times the size).
-    void DrawToGraphic(TGraphic& graphic, TColor background, int height, int width);
-    // Draws on the current page of a PDF document; left, top (y of the top edge), width and
-    // height in points.
-    void DrawToPdf(TPdfDoc& doc, double left, double top, double width, double height);
 
 private:
     TSlide() = default;
@@ -103,11 +95,7 @@ public:
     int SlideHighY(int index) const;
     std::string SlideName(int index) const;
     int64_t DataSize() const;
-    void Draw(int index, TCanvas& canvas, const TRect& rect, TColor background) const;
-    void DrawToGraphic(int index, TGraphic& graphic, int height, int width,
-                       TColor background) const;
-    void DrawToPdf(int index, TPdfDoc& doc, double left, double top, double width,
-                   double height) const;
+    void Draw(int index, TCanvas& canvas, const TRect& rect) const;
     void SaveSlideToStream(int index, TStream& stream) const;
 
     // The first slide whose name equals name ignoring case, or -1.

@@ -2,8 +2,8 @@
 
 #include "base/ByteOrder.h"
 #include "base/Errors.h"
-#include "render/AcadPal.h"
-#include "render/RasterCanvas.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
 
 #include <cmath>
 #include <cstdint>

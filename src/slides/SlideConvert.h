@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/Streams.h"
-#include "render/Canvas.h"
+#include "graphics/Canvas.h"
 
 class TRasterCanvas;
 

@@ -57,9 +57,3 @@ void WriteSlideBlockAt(TStream& stream, int i, const SlideBlock& block) {
     stream.SetPosition(kLibHeaderSize + int64_t{kSlideBlockSize} * i);
     WriteSlideBlock(stream, block);
 }
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}

@@ -37,6 +37,3 @@ SlideBlock ReadSlideBlock(TStream& stream);
 void WriteSlideBlock(TStream& stream, const SlideBlock& block);
 // Writes entry i at 32 + 36 i and moves back to where the stream was (also on failure).
 void WriteSlideBlockAt(TStream& stream, int i, const SlideBlock& block);
-
-// folder + name with exactly one '/' between them.
-std::string JoinPath(const std::string& folder, const std::string& name);

@@ -2,11 +2,12 @@
 
 #include "base/Errors.h"
 #include "base/UiHooks.h"
-#include "render/AcadPal.h"
-#include "slides/SlideReader.h"
+#include "graphics/AcadPal.h"
+#include "slides/SlideDecoder.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,60 +68,144 @@ int ReadSlideHeader(TStream& stream, TSlideHeader& header) {
     return read;
 }
 
+namespace {
+
+// Counts the records; an invalid head ends the measuring with a read error. Fills are not
+// checked here: a slide's length does not depend on what lies inside a fill.
+class TMeasureSink {
+public:
+    static constexpr bool kStrictFills = false;
+    explicit TMeasureSink(TSlideRecordCounts& counts) : m_counts(counts) {}
+
+    void Start(const TSlideHeader&) {}
+    void Line(TLineKind kind, int, int, int, int) {
+        if (kind == TLineKind::Vector)
+            ++m_counts.Vector;
+        else if (kind == TLineKind::OffsetVector)
+            ++m_counts.OffsetVector;
+        else
+            ++m_counts.CommonEndpoint;
+    }
+    void FillBegin(unsigned) { ++m_counts.Fill; }
+    void FillVertex(int, int) { ++m_counts.Fill; }
+    void FillEnd() { ++m_counts.Fill; }
+    void Colour(int) { ++m_counts.Colour; }
+    [[noreturn]] void Invalid() { throw EReadError(); }
+
+private:
+    TSlideRecordCounts& m_counts;
+};
+
+// Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
+// to entry 7; an invalid record shows the message and ends the drawing normally.
+class TCanvasSink {
+public:
+    static constexpr bool kStrictFills = true;
+    TCanvasSink(TCanvas& canvas, const TRect& rect) : m_canvas(canvas), m_rect(rect) {}
+
+    void Start(const TSlideHeader& header) {
+        m_t.emplace(m_rect, header.HighX, header.HighY);
+        m_canvas.SetPenColor(Palette[7]);
+        m_canvas.SetBrushColor(Palette[7]);
+        m_canvas.SetBrushStyle(TBrushStyle::Solid);
+        m_monochrome = PrintMonochrome && m_canvas.IsPrinter();
+    }
+    void Line(TLineKind kind, int fx, int fy, int tx, int ty) {
+        const int y0 = ConvertY(fy);
+        const int x0 = ConvertX(fx);
+        m_canvas.MoveTo(x0, y0);
+        const int y1 = ConvertY(ty);
+        const int x1 = ConvertX(tx);
+        // The end pixel is set too, since LineTo leaves it out.
+        if (kind == TLineKind::OffsetVector) {
+            m_canvas.SetPixel(x1, y1, m_canvas.PenColor());
+            m_canvas.LineTo(x1, y1);
+        } else {
+            m_canvas.LineTo(x1, y1);
+            m_canvas.SetPixel(x1, y1, m_canvas.PenColor());
+        }
+    }
+    void FillBegin(unsigned announced) {
+        m_fill.clear();
+        m_fill.reserve(announced);
+    }
+    void FillVertex(int x, int y) {
+        const int dx = ConvertX(x);
+        const int dy = ConvertY(y);
+        m_fill.push_back({dx, dy});
+    }
+    void FillEnd() {
+        m_canvas.Polygon(m_fill.data(), m_fill.size());
+        m_fill.clear();
+    }
+    void Colour(int index) {
+        const TColor c = m_monochrome ? MonochromeColour(Palette[index]) : Palette[index];
+        m_canvas.SetPenColor(c);
+        m_canvas.SetBrushColor(c);
+    }
+    void Invalid() { UiHooks::ShowMessage(kInvalidSlideMessage); }
+
+private:
+    int ConvertX(int a) {
+        bool out = false;
+        const int v = m_t->X(a, out);
+        if (out)
+            m_canvas.SetPenColor(Palette[7]);
+        return v;
+    }
+    int ConvertY(int a) {
+        bool out = false;
+        const int v = m_t->Y(a, out);
+        if (out)
+            m_canvas.SetPenColor(Palette[7]);
+        return v;
+    }
+
+    TCanvas& m_canvas;
+    TRect m_rect;
+    std::optional<TSlideTransform> m_t;
+    bool m_monochrome = false;
+    std::vector<TPoint> m_fill;
+};
+
+} // namespace
+
 int64_t MeasureSlide(TStream& stream, TSlideRecordCounts* counts) {
-    TStreamPositionGuard guard(stream);
-    TSlideHeader header;
-    const int headerBytes = ReadSlideHeader(stream, header);
-    stream.Seek(headerBytes, TSeekOrigin::Current);
-    TSlideReader in(stream, header.Native);
     // Counts are kept up to date as records are read, so a failure leaves those read so far.
     TSlideRecordCounts unused;
     TSlideRecordCounts& tally = counts ? *counts : unused;
     tally = {};
-    for (;;) {
-        const uint8_t kind = static_cast<uint8_t>(in.Word() >> 8);
-        const int length = RecordLength(kind);
-        if (length == 0)
-            throw EReadError();
-        in.Skip(static_cast<size_t>(length - 2));
-        {
-            if (kind < 0x80)
-                ++tally.Vector;
-            else if (kind == kOffsetVectorRecord)
-                ++tally.OffsetVector;
-            else if (kind == kEndOfSlideRecord)
-                ++tally.End;
-            else if (kind == kSolidFillRecord)
-                ++tally.Fill;
-            else if (kind == kCommonEndpointRecord)
-                ++tally.CommonEndpoint;
-            else
-                ++tally.Colour;
-        }
-        if (kind == kEndOfSlideRecord)
-            break;
+    TMeasureSink sink(tally);
+    const int64_t length = WalkSlide(stream, sink);
+    ++tally.End; // the measuring ends only at the end-of-slide record
+    return length;
+}
+
+TSlideFit FitSlide(double width, double height, int highX, int highY) {
+    if (highX == 0 && highY == 0)
+        throw ESlideError(
+            "The slide cannot be drawn: both of its extents are 0 (HighX 0, HighY 0)");
+    const double hx = highX, hy = highY;
+    // For positive extents this is the plain comparison (a tie takes the second branch).
+    const bool byWidth = highY == 0 || (highX != 0 && height * hx > hy * width);
+    TSlideFit fit;
+    if (byWidth) {
+        fit.Scale = width / hx;
+        fit.OffsetY = (height * hx - hy * width) * 0.5 / hx;
+    } else {
+        fit.Scale = height / hy;
+        fit.OffsetX = (width * hy - hx * height) * 0.5 / hy;
     }
-    return headerBytes + in.Consumed();
+    return fit;
 }
 
 TSlideTransform::TSlideTransform(const TRect& rect, int highX, int highY)
     : W(rect.Right + 1 - rect.Left), H(rect.Bottom + 1 - rect.Top), hx(highX), hy(highY),
       left(rect.Left), top(rect.Top) {
-    if (highX == 0 && highY == 0)
-        throw ESlideError(
-            "The slide cannot be drawn: both of its extents are 0 (HighX 0, HighY 0)");
-    // With one extent 0 the other one decides the scale; for positive extents this is the
-    // plain comparison (a tie takes the second branch).
-    const bool byWidth = highY == 0 || (highX != 0 && H * hx > hy * W);
-    if (byWidth) {
-        s = W / hx;
-        xoff = 0;
-        yoff = (H * hx - hy * W) * 0.5 / hx;
-    } else {
-        s = H / hy;
-        xoff = (W * hy - hx * H) * 0.5 / hy;
-        yoff = 0;
-    }
+    const TSlideFit fit = FitSlide(W, H, highX, highY);
+    s = fit.Scale;
+    xoff = fit.OffsetX;
+    yoff = fit.OffsetY;
 }
 
 int TSlideTransform::X(int a, bool& outOfRange) const {
@@ -138,112 +223,6 @@ int TSlideTransform::Y(int a, bool& outOfRange) const {
 }
 
 int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect) {
-    TStreamPositionGuard guard(stream);
-    TSlideHeader header;
-    const int headerBytes = ReadSlideHeader(stream, header);
-    const TSlideTransform t(rect, header.HighX, header.HighY);
-    stream.Seek(headerBytes, TSeekOrigin::Current);
-    TSlideReader in(stream, header.Native);
-
-    canvas.SetPenColor(Palette[7]);
-    canvas.SetBrushColor(Palette[7]);
-    canvas.SetBrushStyle(TBrushStyle::Solid);
-    const bool monochrome = PrintMonochrome && canvas.IsPrinter();
-
-    // Converts a slide point; a point out of range switches the pen to entry 7.
-    auto convertX = [&](int a) {
-        bool out = false;
-        const int v = t.X(a, out);
-        if (out)
-            canvas.SetPenColor(Palette[7]);
-        return v;
-    };
-    auto convertY = [&](int a) {
-        bool out = false;
-        const int v = t.Y(a, out);
-        if (out)
-            canvas.SetPenColor(Palette[7]);
-        return v;
-    };
-
-    int sx = 0, sy = 0; // the saved point
-    bool filling = false;
-    unsigned announced = 0;
-    std::vector<TPoint> fill;
-    uint8_t rec[8];
-    for (;;) {
-        const uint16_t head = in.Word();
-        const uint8_t kind = static_cast<uint8_t>(head >> 8);
-        const int length = RecordLength(kind);
-        if (length == 0 || (filling && kind != kSolidFillRecord)) {
-            UiHooks::ShowMessage(kInvalidSlideMessage);
-            break;
-        }
-        in.Read(rec, static_cast<size_t>(length - 2));
-        const int lowSigned = static_cast<int8_t>(head & 0xFF);
-        if (kind < 0x80) {
-            const int fromX = static_cast<int16_t>(head);
-            const int fromY = in.Signed(rec);
-            const int toX = in.Signed(rec + 2);
-            const int toY = in.Signed(rec + 4);
-            const int y0 = convertY(fromY);
-            const int x0 = convertX(fromX);
-            canvas.MoveTo(x0, y0);
-            const int y1 = convertY(toY);
-            const int x1 = convertX(toX);
-            canvas.LineTo(x1, y1);
-            canvas.SetPixel(x1, y1, canvas.PenColor());
-            sx = fromX;
-            sy = fromY;
-        } else if (kind == kOffsetVectorRecord) {
-            const int dx0 = lowSigned;
-            const int dy0 = static_cast<int8_t>(rec[0]);
-            const int dx1 = static_cast<int8_t>(rec[1]);
-            const int dy1 = static_cast<int8_t>(rec[2]);
-            const int y0 = convertY(sy + dy0);
-            const int x0 = convertX(sx + dx0);
-            canvas.MoveTo(x0, y0);
-            const int y1 = convertY(sy + dy1);
-            const int x1 = convertX(sx + dx1);
-            canvas.SetPixel(x1, y1, canvas.PenColor());
-            canvas.LineTo(x1, y1);
-            sx += dx0;
-            sy += dy0;
-        } else if (kind == kCommonEndpointRecord) {
-            const int y0 = convertY(sy);
-            const int x0 = convertX(sx);
-            canvas.MoveTo(x0, y0);
-            sx += lowSigned;
-            sy += static_cast<int8_t>(rec[0]);
-            const int y1 = convertY(sy);
-            const int x1 = convertX(sx);
-            canvas.LineTo(x1, y1);
-            canvas.SetPixel(x1, y1, canvas.PenColor());
-        } else if (kind == kSolidFillRecord) {
-            const int x = in.Signed(rec);
-            const int y = in.Signed(rec + 2);
-            if (!filling) {
-                filling = true;
-                announced = static_cast<uint16_t>(x);
-                fill.clear();
-                fill.reserve(announced);
-            } else if (fill.size() >= announced || y < 0) {
-                canvas.Polygon(fill.data(), fill.size());
-                fill.clear();
-                filling = false;
-            } else {
-                const int dx = convertX(x);
-                const int dy = convertY(y);
-                fill.push_back({dx, dy});
-            }
-        } else if (kind == kColourRecord) {
-            const TColor c = Palette[head & 0xFF];
-            const TColor use = monochrome ? (c == 0xFFFFFF ? 0xFFFFFFu : 0u) : c;
-            canvas.SetPenColor(use);
-            canvas.SetBrushColor(use);
-        } else { // end of slide
-            break;
-        }
-    }
-    return headerBytes + in.Consumed();
+    TCanvasSink sink(canvas, rect);
+    return WalkSlide(stream, sink);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/Streams.h"
-#include "render/Canvas.h"
+#include "graphics/Canvas.h"
 
 #include <cstdint>
 
@@ -45,7 +45,16 @@ struct TSlideRecordCounts {
 // an invalid record head. counts, when given, hold the records read, also after a failure.
 int64_t MeasureSlide(TStream& stream, TSlideRecordCounts* counts = nullptr);
 
-// Fit-and-centre transform of a slide's extents onto a device rectangle.
+// Fit and centre: the uniform scale that makes highX x highY as large as a width x height box
+// allows, and the offsets that centre it along the other axis. With one extent 0 the other one
+// decides. Throws ESlideError when both extents are 0.
+struct TSlideFit {
+    double Scale = 0, OffsetX = 0, OffsetY = 0;
+};
+TSlideFit FitSlide(double width, double height, int highX, int highY);
+
+// The fit of a slide's extents onto a device rectangle (Right and Bottom inclusive), with device
+// y growing downwards.
 struct TSlideTransform {
     double W = 0, H = 0;   // rectangle size in pixels
     double hx = 0, hy = 0; // slide extents
@@ -59,8 +68,22 @@ struct TSlideTransform {
     int Y(int a, bool& outOfRange) const;
 };
 
-// When true, slides drawn on a printer canvas use black and white only.
+// When true, slides drawn on a printer canvas use black and white only (MonochromeColour).
 extern bool PrintMonochrome;
+
+// Sets PrintMonochrome for its lifetime and restores it on every path.
+class TPrintMonochromeScope {
+public:
+    explicit TPrintMonochromeScope(bool monochrome) : m_saved(PrintMonochrome) {
+        PrintMonochrome = monochrome;
+    }
+    ~TPrintMonochromeScope() { PrintMonochrome = m_saved; }
+    TPrintMonochromeScope(const TPrintMonochromeScope&) = delete;
+    TPrintMonochromeScope& operator=(const TPrintMonochromeScope&) = delete;
+
+private:
+    bool m_saved;
+};
 
 // The message shown when a slide holds a record that cannot be drawn.
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";

@@ -1,43 +1,45 @@
 #include "AppTestSupport.h"
 
-#include "base/Streams.h"
-#include "slides/SlideClasses.h"
-#include "slides/SlideWriter.h"
-
 #include <QApplication>
 #include <QListWidget>
+#include <QTest>
 #include <filesystem>
-
-std::vector<uint8_t> MakeSlide(int highX, int highY) {
-    // Kept inside the extents: a point outside them switches the renderer to colour 7.
-    const int r = highX - 1, t = highY - 1;
-    TSlideWriter w(highX, highY);
-    w.Colour(1);
-    w.Vector(1, 1, r, 1);
-    w.Vector(r, 1, r, t);
-    w.Vector(r, t, 1, t);
-    w.Vector(1, t, 1, 1);
-    w.Vector(1, 1, r, t);
-    w.End();
-    return w.Bytes();
-}
-
-void WriteLibrary(const std::string& path,
-                  const std::vector<std::pair<std::string, std::vector<uint8_t>>>& slides) {
-    std::unique_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();
-    for (const auto& [name, bytes] : slides) {
-        TMemoryStream stream(bytes);
-        std::unique_ptr<TSlide> slide = TSlide::CreateFromStream(name, stream);
-        lib->AddCopy(slide.get());
-    }
-    lib->SaveToFile(path);
-}
 
 std::vector<std::string> Captions(const TForm1& form) {
     std::vector<std::string> captions;
     for (int i = 0; i < form.ListBox1->count(); ++i)
         captions.push_back(form.ListBox1->item(i)->text().toStdString());
     return captions;
+}
+
+std::vector<std::string> FileList(const TForm1& form) {
+    std::vector<std::string> names;
+    for (int i = 0; i < form.FileListBox1->count(); ++i)
+        names.push_back(form.FileListBox1->item(i)->text().toStdString());
+    return names;
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+bool ClickItem(QListWidget* list, const std::string& text, Qt::KeyboardModifiers modifiers) {
+    const QList<QListWidgetItem*> found =
+        list->findItems(QString::fromStdString(text), Qt::MatchFixedString);
+    if (found.isEmpty())
+        return false;
+    list->scrollToItem(found.front());
+    Settle();
+    const QRect r = list->visualItemRect(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, r.center());
+    Settle();
+    return true;
+}
+
+void ClickWidget(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    Settle();
 }
 
 TWindowSetup::TWindowSetup(std::string programDir) {

@@ -1,24 +1,33 @@
-// Slides, libraries and a window for the window's tests.
+// A window on scripted dialogs for the window's tests, and real input on its widgets.
 #pragma once
 
 #include "PreviewBox.h"
 #include "ScriptedDialogs.h"
+#include "SlideFixtures.h"
 #include "TestFiles.h"
 #include "testslides.h"
 
-#include <cstdint>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
-// A small valid slide: a frame and a diagonal just inside highX x highY, in colour 1.
-std::vector<uint8_t> MakeSlide(int highX, int highY);
-// Writes a library holding the given (name, bytes) slides.
-void WriteLibrary(const std::string& path,
-                  const std::vector<std::pair<std::string, std::vector<uint8_t>>>& slides);
+class QListWidget;
+class QWidget;
+
 // Captions of the slide list, in list order.
 std::vector<std::string> Captions(const TForm1& form);
+// Captions of the file list.
+std::vector<std::string> FileList(const TForm1& form);
+
+// A mouse click on the item of list whose text is text (ignoring case), as a user makes it:
+// the item is scrolled into view and clicked in its middle; modifiers as given. False when
+// there is no such item.
+bool ClickItem(QListWidget* list, const std::string& text,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A mouse click in the middle of a widget.
+void ClickWidget(QWidget* widget);
+// Runs the events that clicks and queued signals leave behind.
+void Settle();
 
 // A window on scripted dialogs with its settings file in a temporary folder.
 struct TWindowSetup {

@@ -1,6 +1,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
 
 #include "TestFiles.h"

@@ -1,8 +1,8 @@
 // sldtool export and convert: the files they leave, and the ones they refuse to write.
+#include "SlideWriter.h"
 #include "TestFiles.h"
-#include "render/Bitmap4.h"
-#include "render/BmpWriter.h"
-#include "slides/SlideWriter.h"
+#include "graphics/Bitmap4.h"
+#include "graphics/BmpWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // sldtool info and render, run as a user would.
-#include "slides/SlideWriter.h"
+#include "SlideWriter.h"
 
 #include "TestFiles.h"
 

@@ -1,8 +1,8 @@
 // sldtool lib: the commands run on temporary folders; the files they leave are checked.
+#include "SlideWriter.h"
 #include "TestFiles.h"
 #include "base/Streams.h"
 #include "slides/SlideLibs.h"
-#include "slides/SlideWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The pattern renderer: scale choice, clipping, the sweeps, the raster target.
 #include "RecordingCanvas.h"
 #include "TestFiles.h"
+#include "graphics/RasterCanvas.h"
 #include "patterns/upat.h"
 #include "patterns/upat_render.h"
-#include "render/RasterCanvas.h"
 
 #include <gtest/gtest.h>
 

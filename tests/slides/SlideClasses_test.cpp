@@ -1,11 +1,11 @@
 // TSlide and TSlideLib: round trips through library files, the list operations, folder-built
 // lists, damaged libraries and the atomic save.
+#include "SlideWriter.h"
 #include "TestFiles.h"
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideLibs.h"
-#include "slides/SlideWriter.h"
 
 #include <gtest/gtest.h>
 

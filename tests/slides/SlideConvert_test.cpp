@@ -1,8 +1,8 @@
 // Pictures traced into slides: header, runs, colour records, row and column passes.
 #include "base/Errors.h"
 #include "base/Streams.h"
-#include "render/AcadPal.h"
-#include "render/RasterCanvas.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
 #include "slides/SlideConvert.h"
 
 #include <gtest/gtest.h>

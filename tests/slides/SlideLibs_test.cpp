@@ -1,9 +1,10 @@
 // Library file records: header, directory entries and the name field rules.
+#include "SlideWriter.h"
 #include "base/Errors.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideLibs.h"
-#include "slides/SlideWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The slide reader and renderer: header and byte-order rules, measuring, drawing sequences, and
 // what damaged slides do.
+#include "SlideWriter.h"
 #include "base/Errors.h"
 #include "base/UiHooks.h"
-#include "render/AcadPal.h"
-#include "render/RasterCanvas.h"
-#include "slides/SlideWriter.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
 #include "slides/Slides.h"
 
 #include "RecordingCanvas.h"
@@ -378,19 +378,19 @@ TEST_F(DrawSlideTest, PrinterInBlackAndWhite) {
     w.Vector(1, 1, 2, 2);
     w.End();
     canvas.printer = true;
-    PrintMonochrome = true;
     TMemoryStream s = StreamOf(w);
-    DrawSlide(s, canvas, {0, 0, 99, 99});
-    PrintMonochrome = false;
+    {
+        TPrintMonochromeScope monochrome(true);
+        DrawSlide(s, canvas, {0, 0, 99, 99});
+        // Not on the printer: colours as they are.
+        TRecordingCanvas screen;
+        DrawSlide(s, screen, {0, 0, 99, 99});
+        EXPECT_EQ(screen.Only("line").back(), "line 2 98 pen ff0000");
+    }
+    EXPECT_FALSE(PrintMonochrome);
     EXPECT_EQ(canvas.Only("line"),
               (std::vector<std::string>{"line 2 98 pen 000000", "line 2 98 pen ffffff",
                                         "line 2 98 pen 000000"}));
-    // Not on the printer: colours as they are.
-    TRecordingCanvas screen;
-    PrintMonochrome = true;
-    DrawSlide(s, screen, {0, 0, 99, 99});
-    PrintMonochrome = false;
-    EXPECT_EQ(screen.Only("line").back(), "line 2 98 pen ff0000");
 }
 
 TEST_F(DrawSlideTest, DrawingTwiceGivesTheSamePicture) {

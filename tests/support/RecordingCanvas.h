@@ -1,7 +1,7 @@
 // A canvas that logs every call as a line of text, so tests can assert exact drawing sequences.
 #pragma once
 
-#include "render/Canvas.h"
+#include "graphics/Canvas.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,65 @@
+#include "graphics/PngWriter.h"
+
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "base/Streams.h"
+#include "graphics/RasterCanvas.h"
+
+#include <png.h>
+#include <vector>
+
+namespace {
+
+struct TPngSink {
+    TStream* stream;
+};
+
+void WriteData(png_structp png, png_bytep data, png_size_t length) {
+    auto* sink = static_cast<TPngSink*>(png_get_io_ptr(png));
+    if (sink->stream->Write(data, length) != length)
+        png_error(png, "write failed");
+}
+
+void FlushData(png_structp) {}
+
+[[noreturn]] void OnError(png_structp, png_const_charp message) {
+    throw EWriteError(message);
+}
+void OnWarning(png_structp, png_const_charp) {}
+
+} // namespace
+
+void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
+    SaveFileAtomically(path, [&](TStream& stream) {
+        png_structp png =
+            png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+        if (!png)
+            throw EWriteError("Cannot write file \"" + path + "\": out of memory");
+        png_infop info = png_create_info_struct(png);
+        TPngSink sink{&stream};
+        try {
+            if (!info)
+                throw EWriteError("out of memory");
+            png_set_write_fn(png, &sink, WriteData, FlushData);
+            png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.Width()),
+                         static_cast<png_uint_32>(canvas.Height()), 8, PNG_COLOR_TYPE_RGB,
+                         PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+            png_write_info(png, info);
+            std::vector<png_byte> row(static_cast<size_t>(canvas.Width()) * 3);
+            for (int y = 0; y < canvas.Height(); ++y) {
+                const uint32_t* src = canvas.Bits() + static_cast<size_t>(y) * canvas.Width();
+                for (int x = 0; x < canvas.Width(); ++x) {
+                    row[3 * x] = static_cast<png_byte>(src[x] >> 16);
+                    row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
+                    row[3 * x + 2] = static_cast<png_byte>(src[x]);
+                }
+                png_write_row(png, row.data());
+            }
+            png_write_end(png, info);
+        } catch (const EWriteError& e) {
+            png_destroy_write_struct(&png, &info);
+            throw EWriteError("Cannot write file \"" + path + "\": " + e.what());
+        }
+        png_destroy_write_struct(&png, &info);
+    });
+}

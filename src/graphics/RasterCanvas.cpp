@@ -1,0 +1,204 @@
+#include "graphics/RasterCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Floor and ceiling of a / b for b > 0.
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+int64_t CeilDiv(int64_t a, int64_t b) {
+    return -FloorDiv(-a, b);
+}
+
+} // namespace
+
+TRasterCanvas::TRasterCanvas(int width, int height) {
+    Resize(width, height);
+}
+
+void TRasterCanvas::Resize(int width, int height) {
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+    m_pixels.assign(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), 0xFF000000u);
+}
+
+TColor TRasterCanvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return 0;
+    const uint32_t w = m_pixels[static_cast<size_t>(y) * m_width + x];
+    return RGBColor((w >> 16) & 0xFF, (w >> 8) & 0xFF, w & 0xFF);
+}
+
+void TRasterCanvas::FillRect(const TRect& r) {
+    const int left = std::max(r.Left, 0);
+    const int right = std::min(r.Right, m_width);
+    const int top = std::max(r.Top, 0);
+    const int bottom = std::min(r.Bottom, m_height);
+    if (left >= right || top >= bottom)
+        return;
+    const uint32_t word = ToWord(m_brushColor);
+    for (int y = top; y < bottom; ++y) {
+        uint32_t* row = m_pixels.data() + static_cast<size_t>(y) * m_width;
+        std::fill(row + left, row + right, word);
+    }
+}
+
+void TRasterCanvas::MoveTo(int x, int y) {
+    m_x = x;
+    m_y = y;
+}
+
+void TRasterCanvas::LineTo(int x, int y) {
+    Line(m_x, m_y, x, y, ToWord(m_penColor));
+    m_x = x;
+    m_y = y;
+}
+
+void TRasterCanvas::SetPixel(int x, int y, TColor c) {
+    if (static_cast<unsigned>(x) < static_cast<unsigned>(m_width) &&
+        static_cast<unsigned>(y) < static_cast<unsigned>(m_height))
+        m_pixels[static_cast<size_t>(y) * m_width + x] = ToWord(c);
+}
+
+// Bresenham, end pixel left out. Only the steps whose major coordinate lies inside the buffer
+// are walked: the minor coordinate and the error term of the first such step are computed in
+// closed form, so a line far outside the buffer costs no more than one across it.
+void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
+    const int64_t dx = std::llabs(static_cast<int64_t>(x1) - x0);
+    const int64_t dy = std::llabs(static_cast<int64_t>(y1) - y0);
+    const int sx = x1 >= x0 ? 1 : -1;
+    const int sy = y1 >= y0 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int64_t major = xMajor ? dx : dy;
+    const int64_t minor = xMajor ? dy : dx;
+    if (major == 0)
+        return;
+    if (std::max(x0, x1) < 0 || std::min(x0, x1) >= m_width || std::max(y0, y1) < 0 ||
+        std::min(y0, y1) >= m_height)
+        return;
+
+    // Range of steps i (pixel i is the i-th of major pixels) whose major coordinate is inside.
+    const int64_t start = xMajor ? x0 : y0;
+    const int64_t limit = xMajor ? m_width : m_height;
+    const int step = xMajor ? sx : sy;
+    int64_t first = 0;
+    int64_t last = major - 1;
+    if (step > 0) {
+        first = std::max<int64_t>(first, -start);
+        last = std::min<int64_t>(last, limit - 1 - start);
+    } else {
+        first = std::max<int64_t>(first, start - (limit - 1));
+        last = std::min<int64_t>(last, start);
+    }
+    if (first > last)
+        return;
+
+    // Minor offset of pixel i: ceil((2 i minor - major) / (2 major)); error term of step i.
+    const int64_t k = CeilDiv(2 * first * minor - major, 2 * major);
+    int64_t err = 2 * minor * (first + 1) - major - 2 * major * k;
+    const int64_t twoMajor = 2 * major;
+    const int64_t twoMinor = 2 * minor;
+    int64_t a = start + step * first;                        // major coordinate
+    int64_t b = (xMajor ? y0 : x0) + (xMajor ? sy : sx) * k; // minor coordinate
+    const int minorStep = xMajor ? sy : sx;
+    const int64_t minorLimit = xMajor ? m_height : m_width;
+    uint32_t* bits = m_pixels.data();
+    const size_t stride = static_cast<size_t>(m_width);
+    for (int64_t i = first; i <= last; ++i) {
+        if (static_cast<uint64_t>(b) < static_cast<uint64_t>(minorLimit)) {
+            const size_t at = xMajor ? static_cast<size_t>(b) * stride + static_cast<size_t>(a)
+                                     : static_cast<size_t>(a) * stride + static_cast<size_t>(b);
+            bits[at] = word;
+        } else if ((minorStep > 0) == (b >= minorLimit)) {
+            break; // moving away from the buffer: nothing more to draw
+        }
+        if (err > 0) {
+            b += minorStep;
+            err -= twoMajor;
+        }
+        err += twoMinor;
+        a += step;
+    }
+}
+
+void TRasterCanvas::Polyline(const TPoint* points, size_t count) {
+    if (count == 0)
+        return;
+    MoveTo(points[0].x, points[0].y);
+    for (size_t i = 1; i < count; ++i)
+        LineTo(points[i].x, points[i].y);
+}
+
+void TRasterCanvas::Polygon(const TPoint* points, size_t count) {
+    if (count == 0)
+        return;
+    if (m_brushStyle == TBrushStyle::Solid)
+        FillPolygon(points, count, ToWord(m_brushColor));
+    const uint32_t pen = ToWord(m_penColor);
+    for (size_t i = 0; i < count; ++i) {
+        const TPoint& p = points[i];
+        const TPoint& q = points[(i + 1) % count];
+        Line(p.x, p.y, q.x, q.y, pen);
+    }
+    if (count == 1)
+        SetPixel(points[0].x, points[0].y, m_penColor);
+    m_x = points[0].x;
+    m_y = points[0].y;
+}
+
+// Alternate (even-odd) fill over pixel centres: in each row, the pixels from the ceiling of one
+// crossing up to (not including) the ceiling of the next are filled, so right edges are left out.
+void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t word) {
+    struct TEdge {
+        int yTop, yBottom; // rows [yTop, yBottom)
+        double x, slope;   // x at row yTop; change per row
+    };
+    std::vector<TEdge> edges;
+    edges.reserve(count);
+    int yMin = m_height, yMax = 0;
+    for (size_t i = 0; i < count; ++i) {
+        TPoint p = points[i];
+        TPoint q = points[(i + 1) % count];
+        if (p.y == q.y)
+            continue;
+        if (p.y > q.y)
+            std::swap(p, q);
+        const double slope = static_cast<double>(q.x - p.x) / (q.y - p.y);
+        const int top = std::max(p.y, 0);
+        const int bottom = std::min(q.y, m_height);
+        if (top >= bottom)
+            continue;
+        edges.push_back({top, bottom, p.x + slope * (top - p.y), slope});
+        yMin = std::min(yMin, top);
+        yMax = std::max(yMax, bottom);
+    }
+    if (edges.empty())
+        return;
+    std::sort(edges.begin(), edges.end(),
+              [](const TEdge& a, const TEdge& b) { return a.yTop < b.yTop; });
+    std::vector<TEdge*> active;
+    std::vector<double> xs;
+    size_t next = 0;
+    for (int y = yMin; y < yMax; ++y) {
+        while (next < edges.size() && edges[next].yTop == y)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [y](const TEdge* e) { return e->yBottom <= y; });
+        xs.clear();
+        for (const TEdge* e : active)
+            xs.push_back(e->x + e->slope * (y - e->yTop));
+        std::sort(xs.begin(), xs.end());
+        uint32_t* row = m_pixels.data() + static_cast<size_t>(y) * m_width;
+        for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+            const double l = std::ceil(xs[i]);
+            const double r = std::ceil(xs[i + 1]);
+            const int left = static_cast<int>(std::clamp(l, 0.0, static_cast<double>(m_width)));
+            const int right = static_cast<int>(std::clamp(r, 0.0, static_cast<double>(m_width)));
+            if (left < right)
+                std::fill(row + left, row + right, word);
+        }
+    }
+}

@@ -1,0 +1,390 @@
+#include "model/WindowModel.h"
+
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "base/Paths.h"
+#include "base/UiHooks.h"
+#include "graphics/AcadPal.h"
+#include "graphics/Graphic.h"
+#include "graphics/RasterCanvas.h"
+#include "output/SlideGraphic.h"
+#include "slides/SlideClasses.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kSlideMask = "*.sld";
+const char* const kSourceMask = "*.slb;*.pat";
+
+// Folders compare as the desktop compares them: ignoring case and a trailing '/'.
+bool SameFolder(std::string a, std::string b) {
+    while (a.size() > 1 && a.back() == '/')
+        a.pop_back();
+    while (b.size() > 1 && b.back() == '/')
+        b.pop_back();
+    return SameText(a, b);
+}
+
+void FillCanvas(TRasterCanvas& canvas, TColor colour) {
+    canvas.SetBrushColor(colour);
+    canvas.SetBrushStyle(TBrushStyle::Solid);
+    canvas.FillRect({0, 0, canvas.Width(), canvas.Height()});
+}
+
+} // namespace
+
+TWindowModel::TWindowModel(TDialogs& dialogs)
+    : m_dialogs(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
+    m_savedMessageHook =
+        UiHooks::SetMessageHook([this](const std::string& text) { PostMessage(text, false); });
+}
+
+TWindowModel::~TWindowModel() {
+    UiHooks::SetMessageHook(std::move(m_savedMessageHook));
+}
+
+// ---- Messages ----
+
+TWindowModel::TBusy::TBusy(TWindowModel& model) : m_model(model) {
+    ++m_model.m_busy;
+}
+
+TWindowModel::TBusy::~TBusy() {
+    if (--m_model.m_busy == 0)
+        m_model.ShowPostedMessages();
+}
+
+void TWindowModel::PostMessage(const std::string& text, bool isError) {
+    m_posted.push_back({text, isError});
+    if (m_busy == 0)
+        ShowPostedMessages();
+}
+
+void TWindowModel::ShowPostedMessages() {
+    // A list with many damaged slides says so once, not once per thumbnail.
+    std::vector<TPostedMessage> messages;
+    messages.swap(m_posted);
+    std::vector<std::string> shown;
+    for (const TPostedMessage& m : messages) {
+        if (std::find(shown.begin(), shown.end(), m.Text) != shown.end())
+            continue;
+        shown.push_back(m.Text);
+        if (m.IsError)
+            m_dialogs.ShowError(m.Text);
+        else
+            m_dialogs.ShowMessage(m.Text);
+    }
+}
+
+// ---- Folder tree and file list ----
+
+std::string TWindowModel::SelectedSourcePath() const {
+    if (m_selectedSource < 0 || m_folder.empty())
+        return {};
+    return JoinPath(m_folder, m_sources[static_cast<size_t>(m_selectedSource)]);
+}
+
+void TWindowModel::SetFolder(const std::string& folder) {
+    m_folder = folder;
+    m_sources.clear();
+    m_selectedSource = -1;
+    ++m_sourcesGeneration;
+    if (folder.empty())
+        return;
+    try {
+        m_sources = ListFolder(folder, kSourceMask);
+    } catch (const EVarnelError&) {
+        // The slide list's reload says what could not be read.
+    }
+}
+
+void TWindowModel::ClearSourceSelection() {
+    if (m_selectedSource != -1) {
+        m_selectedSource = -1;
+        ++m_sourcesGeneration;
+    }
+}
+
+bool TWindowModel::TreeFolderChanged(const std::string& folder) {
+    m_treeFolder = folder;
+    if (SameFolder(folder, m_folder))
+        return false;
+    m_folderSourceActive = true;
+    UiHooks::ProcessPendingMessages(); // so the header's colour shows at once
+    m_viewMode = TViewMode::Folder;
+    ShowPage(TPage::Slides);
+    ClearSourceSelection();
+    SetFolder(folder);
+    UiHooks::ProcessPendingMessages();
+    ReloadSlideList();
+    return true;
+}
+
+void TWindowModel::TreeFolderClicked() {
+    if (!SameFolder(m_treeFolder, m_folder))
+        return;
+    // Back to the folder's slide files. The list is loaded again when it showed a library or a
+    // pattern file, so the view and the list always agree.
+    if (LibraryView() || m_page != TPage::Slides) {
+        ShowFolderSlides();
+        return;
+    }
+    ClearSourceSelection();
+}
+
+void TWindowModel::ShowFolderSlides() {
+    m_folderSourceActive = true;
+    UiHooks::ProcessPendingMessages();
+    m_viewMode = TViewMode::Folder;
+    ShowPage(TPage::Slides);
+    ClearSourceSelection();
+    SetFolder(m_treeFolder);
+    ReloadSlideList();
+}
+
+TSourceKind TWindowModel::ChooseSource(int index) {
+    if (index < 0 || index >= static_cast<int>(m_sources.size()) || m_folder.empty())
+        return TSourceKind::None;
+    if (m_selectedSource != index) {
+        m_selectedSource = index;
+        ++m_sourcesGeneration;
+    }
+    const std::string path = SelectedSourcePath();
+    m_folderSourceActive = false;
+    UiHooks::ProcessPendingMessages();
+    if (!SameText(ExtensionOf(path), ".pat")) {
+        ShowPage(TPage::Slides);
+        m_viewMode = TViewMode::Library;
+        ReloadSlideList();
+        return TSourceKind::Library;
+    }
+    m_viewMode = TViewMode::Folder;
+    m_patternFile = path;
+    ShowPage(TPage::Hatchs);
+    return TSourceKind::Pattern;
+}
+
+void TWindowModel::RefreshFileList() {
+    SetFolder(m_folder);
+    if (!LibraryView() || !m_currentList)
+        return;
+    const std::string& lib = m_currentList->FileName();
+    if (!SameFolder(FolderOf(lib), m_folder))
+        return;
+    for (size_t i = 0; i < m_sources.size(); ++i) {
+        if (SameText(m_sources[i], BaseName(lib))) {
+            m_selectedSource = static_cast<int>(i);
+            ++m_sourcesGeneration;
+            break;
+        }
+    }
+}
+
+// ---- Page and view ----
+
+void TWindowModel::ShowPage(TPage page) {
+    if (m_page == page)
+        return;
+    m_page = page;
+    // The list belongs to whichever page filled it.
+    m_items.clear();
+    m_selection.clear();
+    ++m_listGeneration;
+    ActivateSelection();
+}
+
+void TWindowModel::ToggleThumbnailView() {
+    const std::vector<int> selected = m_selection;
+    m_thumbnailView = !m_thumbnailView;
+    FillSlideList();
+    // The list holds the same slides: keep what was selected.
+    SetSelection(selected);
+}
+
+// ---- Current list and slide list ----
+
+void TWindowModel::ReloadSlideList() {
+    TBusy busy(*this);
+    FillPreviewBackground();
+    m_currentList.reset();
+    m_readProblem.clear();
+
+    if (m_treeFolder.empty()) {
+        // No file-system folder: nothing to list.
+        SetFolder({});
+        m_items.clear();
+        m_selection.clear();
+        ++m_listGeneration;
+        ActivateSelection();
+        return;
+    }
+
+    {
+        UiHooks::TBusyCursor cursor;
+        try {
+            if (LibraryView())
+                m_currentList = TSlideLib::CreateFromFile(SelectedSourcePath());
+            else
+                m_currentList = TSlideLib::CreateFromDirectory(m_folder, kSlideMask);
+        } catch (const EReadError& e) {
+            m_readProblem = e.what();
+        } catch (const EFileError& e) {
+            // A library or folder that cannot be read gives an empty list; no box, but the
+            // status bar says what could not be read.
+            m_readProblem = e.what();
+        }
+    }
+
+    const int selected = SelectedSlide();
+    const std::string remembered =
+        selected >= 0 ? m_items[static_cast<size_t>(selected)] : std::string();
+
+    FillSlideList();
+
+    m_selection.clear();
+    if (m_currentList && !m_items.empty()) {
+        size_t item = 0;
+        for (size_t i = 0; i < m_items.size(); ++i) {
+            if (SameText(m_items[i], remembered)) {
+                item = i;
+                break;
+            }
+        }
+        m_selection.push_back(static_cast<int>(item));
+    } else {
+        // No list: no items that stand for nothing.
+        m_items.clear();
+    }
+    ActivateSelection();
+}
+
+void TWindowModel::FillSlideList() {
+    ++m_listGeneration;
+    if (!m_currentList)
+        return;
+    m_items.clear();
+    m_selection.clear();
+    const int count = m_currentList->Count();
+    m_items.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        m_items.push_back(Cp1252ToUtf8(m_currentList->SlideName(i)));
+}
+
+void TWindowModel::SetSelection(std::vector<int> items) {
+    std::sort(items.begin(), items.end());
+    items.erase(std::unique(items.begin(), items.end()), items.end());
+    const int count = static_cast<int>(m_items.size());
+    items.erase(
+        std::remove_if(items.begin(), items.end(), [count](int i) { return i < 0 || i >= count; }),
+        items.end());
+    m_selection = std::move(items);
+}
+
+void TWindowModel::SelectItem(int item) {
+    SetSelection({item});
+}
+
+void TWindowModel::SelectAll() {
+    std::vector<int> all(m_items.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<int>(i);
+    SetSelection(std::move(all));
+}
+
+void TWindowModel::ActivateSelection() {
+    if (m_items.empty())
+        m_currentList.reset();
+    RepaintPreview();
+}
+
+// ---- Preview, thumbnails and status ----
+
+TColor TWindowModel::PreviewBackground() const {
+    return BackgroundColour;
+}
+
+void TWindowModel::SetPreviewBackground(TColor colour) {
+    BackgroundColour = colour;
+    BuildPalette();
+    RepaintPreview();
+}
+
+void TWindowModel::SetPreviewSize(int width, int height) {
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (m_preview->Width() != width || m_preview->Height() != height)
+        m_preview->Resize(width, height);
+}
+
+void TWindowModel::FillPreviewBackground() {
+    FillCanvas(*m_preview, PreviewBackground());
+    ++m_previewGeneration;
+}
+
+void TWindowModel::SetStatus(TStatusPanel panel, std::string text) {
+    m_status[static_cast<int>(panel)] = std::move(text);
+}
+
+const std::string& TWindowModel::StatusText(TStatusPanel panel) const {
+    return m_status[static_cast<int>(panel)];
+}
+
+void TWindowModel::RepaintPreview() {
+    TBusy busy(*this);
+    FillPreviewBackground();
+    const int w = m_preview->Width();
+    const int h = m_preview->Height();
+    SetStatus(TStatusPanel::PreviewSize, std::to_string(w) + "x" + std::to_string(h));
+    SetStatus(TStatusPanel::Folder, m_treeFolder);
+    SetStatus(TStatusPanel::Problem, m_readProblem);
+
+    const int a = SelectedSlide();
+    if (!m_currentList) {
+        for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
+                               TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
+            SetStatus(p, {});
+        return;
+    }
+    if (a < 0 || a >= m_currentList->Count())
+        return;
+
+    UiHooks::TBusyCursor cursor;
+    const size_t before = m_posted.size();
+    try {
+        m_currentList->Draw(a, *m_preview, {0, 0, w - 1, h - 1});
+    } catch (const EVarnelError& e) {
+        PostMessage(e.what(), true);
+    }
+    std::string size;
+    try {
+        size = std::to_string(m_currentList->SlideSize(a));
+    } catch (const EVarnelError&) {
+        size = "?";
+    }
+    // Drawing the same slide again (a resize) does not repeat its messages.
+    if (m_posted.size() > before) {
+        if (m_messagesShownGeneration == m_listGeneration && m_messagesShownItem == a)
+            m_posted.resize(before);
+        m_messagesShownGeneration = m_listGeneration;
+        m_messagesShownItem = a;
+    }
+    SetStatus(TStatusPanel::SlideName, Cp1252ToUtf8(m_currentList->SlideName(a)));
+    SetStatus(TStatusPanel::SlideSize, size);
+    SetStatus(TStatusPanel::LibraryName, m_currentList->FileName());
+    SetStatus(TStatusPanel::LibrarySize, std::to_string(m_currentList->DataSize()));
+}
+
+void TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
+    TBusy busy(*this);
+    if (!m_currentList)
+        return;
+    try {
+        DrawToGraphic(*m_currentList, index, bitmap, kThumbHeight, kThumbWidth,
+                      PreviewBackground());
+    } catch (const EVarnelError& e) {
+        // The thumbnail keeps what was drawn; the box comes once the work is done.
+        PostMessage(e.what(), true);
+    }
+}

@@ -1,0 +1,218 @@
+// TWindowModel: the main window's state and its browsing rules, without widgets. The window
+// (TForm1) tells it what the user did in the folder tree, the file list and the slide list, and
+// shows what it holds: the sources of the shown folder, the slide list's items and selection,
+// the preview and the status panels. The window's commands work on this model, TDialogs and the
+// core, so tests drive them without a window.
+//
+// State:
+// - the shown folder (the file list's folder) and its sources, the *.slb and *.pat files;
+// - the view mode: folder view (the *.sld files of the shown folder) or library view (the slides
+//   of the chosen *.slb file);
+// - the current list: one TSlideLib or none, rebuilt from disk by ReloadSlideList;
+// - the slide list's items (one caption per slide, in list order) and the selection, as item
+//   indices; item i stands for slide i of the current list;
+// - the preview background, which is the palette's (BackgroundColour);
+// - the status panels' texts.
+#pragma once
+
+#include "base/UiHooks.h"
+#include "graphics/Canvas.h"
+#include "model/Dialogs.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TBitmap;
+class TRasterCanvas;
+class TSlideLib;
+
+enum class TViewMode { Folder, Library };
+enum class TPage { Slides, Hatchs };
+
+// The status bar's panels, left to right.
+enum class TStatusPanel {
+    SlideName,   // the selected slide's name
+    SlideSize,   // its byte length
+    LibraryName, // the current library's file (empty in folder view)
+    LibrarySize, // the size of the library file held in memory (0 in folder view)
+    PreviewSize, // "WxH" of the preview panel
+    Folder,      // the shown folder
+    Problem,     // what the last reload could not read
+};
+inline constexpr int kStatusPanelCount = 7;
+
+// What choosing an entry of the file list opened.
+enum class TSourceKind { None, Library, Pattern };
+
+class TWindowModel {
+public:
+    static constexpr int kThumbWidth = 128;
+    static constexpr int kThumbHeight = 80;
+
+    // The core's messages (UiHooks::ShowMessage) come to this model while it lives; the hook
+    // that was there before is put back when it goes.
+    explicit TWindowModel(TDialogs& dialogs);
+    ~TWindowModel();
+    TWindowModel(const TWindowModel&) = delete;
+    TWindowModel& operator=(const TWindowModel&) = delete;
+
+    TDialogs& Dialogs() const { return m_dialogs; }
+
+    // ---- Folder tree and file list ----
+
+    // The folder tree's folder, as the window reports it; empty when the tree shows no
+    // file-system folder.
+    const std::string& TreeFolder() const { return m_treeFolder; }
+    // The folder tree's folder changed (PTShellTree1Change): unless the shown folder is already
+    // that one (ignoring case), go to folder view on page "slides", read the new folder's
+    // sources and reload. False when nothing happened.
+    bool TreeFolderChanged(const std::string& folder);
+    // A click on the folder tree (PTShellTree1Click): on the folder already shown, back to its
+    // slide files (reloaded when a library or pattern file was shown).
+    void TreeFolderClicked();
+    // The header "Slides (*.SLD)" was clicked (Panel5Click): folder view of the tree's folder.
+    void ShowFolderSlides();
+    // The file list's entry index was chosen (FileListBox1Click): a library opens in library
+    // view; a pattern file switches to folder view and becomes PatternFile() for page "hatchs".
+    // None for an index out of range.
+    TSourceKind ChooseSource(int index);
+
+    // The file list's folder; empty when the tree shows no file-system folder.
+    const std::string& Folder() const { return m_folder; }
+    // The *.slb and *.pat files of Folder(), by name ignoring case.
+    const std::vector<std::string>& Sources() const { return m_sources; }
+    // The chosen entry of the file list, or -1.
+    int SelectedSource() const { return m_selectedSource; }
+    // The chosen entry's full path, or empty.
+    std::string SelectedSourcePath() const;
+    // The pattern file handed to page "hatchs" by ChooseSource.
+    const std::string& PatternFile() const { return m_patternFile; }
+    // True while the header "Slides (*.SLD)" shows folder view as the active source.
+    bool FolderSourceActive() const { return m_folderSourceActive; }
+    // Reads the sources of Folder() again; in library view the current library's entry is
+    // chosen again when it lies in that folder (RefreshFileList).
+    void RefreshFileList();
+
+    // ---- Page and view ----
+
+    TPage Page() const { return m_page; }
+    // Switching the page (Notebook1PageChanged) empties the slide list.
+    void ShowPage(TPage page);
+    TViewMode ViewMode() const { return m_viewMode; }
+    bool LibraryView() const { return m_viewMode == TViewMode::Library; }
+    bool ThumbnailView() const { return m_thumbnailView; }
+    // Thumbnails1Click: thumbnails become names and names thumbnails; the list is filled again
+    // and keeps its selection.
+    void ToggleThumbnailView();
+
+    // ---- Current list and slide list ----
+
+    TSlideLib* CurrentList() const { return m_currentList.get(); }
+    // Builds the current list again from disk and fills the slide list, keeping the selected
+    // caption selected when it is still there (else the first item).
+    void ReloadSlideList();
+    // The slide list's items from the current list, one caption per slide.
+    void FillSlideList();
+    // The captions (UTF-8) of the slide list, in list order.
+    const std::vector<std::string>& Items() const { return m_items; }
+    // Changes whenever the items change (a fill, a reload, a page switch), so the window knows
+    // when to build its list again.
+    int ListGeneration() const { return m_listGeneration; }
+    // Changes whenever Sources() or SelectedSource() change.
+    int SourcesGeneration() const { return m_sourcesGeneration; }
+
+    // The selected items in list order.
+    const std::vector<int>& Selection() const { return m_selection; }
+    // "The selected slide": the first selected item, or -1.
+    int SelectedSlide() const { return m_selection.empty() ? -1 : m_selection.front(); }
+    // The user selected these items (out-of-range ones are dropped; order and duplicates do not
+    // matter).
+    void SetSelection(std::vector<int> items);
+    // Selects the one item (nothing when out of range).
+    void SelectItem(int item);
+    // Ctrl+A: every item, when there are any.
+    void SelectAll();
+    // After a selection: with an empty slide list the current list is dropped; the preview is
+    // drawn again.
+    void ActivateSelection();
+
+    // ---- Preview, thumbnails and status ----
+
+    // The preview background: the palette's background colour.
+    TColor PreviewBackground() const;
+    // Sets the preview background and rebuilds the palette for it. Thumbnails already made keep
+    // their background until the list is filled again.
+    void SetPreviewBackground(TColor colour);
+    // The preview: a picture the size of the preview panel, which the window shows.
+    const TRasterCanvas& Preview() const { return *m_preview; }
+    void SetPreviewSize(int width, int height);
+    // Fills the preview with the background, draws the selected slide fitted into it, and sets
+    // the status texts. Messages of a slide that cannot be drawn are shown once per slide and
+    // fill, not again at every repaint.
+    void RepaintPreview();
+    // Changes at every repaint of the preview and its status texts.
+    int PreviewGeneration() const { return m_previewGeneration; }
+    // Item index drawn into a kThumbWidth x kThumbHeight bitmap on the preview background.
+    // Messages wait until the running work is done.
+    void DrawThumbnail(int index, TBitmap& bitmap);
+    const std::string& StatusText(TStatusPanel panel) const;
+
+    // ---- Messages ----
+
+    // A message for the user. While work runs (TBusy) messages wait, and one text is shown once
+    // when the outermost work ends.
+    void PostMessage(const std::string& text, bool isError);
+    // Marks running work for its lifetime.
+    class TBusy {
+    public:
+        explicit TBusy(TWindowModel& model);
+        ~TBusy();
+        TBusy(const TBusy&) = delete;
+        TBusy& operator=(const TBusy&) = delete;
+
+    private:
+        TWindowModel& m_model;
+    };
+    bool Busy() const { return m_busy > 0; }
+
+private:
+    void SetFolder(const std::string& folder);
+    void ClearSourceSelection();
+    void SetStatus(TStatusPanel panel, std::string text);
+    void FillPreviewBackground();
+    void ShowPostedMessages();
+
+    TDialogs& m_dialogs;
+    UiHooks::TMessageHook m_savedMessageHook;
+    std::string m_treeFolder;
+    std::string m_folder;
+    std::vector<std::string> m_sources;
+    int m_selectedSource = -1;
+    std::string m_patternFile;
+    bool m_folderSourceActive = true;
+    TPage m_page = TPage::Slides;
+    TViewMode m_viewMode = TViewMode::Folder;
+    bool m_thumbnailView = true;
+
+    std::unique_ptr<TSlideLib> m_currentList;
+    std::vector<std::string> m_items;
+    std::vector<int> m_selection;
+    int m_listGeneration = 0;
+    int m_sourcesGeneration = 0;
+    std::string m_readProblem;
+    std::string m_status[kStatusPanelCount];
+    std::unique_ptr<TRasterCanvas> m_preview;
+    int m_previewGeneration = 0;
+
+    struct TPostedMessage {
+        std::string Text;
+        bool IsError;
+    };
+    std::vector<TPostedMessage> m_posted;
+    int m_busy = 0;
+    // The slide whose messages were shown last, so that repainting it does not show them again.
+    int m_messagesShownGeneration = -1;
+    int m_messagesShownItem = -1;
+};

@@ -1,0 +1,66 @@
+// Image export: slides of a TSlideLib written as image files, one file per slide. Plain
+// functions, so the window's export dialog and `sldtool export` share them.
+//
+// Each slide is rendered on the chosen background with the palette built for that background;
+// the palette is restored to what it was before the slide, also when rendering fails. Files are
+// replaced atomically: a failed export leaves no half-written file under the target name.
+#pragma once
+
+#include "graphics/Canvas.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TSlide;
+class TSlideLib;
+
+enum class TImageFormat { Bmp, Png, Jpg, Wmf, Emf, Svg };
+enum class TExportSelection { Current, All, Selected };
+enum class TExportSize { Original, Size32, Size16, Custom };
+enum class TExportBackground { White, Black, ButtonFace };
+
+// ".bmp", ".png", ".jpg", ".wmf", ".emf", ".svg".
+std::string ImageExtension(TImageFormat format);
+// The file filter of the save prompt, e.g. "Bitmaps (*.bmp)|*.bmp".
+std::string ImageFilter(TImageFormat format);
+// White 0xFFFFFF, black 0, or the given button-face colour.
+TColor ExportBackgroundColour(TExportBackground background, TColor buttonFace);
+
+struct TExportOptions {
+    TImageFormat Format = TImageFormat::Bmp;
+    TExportSize Size = TExportSize::Original;
+    int CustomWidth = 1; // 1..5000, used with TExportSize::Custom
+    int CustomHeight = 1;
+    TColor Background = 0xFFFFFF;
+};
+
+// The slides to export, in list order: the current one (none when current is out of range),
+// all of them, or those whose selected flag is set.
+std::vector<int> SlidesToExport(TExportSelection which, int count, int current,
+                                const std::vector<bool>& selected);
+
+// The file name (UTF-8) for a slide: its name with the extension replaced by the format's
+// ("PLAN.SLD" and "PLAN" both give "PLAN.bmp"). A '/' in a name (possible in a damaged
+// library) becomes '_', so the file stays in the chosen folder.
+std::string ExportFileName(const TSlide& slide, TImageFormat format);
+
+// The picture size in pixels: HighX x HighY, 32 x 32, 16 x 16 or the custom size. Metafiles are
+// rendered at ten times this size. Throws EVarnelError naming the slide when the size cannot be
+// made (extents below 1, a custom size outside 1..5000, a bitmap of more than 100 million
+// pixels).
+void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& width, int& height);
+
+// Renders the slide into the bytes of an image file of the chosen format.
+std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
+                                      const TExportOptions& options);
+
+// Renders the slide and replaces path with the image. Errors name the slide or the file.
+void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
+                       const TExportOptions& options);
+
+// Exports each of the slides into folder under ExportFileName; returns the paths written, in
+// order. The first failure ends the batch and passes to the caller.
+std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
+                                              const std::string& folder,
+                                              const TExportOptions& options);

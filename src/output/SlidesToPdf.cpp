@@ -1,0 +1,263 @@
+#include "output/SlidesToPdf.h"
+
+#include "base/Errors.h"
+#include "base/UiHooks.h"
+#include "graphics/AcadPal.h"
+#include "pdf/PdfDoc.h"
+#include "slides/SlideClasses.h"
+#include "slides/SlideDecoder.h"
+#include "slides/Slides.h"
+
+#include <algorithm>
+#include <cmath>
+
+TPdfColourMode PdfColourMode = TPdfColourMode::Color;
+
+namespace {
+
+constexpr double kTextHeight = 10;
+
+// Names compared without regard to (ASCII) letter case.
+bool NameLess(const TPdfSheetEntry& a, const TPdfSheetEntry& b) {
+    return std::lexicographical_compare(
+        a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(), [](char x, char y) {
+            auto lower = [](char c) {
+                const auto u = static_cast<unsigned char>(c);
+                return u >= 'A' && u <= 'Z' ? u + 32u : static_cast<unsigned>(u);
+            };
+            return lower(x) < lower(y);
+        });
+}
+
+// Draws one slide with the palette built for a white background, restored afterwards.
+void DrawOnWhite(TSlide& slide, TPdfDoc& doc, double left, double top, double width,
+                 double height) {
+    TPaletteScope white(0xFFFFFF);
+    DrawToPdf(slide, doc, left, top, width, height);
+}
+
+TPdfDoc& StartSlideDocument(TPdfDoc& doc, int width, int height) {
+    doc.ContentCompression = TPdfCompressionMethod::Flate;
+    doc.NewPageWidth = static_cast<uint16_t>(width);
+    doc.NewPageHeight = static_cast<uint16_t>(height);
+    doc.WithOutlines = false;
+    doc.StartDocument();
+    doc.AddPage();
+    doc.GetCanvas().SetFont("Arial", 8);
+    return doc;
+}
+
+// The sheets, noting in current the name of the slide being drawn.
+void DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                const TPdfSheetSettings& settings, std::string& current) {
+    if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
+        throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
+    TPdfColourModeScope colourMode(settings.ColourMode);
+    TPdfCanvas& canvas = doc.GetCanvas();
+    constexpr double MX = 36, MY = 48, T = kTextHeight;
+    const double W = canvas.PageWidth() - 2 * MX;
+    const double HA = canvas.PageHeight() - 2 * MY - 1.2 * T;
+    const double PH = canvas.PageHeight();
+    const int cols = settings.Columns;
+    const int rows = settings.Rows;
+    const double CW = W * 0.9 / cols;
+    const double PX = CW / 0.9;
+    const double PY = std::trunc(HA / rows);
+    const double CH = std::trunc((HA - 3 * T * rows) / rows);
+
+    size_t i = 0;
+    for (int page = 1; i < entries.size(); ++page) {
+        if (page > 1)
+            doc.AddPage();
+        // The font is set on the first page only: later pages number and caption in the
+        // default text state.
+        const std::string label = "pg.  " + std::to_string(page) + ".";
+        canvas.TextOut(static_cast<float>(W - 5 * T - canvas.TextWidth(label)),
+                       static_cast<float>(PH - MY), label);
+        for (int r = 1; r <= rows && i < entries.size(); ++r) {
+            for (int c = 1; c <= cols && i < entries.size(); ++c, ++i) {
+                UiHooks::ProcessPendingMessages();
+                const double x = (c - 1) * PX + MX;
+                const double y = PH - MY - 1.2 * T - (r - 1) * PY;
+                current = entries[i].Name;
+                DrawOnWhite(*entries[i].Slide, doc, x, y, CW, CH);
+                current.clear();
+                canvas.SetStrokeColor(0);
+                canvas.SetFillColor(0);
+                const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+                const auto fr = static_cast<float>(x + CW), fb = static_cast<float>(y - CH);
+                canvas.MoveTo(fx, fy);
+                canvas.LineTo(fr, fy);
+                canvas.LineTo(fr, fb);
+                canvas.LineTo(fx, fb);
+                canvas.LineTo(fx, fy);
+                canvas.Stroke();
+                canvas.TextOut(static_cast<float>(x + 3 * T), static_cast<float>(y - CH - 1.5 * T),
+                               entries[i].Name);
+            }
+        }
+    }
+}
+
+} // namespace
+
+TPdfSlideTransform PdfSlideTransform(double left, double top, double width, double height,
+                                     int highX, int highY) {
+    const TSlideFit fit = FitSlide(width, height, highX, highY);
+    TPdfSlideTransform t;
+    t.Scale = fit.Scale;
+    t.OffsetX = fit.OffsetX + left;
+    t.OffsetY = fit.OffsetY + top - height;
+    return t;
+}
+
+namespace {
+
+// Every line its own path; fills as closed filled paths. Records that cannot be drawn end the
+// page's slide with a read error.
+class TPdfSink {
+public:
+    static constexpr bool kStrictFills = true;
+    TPdfSink(TPdfCanvas& canvas, double left, double top, double width, double height,
+             TPdfColourMode mode)
+        : m_canvas(canvas), m_left(left), m_top(top), m_width(width), m_height(height),
+          m_mode(mode) {}
+
+    void Start(const TSlideHeader& header) {
+        m_t = PdfSlideTransform(m_left, m_top, m_width, m_height, header.HighX, header.HighY);
+        m_canvas.SetLineWidth(0.3f);
+        m_canvas.SetStrokeColor(Palette[7]);
+        m_canvas.SetFillColor(Palette[7]);
+    }
+    void Line(TLineKind, int x0, int y0, int x1, int y1) {
+        m_canvas.MoveTo(m_t.X(x0), m_t.Y(y0));
+        m_canvas.LineTo(m_t.X(x1), m_t.Y(y1));
+        m_canvas.Stroke();
+    }
+    void FillBegin(unsigned) { m_fill.clear(); }
+    void FillVertex(int x, int y) { m_fill.emplace_back(m_t.X(x), m_t.Y(y)); }
+    void FillEnd() {
+        m_canvas.EndPath();
+        // A fill closed before its first vertex has no outline to fill.
+        if (!m_fill.empty()) {
+            m_canvas.MoveTo(m_fill[0].first, m_fill[0].second);
+            for (size_t k = 1; k < m_fill.size(); ++k)
+                m_canvas.LineTo(m_fill[k].first, m_fill[k].second);
+            m_canvas.ClosePath();
+            m_canvas.Fill();
+        }
+        m_fill.clear();
+    }
+    void Colour(int index) {
+        const TColor c = m_mode == TPdfColourMode::BlackWhite ? MonochromeColour(Palette[index])
+                                                              : Palette[index];
+        m_canvas.SetStrokeColor(c);
+        m_canvas.SetFillColor(c);
+    }
+    [[noreturn]] void Invalid() { throw EReadError(); }
+
+private:
+    TPdfCanvas& m_canvas;
+    double m_left, m_top, m_width, m_height;
+    TPdfColourMode m_mode;
+    TPdfSlideTransform m_t;
+    std::vector<std::pair<float, float>> m_fill;
+};
+
+} // namespace
+
+int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, double width,
+                       double height, TPdfColourMode mode) {
+    TPdfSink sink(doc.GetCanvas(), left, top, width, height, mode);
+    return WalkSlide(stream, sink);
+}
+
+void DrawToPdf(TSlide& slide, TPdfDoc& doc, double left, double top, double width, double height) {
+    TStreamPositionGuard guard(slide.Stream());
+    slide.Stream().SetPosition(slide.Start());
+    DrawSlideToPdf(slide.Stream(), doc, left, top, width, height, PdfColourMode);
+}
+
+void DrawToPdf(const TSlideLib& lib, int index, TPdfDoc& doc, double left, double top, double width,
+               double height) {
+    if (TSlide* s = lib.Slide(index))
+        DrawToPdf(*s, doc, left, top, width, height);
+}
+
+void SortPdfSheetEntries(std::vector<TPdfSheetEntry>& entries) {
+    std::stable_sort(entries.begin(), entries.end(), NameLess);
+}
+
+std::vector<TPdfSheetEntry> PdfSheetEntries(const TSlideLib& lib, const std::vector<int>& indices,
+                                            bool sorted) {
+    std::vector<TPdfSheetEntry> entries;
+    auto add = [&](int i) {
+        if (TSlide* s = lib.Slide(i))
+            entries.push_back({s->Name(), s});
+    };
+    if (indices.empty())
+        for (int i = 0; i < lib.Count(); ++i)
+            add(i);
+    else
+        for (const int i : indices)
+            add(i);
+    if (sorted)
+        SortPdfSheetEntries(entries);
+    return entries;
+}
+
+void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
+                          TPdfColourMode mode) {
+    TPdfColourModeScope colourMode(mode);
+    TPdfCanvas& canvas = doc.GetCanvas();
+    const double H = canvas.PageHeight() - 72 - 1.2 * kTextHeight;
+    const double W = canvas.PageWidth() - 96;
+    canvas.TextOut(48, static_cast<float>(36 + H), name);
+    UiHooks::ProcessPendingMessages();
+    DrawOnWhite(slide, doc, 48, 48 + H + 12, W, H);
+}
+
+void DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                     const TPdfSheetSettings& settings) {
+    std::string current;
+    DrawSheets(doc, entries, settings, current);
+}
+
+TPdfSlidesResult WriteCurrentSlidePdf(TStream& out, TSlide& slide, const std::string& name,
+                                      TPdfColourMode mode) {
+    UiHooks::TBusyCursor busy;
+    TPdfDoc doc;
+    StartSlideDocument(doc, 842, 596);
+    TPdfSlidesResult result;
+    try {
+        DrawCurrentSlidePage(doc, slide, name, mode);
+    } catch (...) {
+        result.Failure = std::current_exception();
+        result.FailedSlide = name;
+    }
+    doc.SaveToStream(out);
+    result.Pages = doc.PageCount();
+    return result;
+}
+
+TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEntry>& entries,
+                                    const TPdfSheetSettings& settings) {
+    if (entries.empty())
+        throw EVarnelError(kNoSlidesToWriteMessage);
+    if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
+        throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
+    UiHooks::TBusyCursor busy;
+    TPdfDoc doc;
+    StartSlideDocument(doc, 596, 842);
+    TPdfSlidesResult result;
+    std::string current;
+    try {
+        DrawSheets(doc, entries, settings, current);
+    } catch (...) {
+        result.Failure = std::current_exception();
+        result.FailedSlide = current;
+    }
+    doc.SaveToStream(out);
+    result.Pages = doc.PageCount();
+    return result;
+}

@@ -1,0 +1,106 @@
+// Slides on PDF pages: the slide walker that turns records into path operators, the
+// current-slide page (landscape A4) and contact sheets (columns x rows per portrait A4 page).
+#pragma once
+
+#include "base/Streams.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <vector>
+
+class TPdfDoc;
+class TSlide;
+class TSlideLib;
+
+enum class TPdfColourMode { Color, BlackWhite };
+
+// The colour mode DrawToPdf draws in (the window's PDF settings hold it); Color at start.
+extern TPdfColourMode PdfColourMode;
+
+// Sets PdfColourMode for its lifetime and restores it on every path.
+class TPdfColourModeScope {
+public:
+    explicit TPdfColourModeScope(TPdfColourMode mode) : m_saved(PdfColourMode) {
+        PdfColourMode = mode;
+    }
+    ~TPdfColourModeScope() { PdfColourMode = m_saved; }
+    TPdfColourModeScope(const TPdfColourModeScope&) = delete;
+    TPdfColourModeScope& operator=(const TPdfColourModeScope&) = delete;
+
+private:
+    TPdfColourMode m_saved;
+};
+
+// Slide units to page points: scaled uniformly as large as the box allows and centred along the
+// other axis. The box is left, top (y of its top edge), width, height; slide y grows upward
+// like PDF y. Throws ESlideError when both extents are 0.
+struct TPdfSlideTransform {
+    double Scale = 0, OffsetX = 0, OffsetY = 0;
+
+    float X(int x) const { return static_cast<float>(x * Scale + OffsetX); }
+    float Y(int y) const { return static_cast<float>(y * Scale + OffsetY); }
+};
+TPdfSlideTransform PdfSlideTransform(double left, double top, double width, double height,
+                                     int highX, int highY);
+
+// Draws the slide at the stream's position on the document's current page, every line its own
+// path ("m", "l", "S"), in Palette colours (black or white only in BlackWhite mode). Returns the
+// slide's byte length. An invalid record head, or any record but a fill record while a fill is
+// open, throws EReadError ("Stream read error") with what was drawn so far left on the page.
+// The stream position is restored on every path.
+int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, double width,
+                       double height, TPdfColourMode mode = TPdfColourMode::Color);
+
+// DrawSlideToPdf of a slide in PdfColourMode: left, top (y of the top edge), width and height
+// in points, on the document's current page.
+void DrawToPdf(TSlide& slide, TPdfDoc& doc, double left, double top, double width, double height);
+// DrawToPdf of lib's slide index; nothing for an index out of range.
+void DrawToPdf(const TSlideLib& lib, int index, TPdfDoc& doc, double left, double top, double width,
+               double height);
+
+// One cell of a contact sheet: the caption and the slide drawn there.
+struct TPdfSheetEntry {
+    std::string Name; // Windows-1252, as slide names are stored
+    TSlide* Slide = nullptr;
+};
+
+struct TPdfSheetSettings {
+    int Columns = 1; // 1..100
+    int Rows = 1;    // 1..20
+    bool Sorted = true;
+    TPdfColourMode ColourMode = TPdfColourMode::Color;
+};
+
+// The name list of a sheet: the slides of lib at indices (all of them when indices is empty),
+// in that order, or ordered by name without regard to letter case when sorted.
+std::vector<TPdfSheetEntry> PdfSheetEntries(const TSlideLib& lib, const std::vector<int>& indices,
+                                            bool sorted);
+// Orders entries by name without regard to letter case; equal names keep their order.
+void SortPdfSheetEntries(std::vector<TPdfSheetEntry>& entries);
+
+// Draws onto a started document with its first page added and "Arial" 8 set. A slide that
+// cannot be drawn throws with the pages drawn so far left in the document.
+void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
+                          TPdfColourMode mode);
+void DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                     const TPdfSheetSettings& settings);
+
+// What writing a whole file gave: when a slide could not be drawn, the document was still
+// written as drawn so far, and Failure holds the error for the caller to report after saving.
+struct TPdfSlidesResult {
+    std::exception_ptr Failure;
+    std::string FailedSlide; // the name of that slide
+    int Pages = 0;
+};
+
+// The current-slide file: landscape A4, compressed, the name at (48, 548) above the slide.
+TPdfSlidesResult WriteCurrentSlidePdf(TStream& out, TSlide& slide, const std::string& name,
+                                      TPdfColourMode mode);
+// Contact sheets of entries (in the order given). Throws EVarnelError ("No slides to write.")
+// before writing anything when entries is empty, and EPdfInvalidValue for columns or rows
+// out of range.
+TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEntry>& entries,
+                                    const TPdfSheetSettings& settings);
+
+inline constexpr const char* kNoSlidesToWriteMessage = "No slides to write.";

@@ -1,0 +1,285 @@
+// The window's browsing rules, without a window: folder and library view, the file list, the
+// selection kept by caption, the view switch, the status texts, unreadable sources and pages.
+#include "ScriptedDialogs.h"
+#include "SlideFixtures.h"
+#include "SlideWriter.h"
+#include "TestFiles.h"
+#include "graphics/AcadPal.h"
+#include "graphics/RasterCanvas.h"
+#include "model/Commands.h"
+#include "model/WindowModel.h"
+#include "slides/SlideClasses.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileBytes(dir.File("b.sld"), MakeSlide(300, 300));
+        WriteFileBytes(dir.File("A.SLD"), MakeSlide(400, 200));
+        WriteFileBytes(dir.File("c.Sld"), MakeSlide(200, 100));
+        WriteLibrary(dir.File("Lib.SLB"), {{"FIRST", MakeSlide(100, 50)},
+                                           {"SECOND", MakeSlide(50, 100)},
+                                           {"THIRD", MakeSlide(80, 80)}});
+        WriteFileBytes(dir.File("hatch.pat"), {'*', 'X', ',', 'x', '\n', '0', ',', '0', ',', '0',
+                                               ',', '0', ',', '1', '\n'});
+        WriteFileBytes(dir.File("notes.txt"), {'x'});
+        model.SetPreviewSize(200, 100);
+        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
+    }
+    void TearDown() override {
+        BackgroundColour = 0;
+        BuildPalette();
+    }
+    // Chooses the file list's entry of that name.
+    TSourceKind Choose(const std::string& name) {
+        for (size_t i = 0; i < model.Sources().size(); ++i)
+            if (model.Sources()[i] == name)
+                return model.ChooseSource(static_cast<int>(i));
+        ADD_FAILURE() << "no source " << name;
+        return TSourceKind::None;
+    }
+    std::string Status(TStatusPanel panel) const { return model.StatusText(panel); }
+
+    TTempDir dir;
+    TScriptedDialogs dialogs;
+    TWindowModel model{dialogs};
+};
+
+TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
+    EXPECT_EQ(model.Items(), (std::vector<std::string>{"A.SLD", "b.sld", "c.Sld"}));
+    EXPECT_EQ(model.Sources(), (std::vector<std::string>{"hatch.pat", "Lib.SLB"}));
+    EXPECT_EQ(model.ViewMode(), TViewMode::Folder);
+    EXPECT_TRUE(model.FolderSourceActive());
+    EXPECT_EQ(model.SelectedSource(), -1);
+
+    // The first slide is selected and previewed; the status texts tell its figures.
+    EXPECT_EQ(model.Selection(), std::vector<int>{0});
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "A.SLD");
+    EXPECT_EQ(Status(TStatusPanel::SlideSize), std::to_string(MakeSlide(400, 200).size()));
+    EXPECT_EQ(Status(TStatusPanel::LibraryName), "");
+    EXPECT_EQ(Status(TStatusPanel::LibrarySize), "0");
+    EXPECT_EQ(Status(TStatusPanel::PreviewSize), "200x100");
+    EXPECT_EQ(Status(TStatusPanel::Folder), dir.Path());
+    EXPECT_EQ(Status(TStatusPanel::Problem), "");
+    // The frame of the slide is drawn in colour 1 (red) on black.
+    const TRasterCanvas& preview = model.Preview();
+    int red = 0;
+    for (int y = 0; y < preview.Height(); ++y)
+        for (int x = 0; x < preview.Width(); ++x)
+            red += preview.Pixel(x, y) == Palette[1];
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(preview.Pixel(50, 20), 0u); // above the diagonal
+    EXPECT_TRUE(dialogs.log.empty());
+
+    // The same folder again (in any letter case) does nothing.
+    const int generation = model.ListGeneration();
+    EXPECT_FALSE(model.TreeFolderChanged(dir.Path() + "/"));
+    EXPECT_EQ(model.ListGeneration(), generation);
+}
+
+TEST_F(WindowModelTest, LibraryViewShowsEntriesAndLibrarySizes) {
+    EXPECT_EQ(Choose("Lib.SLB"), TSourceKind::Library);
+    EXPECT_TRUE(model.LibraryView());
+    EXPECT_FALSE(model.FolderSourceActive());
+    EXPECT_EQ(model.Items(), (std::vector<std::string>{"FIRST", "SECOND", "THIRD"}));
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "FIRST");
+    // The entry's own length, and the size of the whole library file.
+    EXPECT_EQ(Status(TStatusPanel::SlideSize), std::to_string(MakeSlide(100, 50).size()));
+    EXPECT_EQ(Status(TStatusPanel::LibraryName), dir.File("Lib.SLB"));
+    EXPECT_EQ(Status(TStatusPanel::LibrarySize),
+              std::to_string(ReadFileBytes(dir.File("Lib.SLB")).size()));
+
+    // The header goes back to the folder's slide files.
+    model.ShowFolderSlides();
+    EXPECT_FALSE(model.LibraryView());
+    EXPECT_EQ(model.Items().size(), 3u);
+    EXPECT_EQ(model.SelectedSource(), -1);
+
+    // A click on the tree's own folder does the same.
+    Choose("Lib.SLB");
+    model.TreeFolderClicked();
+    EXPECT_FALSE(model.LibraryView());
+    EXPECT_EQ(model.Items().size(), 3u);
+}
+
+TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaption) {
+    Choose("Lib.SLB");
+    model.SetSelection({2});
+    model.ActivateSelection();
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "THIRD");
+
+    // Another slide is put in front of it: the reload still selects THIRD, in any letter case.
+    WriteLibrary(dir.File("Lib.SLB"), {{"NEW", MakeSlide(10, 10)},
+                                       {"FIRST", MakeSlide(100, 50)},
+                                       {"SECOND", MakeSlide(50, 100)},
+                                       {"third", MakeSlide(80, 80)}});
+    model.ReloadSlideList();
+    EXPECT_EQ(model.Selection(), std::vector<int>{3});
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "THIRD");
+
+    // Gone: the first slide is selected.
+    WriteLibrary(dir.File("Lib.SLB"), {{"NEW", MakeSlide(10, 10)}});
+    model.ReloadSlideList();
+    EXPECT_EQ(model.Selection(), std::vector<int>{0});
+
+    // Several selected: the first of them is remembered.
+    model.ShowFolderSlides();
+    model.SetSelection({2, 1});
+    EXPECT_EQ(model.SelectedSlide(), 1);
+    std::filesystem::rename(dir.File("b.sld"), dir.File("B.SLD"));
+    model.ReloadSlideList();
+    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "B.SLD");
+
+    model.SelectAll();
+    EXPECT_EQ(model.Selection(), (std::vector<int>{0, 1, 2}));
+    model.SetSelection({7, -1, 1, 1});
+    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+}
+
+TEST_F(WindowModelTest, ViewSwitchKeepsTheSelection) {
+    ASSERT_TRUE(model.ThumbnailView());
+    model.SetSelection({0, 2});
+    const int generation = model.ListGeneration();
+    model.ToggleThumbnailView();
+    EXPECT_FALSE(model.ThumbnailView());
+    EXPECT_NE(model.ListGeneration(), generation);
+    EXPECT_EQ(model.Selection(), (std::vector<int>{0, 2}));
+    model.ToggleThumbnailView();
+    EXPECT_TRUE(model.ThumbnailView());
+}
+
+TEST_F(WindowModelTest, UnreadableSourcesLeaveTheListEmptyAndSaySoInTheStatus) {
+    WriteFileBytes(dir.File("broken.slb"), {'n', 'o', 't', ' ', 'a', ' ', 'l', 'i', 'b'});
+    model.RefreshFileList();
+    EXPECT_EQ(Choose("broken.slb"), TSourceKind::Library);
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_EQ(model.CurrentList(), nullptr);
+    EXPECT_NE(Status(TStatusPanel::Problem).find("broken.slb"), std::string::npos);
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "");
+
+    // A folder holding a slide cut short.
+    TTempDir other;
+    WriteFileBytes(other.File("cut.sld"), {'A', 'u', 't', 'o'});
+    model.TreeFolderChanged(other.Path());
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_NE(Status(TStatusPanel::Problem).find("cut.sld"), std::string::npos);
+    EXPECT_TRUE(dialogs.log.empty());
+
+    // A readable folder clears the note.
+    model.TreeFolderChanged(dir.Path());
+    EXPECT_EQ(Status(TStatusPanel::Problem), "");
+}
+
+TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
+    TSlideWriter w(100, 100);
+    w.Vector(0, 0, 100, 100);
+    w.Raw({0x00, 0x90}); // high byte 0x90 is no record kind
+    w.End();
+    WriteLibrary(dir.File("bad.slb"), {{"BAD", w.Bytes()}, {"BAD2", w.Bytes()}});
+    model.RefreshFileList();
+    Choose("bad.slb");
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{"message: Error reading slide file. *Invalid*"});
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "BAD");
+
+    // Repainting the same slide (a resize) does not repeat the box; another slide does.
+    model.RepaintPreview();
+    EXPECT_EQ(dialogs.log.size(), 1u);
+    model.SelectItem(1);
+    model.ActivateSelection();
+    EXPECT_EQ(dialogs.log.size(), 2u);
+
+    // While work runs the messages wait, and one text comes once.
+    {
+        TWindowModel::TBusy busy(model);
+        model.PostMessage("one", true);
+        model.PostMessage("one", true);
+        model.PostMessage("two", false);
+        EXPECT_EQ(dialogs.log.size(), 2u);
+    }
+    ASSERT_EQ(dialogs.log.size(), 4u);
+    EXPECT_EQ(dialogs.log[2], "error: one");
+    EXPECT_EQ(dialogs.log[3], "message: two");
+}
+
+TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndEmptiesTheList) {
+    EXPECT_EQ(Choose("hatch.pat"), TSourceKind::Pattern);
+    EXPECT_EQ(model.Page(), TPage::Hatchs);
+    EXPECT_EQ(model.PatternFile(), dir.File("hatch.pat"));
+    EXPECT_FALSE(model.LibraryView());
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_EQ(model.CurrentList(), nullptr);
+    EXPECT_FALSE(CommandApplies(model, TCommand::SelectAll));
+
+    model.ShowFolderSlides();
+    EXPECT_EQ(model.Page(), TPage::Slides);
+    EXPECT_EQ(model.Items().size(), 3u);
+    EXPECT_TRUE(CommandApplies(model, TCommand::SelectAll));
+
+    EXPECT_EQ(model.ChooseSource(5), TSourceKind::None);
+}
+
+TEST_F(WindowModelTest, EmptyFolderAndNoFolderEmptyTheLists) {
+    TTempDir empty;
+    model.TreeFolderChanged(empty.Path());
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_EQ(model.CurrentList(), nullptr);
+    EXPECT_TRUE(model.Sources().empty());
+    for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
+                           TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
+        EXPECT_EQ(Status(p), "");
+
+    // A tree node that is no file-system folder.
+    model.TreeFolderChanged(dir.Path());
+    model.TreeFolderChanged("");
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_TRUE(model.Sources().empty());
+    EXPECT_EQ(model.Folder(), "");
+}
+
+TEST_F(WindowModelTest, RefreshFileListChoosesTheShownLibraryAgain) {
+    Choose("Lib.SLB");
+    WriteLibrary(dir.File("aaa.slb"), {{"X", MakeSlide(10, 10)}});
+    model.RefreshFileList();
+    EXPECT_EQ(model.Sources(), (std::vector<std::string>{"aaa.slb", "hatch.pat", "Lib.SLB"}));
+    EXPECT_EQ(model.SelectedSource(), 2);
+    EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
+}
+
+TEST_F(WindowModelTest, BackgroundColourIsThePalettesAndRepaintsThePreview) {
+    dialogs.colours.push_back(RGBColor(255, 255, 255));
+    ChangeBackCol(model);
+    EXPECT_EQ(model.PreviewBackground(), 0xFFFFFFu);
+    EXPECT_EQ(BackgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(Palette[7], 0u); // white lines turn black on white
+    EXPECT_EQ(model.Preview().Pixel(50, 20), 0xFFFFFFu);
+
+    // Cancelled: nothing changes.
+    ChangeBackCol(model);
+    EXPECT_EQ(model.PreviewBackground(), 0xFFFFFFu);
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"colour", "colour"}));
+}
+
+TEST_F(WindowModelTest, HelpOpensTheHtmlOrTheCompiledHelp) {
+    TTempDir program;
+    OpenHelp(model, program.Path());
+    EXPECT_EQ(dialogs.log.back(),
+              "error: Cannot find the help file \"" + program.File("quorvane.html") + "\".");
+
+    WriteFileBytes(program.File("quorvane.html"), {'<', 'p', '>'});
+    OpenHelp(model, program.Path());
+    EXPECT_EQ(dialogs.log.back(), "open: " + program.File("quorvane.html"));
+
+    WriteFileBytes(program.File("quorvane.chm"), {'I', 'T', 'S', 'F'});
+    dialogs.openSucceeds = false;
+    OpenHelp(model, program.Path());
+    EXPECT_EQ(dialogs.log.back(),
+              "error: Cannot open the help file \"" + program.File("quorvane.chm") + "\".");
+}
+
+} // namespace
