@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -106,11 +107,26 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateLayout();
     CreateStatusBar();
 
+    // Thumbnails drawn by the workers wait in the inbox; the first one in an empty inbox wakes
+    // the window's thread, which takes them all.
+    m_renderer = std::make_unique<TThumbnailRenderer>([this](TThumbnailRenderer::TThumbnail&& t) {
+        bool wake = false;
+        {
+            std::lock_guard lock(m_inboxMutex);
+            wake = m_inbox.empty();
+            m_inbox.push_back(std::move(t));
+        }
+        if (wake)
+            QMetaObject::invokeMethod(this, &TForm1::TakeThumbnails, Qt::QueuedConnection);
+    });
+
     RestorePlacement(TIniFile(m_settingsFile));
     RefreshView();
 }
 
 TForm1::~TForm1() {
+    // The workers stop before anything they deliver to goes.
+    m_renderer.reset();
     UiHooks::SetProcessHook(std::move(m_savedProcessHook));
     UiHooks::SetBusyHook(std::move(m_savedBusyHook));
 }
@@ -447,6 +463,11 @@ void TForm1::CreateLayout() {
         if (!m_refreshing)
             ListBox1SelectItem();
     });
+    // Scrolling or resizing brings other items on screen.
+    connect(ListBox1->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { ShowVisibleThumbnails(); });
+    connect(ListBox1->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { ShowVisibleThumbnails(); });
 
     Splitter3 = new QSplitter(Qt::Vertical);
     Splitter3->setObjectName("Splitter3");

@@ -13,13 +13,16 @@
 #pragma once
 
 #include "QtDialogs.h"
+#include "ThumbnailList.h"
 #include "base/UiHooks.h"
+#include "model/ThumbnailRenderer.h"
 #include "model/WindowModel.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -175,7 +178,10 @@ public:
     QToolButton* ViewStyleButton = nullptr;
 
     // The thumbnail image list, 128 x 80 per image.
-    std::vector<QPixmap> limg;
+    TThumbnailList limg;
+    // Waits until every thumbnail of the list is drawn and shown (tests and benchmarks).
+    void WaitForThumbnails();
+    TThumbnailRenderer& ThumbnailRenderer() { return *m_renderer; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -199,6 +205,15 @@ private:
     void SetStatus(TStatusPanel panel, const QString& text, bool fitWidth);
     void SetStatusWidth(TStatusPanel panel, int width);
     void SchedulePreview();
+    // The items on screen get their thumbnails (drawn first by the workers); the others let
+    // their pictures go.
+    void ShowVisibleThumbnails();
+    // The rows of the first and last item on screen (-1, -1 for an empty list).
+    std::pair<int, int> VisibleItems() const;
+    void ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail);
+    // Shows the thumbnails waiting in the inbox.
+    void TakeThumbnails();
+    void StartThumbnailBatch();
     // The preview is drawn again once the running work is done.
     void RepaintPreviewWhenIdle();
 
@@ -220,6 +235,15 @@ private:
     // True while the window sets its widgets from the model: their signals are not user input.
     bool m_refreshing = false;
     bool m_previewPending = false;
+    std::mutex m_inboxMutex;
+    std::vector<TThumbnailRenderer::TThumbnail> m_inbox;
+    std::unique_ptr<TThumbnailRenderer> m_renderer;
+    int m_thumbnailBatch = 0;
+    // Messages of thumbnails drawn in the background, shown when the batch is done.
+    std::vector<std::string> m_thumbnailMessages;
+    int m_iconFirst = 0, m_iconLast = -1; // items that show their thumbnail as an icon
+    QIcon m_placeholder;
+    std::vector<uint8_t> m_hasIcon; // 1: the item shows its thumbnail
     int m_shownListGeneration = -1;
     int m_shownSourcesGeneration = -1;
     bool m_shownThumbnailView = true;

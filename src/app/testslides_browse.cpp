@@ -164,7 +164,9 @@ void TForm1::RefreshPage() {
     if (Notebook1->currentWidget() != page) {
         Notebook1->setCurrentWidget(page);
         // The thumbnails belong to whichever page filled them.
-        limg.clear();
+        m_renderer->Cancel();
+        limg.Reset(0);
+        m_hasIcon.clear();
         TFlagScope refreshing(m_refreshing);
         ListBox1->clear();
     }
@@ -231,34 +233,28 @@ void TForm1::FillSlideList() {
     }
 
     const std::vector<std::string>& items = m_model.Items();
+    // What the workers draw belongs to the list being replaced.
+    m_renderer->Cancel();
+    m_thumbnailMessages.clear();
     ListBox1->clear();
-    limg.clear();
+    limg.Reset(thumbs ? items.size() : 0);
+    m_hasIcon.assign(limg.size(), 0);
     if (items.empty())
         return;
     TUpdateScope batch(ListBox1);
     UiHooks::TBusyCursor cursor;
     if (thumbs) {
-        // Messages of damaged slides come once the list is filled.
-        TWindowModel::TBusy busy(m_model);
-        limg.reserve(items.size());
-        UiHooks::TPendingMessagePump pump;
-        TBitmap bitmap;
-        for (size_t i = 0; i < items.size(); ++i) {
-            m_model.DrawThumbnail(static_cast<int>(i), bitmap);
-            const QImage image(reinterpret_cast<const uchar*>(bitmap.Canvas().Bits()),
-                               bitmap.Width(), bitmap.Height(), bitmap.Width() * 4,
-                               QImage::Format_RGB32);
-            // The image only wraps the bitmap's buffer, which the next slide reuses: copy.
-            limg.push_back(QPixmap::fromImage(image.copy()));
-            pump.Tick();
-        }
-        for (size_t i = 0; i < items.size(); ++i)
-            ListBox1->addItem(new QListWidgetItem(QIcon(limg[i]), Q(items[i])));
-    } else {
-        const QIcon icon = SlideIcon();
-        for (const std::string& caption : items)
-            ListBox1->addItem(new QListWidgetItem(icon, Q(caption)));
+        // Until its thumbnail is drawn an item shows a plain picture on the background.
+        QPixmap blank(kThumbWidth, kThumbHeight);
+        const TColor bg = m_model.PreviewBackground();
+        blank.fill(QColor(int(RedOf(bg)), int(GreenOf(bg)), int(BlueOf(bg))));
+        m_placeholder = QIcon(blank);
     }
+    const QIcon icon = thumbs ? m_placeholder : SlideIcon();
+    for (const std::string& caption : items)
+        ListBox1->addItem(new QListWidgetItem(icon, Q(caption)));
+    if (thumbs)
+        StartThumbnailBatch();
 }
 
 void TForm1::RefreshSelection() {

@@ -31,9 +31,8 @@ TSlideFacts Examine(const std::string& source, TSlide& slide) {
     TSlideFacts f;
     f.source = source;
     f.name = Cp1252ToUtf8(slide.Name());
-    TStream& stream = slide.Stream();
-    TStreamPositionGuard guard(stream);
-    stream.SetPosition(slide.Start());
+    TSlideData::TView view = slide.Open();
+    TStream& stream = view.Stream();
     ReadSlideHeader(stream, f.header);
     std::optional<std::string> measureError;
     try {

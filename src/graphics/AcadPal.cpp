@@ -46,8 +46,17 @@ constexpr TColor FromRgbHex(uint32_t rgb) {
 
 } // namespace
 
-std::array<TColor, 256> Palette = [] {
-    std::array<TColor, 256> p{};
+TPalette PaletteFor(TColor background) {
+    TPalette p{};
+    for (int i = 0; i < 256; ++i)
+        p[i] = FromRgbHex(kTable[i]);
+    p[0] = background;
+    p[7] = background == 0 ? 0xFFFFFFu : 0u;
+    return p;
+}
+
+TPalette Palette = [] {
+    TPalette p{};
     for (int i = 0; i < 256; ++i)
         p[i] = FromRgbHex(kTable[i]);
     return p;
@@ -56,10 +65,7 @@ std::array<TColor, 256> Palette = [] {
 TColor BackgroundColour = 0;
 
 void BuildPalette() {
-    for (int i = 0; i < 256; ++i)
-        Palette[i] = FromRgbHex(kTable[i]);
-    Palette[0] = BackgroundColour;
-    Palette[7] = BackgroundColour == 0 ? 0xFFFFFFu : 0u;
+    Palette = PaletteFor(BackgroundColour);
 }
 
 int NearestColourIndex(TColor colour) {

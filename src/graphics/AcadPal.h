@@ -6,8 +6,11 @@
 
 #include <array>
 
+// A colour table: colour index to colour value.
+using TPalette = std::array<TColor, 256>;
+
 // Entry 0 is the background itself; entry 7 is white on exactly black, black on anything else.
-extern std::array<TColor, 256> Palette;
+extern TPalette Palette;
 // The background the table was built for; 0 (black) at start-up.
 extern TColor BackgroundColour;
 
@@ -17,7 +20,10 @@ constexpr TColor MonochromeColour(TColor c) {
     return c == 0xFFFFFF ? 0xFFFFFFu : 0u;
 }
 
-// Fills all 256 entries from BackgroundColour.
+// The table for a background, without touching the process-wide one: what drawings on other
+// threads use.
+TPalette PaletteFor(TColor background);
+// Fills all 256 entries of Palette from BackgroundColour.
 void BuildPalette();
 // The index of the entry nearest to colour (exact match first; ties: the lowest index).
 int NearestColourIndex(TColor colour);

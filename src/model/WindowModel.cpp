@@ -10,6 +10,7 @@
 #include "graphics/RasterCanvas.h"
 #include "output/SlideGraphic.h"
 #include "slides/SlideClasses.h"
+#include "slides/Slides.h"
 
 #include <algorithm>
 
@@ -376,15 +377,20 @@ void TWindowModel::RepaintPreview() {
     SetStatus(TStatusPanel::LibrarySize, std::to_string(m_currentList->DataSize()));
 }
 
-void TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
+std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
     TBusy busy(*this);
-    if (!m_currentList)
-        return;
+    const TSlide* slide = m_currentList ? m_currentList->Slide(index) : nullptr;
+    if (!slide)
+        return {};
+    std::string message;
     try {
-        DrawToGraphic(*m_currentList, index, bitmap, kThumbHeight, kThumbWidth,
-                      PreviewBackground());
+        DrawToGraphic(*slide, bitmap, PreviewBackground(), kThumbHeight, kThumbWidth, Palette,
+                      &message);
     } catch (const EVarnelError& e) {
-        // The thumbnail keeps what was drawn; the box comes once the work is done.
-        PostMessage(e.what(), true);
+        message = e.what();
     }
+    // The thumbnail keeps what was drawn; the box comes once the work is done.
+    if (!message.empty())
+        PostMessage(message, message != kInvalidSlideMessage);
+    return message;
 }

@@ -155,8 +155,8 @@ public:
     // Changes at every repaint of the preview and its status texts.
     int PreviewGeneration() const { return m_previewGeneration; }
     // Item index drawn into a kThumbWidth x kThumbHeight bitmap on the preview background.
-    // Messages wait until the running work is done.
-    void DrawThumbnail(int index, TBitmap& bitmap);
+    // Messages wait until the running work is done; returns the message, if any.
+    std::string DrawThumbnail(int index, TBitmap& bitmap);
     const std::string& StatusText(TStatusPanel panel) const;
 
     // ---- Messages ----

@@ -5,13 +5,20 @@
 // A kind of image that this does not know is left untouched.
 #pragma once
 
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
+
+#include <string>
 
 class TGraphic;
 class TSlide;
 class TSlideLib;
 
-void DrawToGraphic(TSlide& slide, TGraphic& graphic, TColor background, int height, int width);
+// palette gives the colours (the process-wide table by default; drawings on other threads pass
+// their own); with message given, the renderer's message about a record that cannot be drawn goes
+// there instead of to the user.
+void DrawToGraphic(const TSlide& slide, TGraphic& graphic, TColor background, int height, int width,
+                   const TPalette& palette = Palette, std::string* message = nullptr);
 // DrawToGraphic of lib's slide index; nothing for an index out of range.
 void DrawToGraphic(const TSlideLib& lib, int index, TGraphic& graphic, int height, int width,
                    TColor background);

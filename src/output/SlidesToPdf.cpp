@@ -173,9 +173,8 @@ int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, d
 }
 
 void DrawToPdf(TSlide& slide, TPdfDoc& doc, double left, double top, double width, double height) {
-    TStreamPositionGuard guard(slide.Stream());
-    slide.Stream().SetPosition(slide.Start());
-    DrawSlideToPdf(slide.Stream(), doc, left, top, width, height, PdfColourMode);
+    TSlideData::TView view = slide.Open();
+    DrawSlideToPdf(view.Stream(), doc, left, top, width, height, PdfColourMode);
 }
 
 void DrawToPdf(const TSlideLib& lib, int index, TPdfDoc& doc, double left, double top, double width,

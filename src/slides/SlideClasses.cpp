@@ -54,54 +54,63 @@ std::string CutName(const std::string& name) {
 
 // ---- TSlide ----
 
+TSlideData::TView TSlideData::Open() const {
+    if (Bytes)
+        return TView(Bytes, Start);
+    return TView(MakeSharedBytes(ReadWholeFile(Path)), 0);
+}
+
 std::unique_ptr<TSlide> TSlide::CreateFromStream(const std::string& name, TStream& source) {
     std::unique_ptr<TSlide> slide(new TSlide);
     slide->SetName(name);
-    auto copy = std::make_unique<TMemoryStream>();
+    TMemoryStream copy;
     {
         TStreamPositionGuard guard(source);
         source.SetPosition(0);
-        copy->LoadFromStream(source);
+        copy.LoadFromStream(source);
     }
-    slide->m_size = copy->Size();
-    slide->m_start = 0;
-    slide->m_stream = copy.get();
-    slide->m_ownedStream = std::move(copy);
-    slide->m_ownsStream = true;
+    slide->m_size = copy.Size();
+    slide->m_source.Bytes = MakeSharedBytes(std::move(copy.Bytes()));
     slide->ReadHeader();
     return slide;
 }
 
-std::unique_ptr<TSlide> TSlide::CreateInStream(const std::string& name, int64_t position,
-                                               TStream& stream) {
+std::unique_ptr<TSlide> TSlide::CreateInBytes(const std::string& name, int64_t position,
+                                              TBytesPtr bytes) {
     std::unique_ptr<TSlide> slide(new TSlide);
     slide->SetName(name);
-    slide->m_start = position;
-    slide->m_size = -1;
-    slide->m_stream = &stream;
-    slide->m_ownsStream = false;
+    slide->m_source.Bytes = std::move(bytes);
+    slide->m_source.Start = position;
     slide->ReadHeader();
     return slide;
 }
 
-std::unique_ptr<TSlide> TSlide::CreateCopy(TSlide& other) {
+std::unique_ptr<TSlide> TSlide::CreateFromFile(const std::string& name, const std::string& path) {
+    std::unique_ptr<TSlide> slide(new TSlide);
+    slide->SetName(name);
+    slide->m_source.Path = path;
+    TFileStream file(path, TFileMode::OpenRead);
+    slide->m_size = file.Size();
+    TSlideHeader header;
+    ReadSlideHeader(file, header);
+    slide->m_highX = header.HighX;
+    slide->m_highY = header.HighY;
+    return slide;
+}
+
+std::unique_ptr<TSlide> TSlide::CreateCopy(const TSlide& other) {
     std::unique_ptr<TSlide> slide(new TSlide);
     const int64_t size = other.Size();
-    auto copy = std::make_unique<TMemoryStream>();
-    {
-        TStreamPositionGuard guard(other.Stream());
-        other.Stream().SetPosition(other.m_start);
-        if (size > 0) // CopyFrom takes 0 as "the whole stream"
-            copy->CopyFrom(other.Stream(), size);
+    TMemoryStream copy;
+    if (size > 0) { // CopyFrom takes 0 as "the whole stream"
+        TSlideData::TView view = other.Open();
+        copy.CopyFrom(view.Stream(), size);
     }
-    copy->SetPosition(0);
     slide->m_name = other.m_name;
     slide->m_size = size;
-    slide->m_start = 0;
-    slide->m_stream = copy.get();
-    slide->m_ownedStream = std::move(copy);
-    slide->m_ownsStream = true;
-    slide->ReadHeader();
+    slide->m_source.Bytes = MakeSharedBytes(std::move(copy.Bytes()));
+    slide->m_highX = other.m_highX;
+    slide->m_highY = other.m_highY;
     return slide;
 }
 
@@ -112,42 +121,44 @@ void TSlide::SetName(const std::string& name) {
 }
 
 void TSlide::ReadHeader() {
-    TStreamPositionGuard guard(*m_stream);
-    m_stream->SetPosition(m_start);
+    TSlideData::TView view = Open();
     TSlideHeader header;
-    ReadSlideHeader(*m_stream, header);
+    ReadSlideHeader(view.Stream(), header);
     m_highX = header.HighX;
     m_highY = header.HighY;
 }
 
-int64_t TSlide::Size() {
-    if (m_size == -1) {
-        TStreamPositionGuard guard(*m_stream);
-        m_stream->SetPosition(m_start);
-        m_size = MeasureSlide(*m_stream);
+int64_t TSlide::Size() const {
+    int64_t size = m_size.load(std::memory_order_relaxed);
+    if (size == -1) {
+        TSlideData::TView view = Open();
+        size = MeasureSlide(view.Stream());
+        m_size.store(size, std::memory_order_relaxed);
     }
-    return m_size;
+    return size;
 }
 
-void TSlide::SaveToStream(TStream& target) {
+void TSlide::SaveToStream(TStream& target) const {
     const int64_t size = Size();
-    TStreamPositionGuard guard(*m_stream);
-    m_stream->SetPosition(m_start);
-    if (size > 0) // CopyFrom takes 0 as "the whole stream"
-        target.CopyFrom(*m_stream, size);
+    if (size <= 0) // CopyFrom takes 0 as "the whole stream"
+        return;
+    TSlideData::TView view = Open();
+    target.CopyFrom(view.Stream(), size);
 }
 
-void TSlide::Draw(TCanvas& canvas, const TRect& rect) {
-    TStreamPositionGuard guard(*m_stream);
-    m_stream->SetPosition(m_start);
-    m_size = DrawSlide(*m_stream, canvas, rect);
+void TSlide::Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette,
+                  std::string* message) const {
+    TSlideData::TView view = Open();
+    m_size.store(DrawSlide(view.Stream(), canvas, rect, palette, message),
+                 std::memory_order_relaxed);
 }
 
-void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect) {
+void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect, const TPalette& palette,
+                    std::string* message) const {
     canvas.SetBrushColor(background);
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1});
-    Draw(canvas, rect);
+    Draw(canvas, rect, palette, message);
 }
 
 // ---- TSlideLib ----
@@ -166,9 +177,8 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName
     std::unique_ptr<TSlideLib> lib(new TSlideLib);
     lib->SetCapacity(1);
     lib->m_fileName = fileName;
-    lib->m_data = std::make_unique<TMemoryStream>();
-    lib->m_data->LoadFromFile(fileName);
-    TMemoryStream& stream = *lib->m_data;
+    lib->m_data = ReadSharedFile(fileName);
+    TMemoryViewStream stream(*lib->m_data);
     const int64_t size = stream.Size();
     // Every failure is the stream's read error; the message adds the file and where it failed.
     auto fail = [&](const std::string& why) {
@@ -196,7 +206,7 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName
             break; // out of memory: keep the slides read so far
         try {
             lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
-                TSlide::CreateInStream(block.Name, block.Offset, stream);
+                TSlide::CreateInBytes(block.Name, block.Offset, lib->m_data);
         } catch (const EReadError&) {
             fail(where() + " has no complete slide header");
         }
@@ -212,16 +222,16 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromDirectory(const std::string& fol
     lib->m_header = "Dir Created Slide-Lib";
     for (const std::string& name : ListFolder(folder, mask)) {
         const std::string path = JoinPath(folder, name);
-        TFileStream file(path, TFileMode::OpenRead);
-        if (!lib->SetCount(lib->m_count + 1))
-            break; // out of memory: keep the slides read so far
+        // The file name is UTF-8 on disk; the slide keeps it as Windows-1252.
+        std::unique_ptr<TSlide> slide;
         try {
-            // The file name is UTF-8 on disk; the slide keeps it as Windows-1252.
-            lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
-                TSlide::CreateFromStream(Utf8ToCp1252(name), file);
+            slide = TSlide::CreateFromFile(Utf8ToCp1252(name), path);
         } catch (const EReadError&) {
             throw EFileError("Cannot read slide \"" + path + "\": Stream read error");
         }
+        if (!lib->SetCount(lib->m_count + 1))
+            break; // out of memory: keep the slides read so far
+        lib->m_slides[static_cast<size_t>(lib->m_count - 1)] = std::move(slide);
     }
     return lib;
 }
@@ -262,9 +272,10 @@ int64_t TSlideLib::DataSize() const {
     return m_data ? m_data->Size() : 0;
 }
 
-void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect) const {
+void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect, const TPalette& palette,
+                     std::string* message) const {
     if (TSlide* s = Slide(index))
-        s->Draw(canvas, rect);
+        s->Draw(canvas, rect, palette, message);
 }
 
 void TSlideLib::SaveSlideToStream(int index, TStream& stream) const {

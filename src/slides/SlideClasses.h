@@ -7,24 +7,69 @@
 // they meet the screen or a file name.
 #pragma once
 
+#include "base/SharedBytes.h"
 #include "base/Streams.h"
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+// Where a slide's bytes are, apart from the TSlide: the shared bytes it lies in (a library's, or
+// its own copy) or, for a slide of a folder, its file. Copies are cheap and stay valid when the
+// slide or its library is freed or changed, so drawings on other threads take one of these.
+struct TSlideData {
+    TBytesPtr Bytes;   // null for a slide of a folder
+    int64_t Start = 0; // position of the slide's first byte in Bytes
+    std::string Path;  // the file of a slide of a folder
+
+    class TView;
+    // The slide's bytes for one reader: a view of the shared bytes, or the file read now (throws
+    // EFileError naming it when it cannot be read).
+    TView Open() const;
+};
+
+class TSlideData::TView {
+public:
+    TView(TBytesPtr bytes, int64_t start)
+        : m_bytes(std::move(bytes)), m_stream(*m_bytes), m_start(start) {
+        m_stream.SetPosition(start);
+    }
+    TView(TView&& other) noexcept
+        : m_bytes(std::move(other.m_bytes)), m_stream(*m_bytes), m_start(other.m_start) {
+        m_stream.SetPosition(m_start);
+    }
+    TView(const TView&) = delete;
+    TView& operator=(const TView&) = delete;
+    TView& operator=(TView&&) = delete;
+
+    // A stream of its own, at the slide's first byte when handed out.
+    TStream& Stream() { return m_stream; }
+    int64_t Start() const { return m_start; }
+
+private:
+    TBytesPtr m_bytes;
+    TMemoryViewStream m_stream;
+    int64_t m_start;
+};
+
 class TSlide {
 public:
-    // A folder slide: copies the whole source (first byte to end) into a memory stream that
-    // the slide owns; Size is the size of the copy. The source position is restored.
+    // A copy of the whole source (first byte to end) that the slide owns; Size is the size of the
+    // copy. The source position is restored.
     static std::unique_ptr<TSlide> CreateFromStream(const std::string& name, TStream& source);
-    // A library entry: refers to the shared library stream at position; Size unknown (-1).
-    static std::unique_ptr<TSlide> CreateInStream(const std::string& name, int64_t position,
-                                                  TStream& stream);
+    // A library entry: lies at position in the library's shared bytes; Size unknown (-1).
+    static std::unique_ptr<TSlide> CreateInBytes(const std::string& name, int64_t position,
+                                                 TBytesPtr bytes);
+    // A slide of a folder: only its header is read now; its bytes are read from the file each
+    // time they are needed (drawn, measured, saved, copied), so a folder of many slides does not
+    // sit in memory. Size is the file's size.
+    static std::unique_ptr<TSlide> CreateFromFile(const std::string& name, const std::string& path);
     // A copy of another slide's bytes (measured first when its size is unknown).
-    static std::unique_ptr<TSlide> CreateCopy(TSlide& other);
+    static std::unique_ptr<TSlide> CreateCopy(const TSlide& other);
     ~TSlide();
 
     const std::string& Name() const { return m_name; }
@@ -32,32 +77,37 @@ public:
     void SetName(const std::string& name);
     int HighX() const { return m_highX; }
     int HighY() const { return m_highY; }
-    int64_t Start() const { return m_start; }
-    TStream& Stream() { return *m_stream; }
-    bool OwnsStream() const { return m_ownsStream; }
+    // Position of the slide's first byte in its bytes (a library entry's offset).
+    int64_t Start() const { return m_source.Start; }
+    // The file of a slide of a folder; empty for the others.
+    const std::string& FilePath() const { return m_source.Path; }
+    const TSlideData& Data() const { return m_source; }
+    TSlideData::TView Open() const { return m_source.Open(); }
     // -1 until measured (library entries) or drawn.
-    int64_t KnownSize() const { return m_size; }
+    int64_t KnownSize() const { return m_size.load(std::memory_order_relaxed); }
 
     // The byte length, measured (and cached) on first use.
-    int64_t Size();
+    int64_t Size() const;
     // Writes the slide's bytes at the target's position; a complete *.sld file.
-    void SaveToStream(TStream& target);
-    // Draws into rect (Right and Bottom inclusive) without a background; stores the length.
-    void Draw(TCanvas& canvas, const TRect& rect);
+    void SaveToStream(TStream& target) const;
+    // Draws into rect (Right and Bottom inclusive) without a background in the colours of
+    // palette; stores the length. With message given, the renderer's message about a record
+    // that cannot be drawn goes there instead of to the user.
+    void Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette = Palette,
+              std::string* message = nullptr) const;
     // Fills rect with background (solid brush), then Draw.
-    void DrawOn(TColor background, TCanvas& canvas, const TRect& rect);
+    void DrawOn(TColor background, TCanvas& canvas, const TRect& rect,
+                const TPalette& palette = Palette, std::string* message = nullptr) const;
 
 private:
     TSlide() = default;
     void ReadHeader();
 
-    int64_t m_size = -1;
+    TSlideData m_source;
+    // Measuring caches the length; slides are drawn on several threads at once.
+    mutable std::atomic<int64_t> m_size{-1};
     int m_highX = 0;
     int m_highY = 0;
-    int64_t m_start = 0;
-    TStream* m_stream = nullptr;
-    std::unique_ptr<TStream> m_ownedStream;
-    bool m_ownsStream = false;
     std::string m_name;
 };
 
@@ -67,14 +117,16 @@ public:
     static const std::string kNewLibraryHeader;
 
     static std::unique_ptr<TSlideLib> CreateEmpty();
-    // Reads the whole file into memory, then the header and directory; each slide's header is
-    // read at once, its length only when first needed. A file that is short, a directory that
-    // runs off the end, or an offset with no slide header behind it throws EFileError naming
-    // the file (and the slide) and ending in "(Stream read error)"; nothing is kept.
+    // Reads the whole file into memory (maps it read-only when it is large), then the header and
+    // directory; each slide's header is read at once, its length only when first needed. A file
+    // that is short, a directory that runs off the end, or an offset with no slide header behind it
+    // throws EFileError naming the file (and the slide) and ending in "(Stream read error)";
+    // nothing is kept.
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
-    // One slide per file of folder matching mask (case-insensitive), each a copy of its file,
-    // named by its file name (extension kept) converted from UTF-8 to Windows-1252. A file that
-    // cannot be read throws EFileError naming it.
+    // One slide per file of folder matching mask (case-insensitive), in name order, named by its
+    // file name (extension kept) converted from UTF-8 to Windows-1252. Only the headers are read
+    // now (TSlide::CreateFromFile). A file whose header cannot be read throws EFileError naming
+    // it.
     static std::unique_ptr<TSlideLib> CreateFromDirectory(const std::string& folder,
                                                           const std::string& mask);
     ~TSlideLib();
@@ -95,7 +147,8 @@ public:
     int SlideHighY(int index) const;
     std::string SlideName(int index) const;
     int64_t DataSize() const;
-    void Draw(int index, TCanvas& canvas, const TRect& rect) const;
+    void Draw(int index, TCanvas& canvas, const TRect& rect, const TPalette& palette = Palette,
+              std::string* message = nullptr) const;
     void SaveSlideToStream(int index, TStream& stream) const;
 
     // The first slide whose name equals name ignoring case, or -1.
@@ -134,7 +187,7 @@ private:
     std::vector<std::unique_ptr<TSlide>> m_slides; // m_capacity slots, m_count in use
     int m_count = 0;
     int m_capacity = 0;
-    std::unique_ptr<TMemoryStream> m_data;
+    TBytesPtr m_data; // a library file's bytes
     std::string m_fileName;
     std::string m_directory;
     std::string m_header;

@@ -101,14 +101,15 @@ private:
 class TCanvasSink {
 public:
     static constexpr bool kStrictFills = true;
-    TCanvasSink(TCanvas& canvas, const TRect& rect) : m_canvas(canvas), m_rect(rect) {}
+    TCanvasSink(TCanvas& canvas, const TRect& rect, const TPalette& palette, std::string* message)
+        : m_canvas(canvas), m_rect(rect), m_palette(palette), m_message(message) {}
 
     void Start(const TSlideHeader& header) {
         m_t.emplace(m_rect, header.HighX, header.HighY);
-        m_canvas.SetPenColor(Palette[7]);
-        m_canvas.SetBrushColor(Palette[7]);
+        m_canvas.SetPenColor(m_palette[7]);
+        m_canvas.SetBrushColor(m_palette[7]);
         m_canvas.SetBrushStyle(TBrushStyle::Solid);
-        m_monochrome = PrintMonochrome && m_canvas.IsPrinter();
+        m_monochrome = m_canvas.IsPrinter() && PrintMonochrome;
     }
     void Line(TLineKind kind, int fx, int fy, int tx, int ty) {
         const int y0 = ConvertY(fy);
@@ -139,30 +140,37 @@ public:
         m_fill.clear();
     }
     void Colour(int index) {
-        const TColor c = m_monochrome ? MonochromeColour(Palette[index]) : Palette[index];
+        const TColor c = m_monochrome ? MonochromeColour(m_palette[index]) : m_palette[index];
         m_canvas.SetPenColor(c);
         m_canvas.SetBrushColor(c);
     }
-    void Invalid() { UiHooks::ShowMessage(kInvalidSlideMessage); }
+    void Invalid() {
+        if (m_message)
+            *m_message = kInvalidSlideMessage;
+        else
+            UiHooks::ShowMessage(kInvalidSlideMessage);
+    }
 
 private:
     int ConvertX(int a) {
         bool out = false;
         const int v = m_t->X(a, out);
         if (out)
-            m_canvas.SetPenColor(Palette[7]);
+            m_canvas.SetPenColor(m_palette[7]);
         return v;
     }
     int ConvertY(int a) {
         bool out = false;
         const int v = m_t->Y(a, out);
         if (out)
-            m_canvas.SetPenColor(Palette[7]);
+            m_canvas.SetPenColor(m_palette[7]);
         return v;
     }
 
     TCanvas& m_canvas;
     TRect m_rect;
+    const TPalette& m_palette;
+    std::string* m_message;
     std::optional<TSlideTransform> m_t;
     bool m_monochrome = false;
     std::vector<TPoint> m_fill;
@@ -222,7 +230,8 @@ int TSlideTransform::Y(int a, bool& outOfRange) const {
     return RoundEven(row) + top;
 }
 
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect) {
-    TCanvasSink sink(canvas, rect);
+int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, const TPalette& palette,
+                  std::string* message) {
+    TCanvasSink sink(canvas, rect, palette, message);
     return WalkSlide(stream, sink);
 }

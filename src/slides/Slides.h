@@ -3,9 +3,11 @@
 #pragma once
 
 #include "base/Streams.h"
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
 
 #include <cstdint>
+#include <string>
 
 class TCanvas;
 
@@ -89,9 +91,12 @@ private:
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
 
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
-// centred, in Palette colours, without painting a background. Returns the bytes read up to and
-// including the end-of-slide record or the record where drawing stopped. An invalid record
-// shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing normally; a
-// short slide throws EReadError; both extents 0 throws ESlideError before anything is drawn.
-// The stream position is restored on every path.
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect);
+// centred, in the colours of palette, without painting a background. Returns the bytes read up
+// to and including the end-of-slide record or the record where drawing stopped. An invalid
+// record ends the drawing normally with kInvalidSlideMessage: stored in *message when message
+// is given (drawings on other threads), else shown through UiHooks::ShowMessage. A short slide
+// throws EReadError; both extents 0 throws ESlideError before anything is drawn. The stream
+// position is restored on every path. Nothing but the canvas, the stream and *message is
+// touched, so drawings with their own canvas, stream and palette may run on several threads.
+int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect,
+                  const TPalette& palette = Palette, std::string* message = nullptr);

@@ -218,7 +218,7 @@ TEST(SlideClasses, SlideObjects) {
     EXPECT_EQ(SlideBytes(*lib, 0), file);
     TMemoryStream saved;
     lib->SaveToStream(saved);
-    auto entry = TSlide::CreateInStream("x", 104, saved);
+    auto entry = TSlide::CreateInBytes("x", 104, MakeSharedBytes(saved.Bytes()));
     EXPECT_EQ(entry->KnownSize(), -1);
     auto copy = TSlide::CreateCopy(*entry);
     EXPECT_EQ(copy->Size(), own);

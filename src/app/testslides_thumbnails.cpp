@@ -1,0 +1,162 @@
+// TForm1: the thumbnails of the slide list. The items on screen are drawn at once, the rest by
+// TThumbnailRenderer's workers while the window stays usable; scrolling brings the items on
+// screen to the front of their queue. Only the items on and near the screen hold an icon;
+// limg keeps the pictures (packed) and lets the farthest go when it holds many.
+#include "testslides.h"
+
+#include "graphics/Graphic.h"
+#include "graphics/IndexedPicture.h"
+#include "slides/SlideClasses.h"
+#include "slides/Slides.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Pictures held at most (about 40 MB of packed thumbnails).
+constexpr size_t kHeldThumbnails = 4000;
+
+} // namespace
+
+void TForm1::StartThumbnailBatch() {
+    const TSlideLib* list = m_model.CurrentList();
+    if (!list || list->Count() != static_cast<int>(limg.size()) || limg.empty())
+        return;
+    // The first screen is drawn here, so the list shows its thumbnails at once.
+    ListBox1->doItemsLayout();
+    const auto [first, last] = VisibleItems();
+    {
+        // Messages of damaged slides come once these are drawn.
+        TWindowModel::TBusy busy(m_model);
+        TBitmap bitmap;
+        for (int i = first; i >= 0 && i <= last; ++i) {
+            if (limg.Has(static_cast<size_t>(i)))
+                continue;
+            const std::string message = m_model.DrawThumbnail(i, bitmap);
+            if (!message.empty())
+                m_thumbnailMessages.push_back(message);
+            limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
+        }
+    }
+    std::vector<TSlideData> slides;
+    slides.reserve(limg.size());
+    for (int i = 0; i < list->Count(); ++i)
+        slides.push_back(list->Slide(i)->Data());
+    m_thumbnailBatch = m_renderer->Start(std::move(slides), limg.Done(),
+                                         m_model.PreviewBackground(), kThumbWidth, kThumbHeight);
+    m_iconFirst = 0;
+    m_iconLast = -1;
+    ShowVisibleThumbnails();
+}
+
+std::pair<int, int> TForm1::VisibleItems() const {
+    const int count = ListBox1->count();
+    if (count == 0)
+        return {-1, -1};
+    const int height = ListBox1->viewport()->height();
+    // Items stand in list order from the top down: the first whose bottom is on screen and
+    // the last whose top is.
+    int lo = 0, hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (ListBox1->visualItemRect(ListBox1->item(mid)).bottom() < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const int first = std::min(lo, count - 1);
+    lo = first;
+    hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (ListBox1->visualItemRect(ListBox1->item(mid)).top() <= height)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return {first, std::max(first, lo - 1)};
+}
+
+void TForm1::ShowVisibleThumbnails() {
+    if (limg.empty() || ListBox1->count() != static_cast<int>(limg.size()))
+        return;
+    const auto [first, last] = VisibleItems();
+    if (first < 0)
+        return;
+    m_renderer->Prioritize(first, last);
+    // One screen above and one below also hold their icons, so scrolling shows pictures.
+    const int screen = last - first + 1;
+    const int from = std::max(0, first - screen);
+    const int to = std::min(ListBox1->count() - 1, last + screen);
+    for (int i = m_iconFirst; i <= m_iconLast; ++i) {
+        if ((i < from || i > to) && m_hasIcon[static_cast<size_t>(i)]) {
+            ListBox1->item(i)->setIcon(m_placeholder);
+            m_hasIcon[static_cast<size_t>(i)] = 0;
+        }
+    }
+    for (int i = from; i <= to; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (m_hasIcon[k])
+            continue;
+        if (limg.Has(k)) {
+            ListBox1->item(i)->setIcon(QIcon(QPixmap::fromImage(limg[k])));
+            m_hasIcon[k] = 1;
+        } else {
+            m_renderer->Request(i); // let go earlier: draw it again
+        }
+    }
+    m_iconFirst = from;
+    m_iconLast = to;
+}
+
+void TForm1::ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail) {
+    const auto k = static_cast<size_t>(thumbnail.Index);
+    if (thumbnail.Batch != m_thumbnailBatch || k >= limg.size() ||
+        ListBox1->count() != static_cast<int>(limg.size()))
+        return; // a thumbnail of a list no longer shown
+    if (!thumbnail.Message.empty() &&
+        std::find(m_thumbnailMessages.begin(), m_thumbnailMessages.end(), thumbnail.Message) ==
+            m_thumbnailMessages.end()) {
+        m_thumbnailMessages.push_back(thumbnail.Message);
+        // Said once, after the events now waiting (a box opened here would let the next
+        // thumbnails arrive inside this one).
+        QTimer::singleShot(0, this, [this, text = thumbnail.Message] {
+            m_model.PostMessage(text, text != kInvalidSlideMessage);
+        });
+    }
+    limg.Set(k, TThumbnailList::ToImage(thumbnail.Picture));
+    if (thumbnail.Index >= m_iconFirst && thumbnail.Index <= m_iconLast && !m_hasIcon[k]) {
+        ListBox1->item(thumbnail.Index)->setIcon(QIcon(QPixmap::fromImage(limg[k])));
+        m_hasIcon[k] = 1;
+    }
+    if (limg.Held() > kHeldThumbnails) {
+        const size_t centre = static_cast<size_t>(std::max(0, (m_iconFirst + m_iconLast) / 2));
+        for (size_t dropped : limg.Trim(kHeldThumbnails * 9 / 10, centre)) {
+            if (m_hasIcon[dropped]) {
+                ListBox1->item(static_cast<int>(dropped))->setIcon(m_placeholder);
+                m_hasIcon[dropped] = 0;
+            }
+        }
+    }
+}
+
+void TForm1::TakeThumbnails() {
+    std::vector<TThumbnailRenderer::TThumbnail> arrived;
+    {
+        std::lock_guard lock(m_inboxMutex);
+        arrived.swap(m_inbox);
+    }
+    for (TThumbnailRenderer::TThumbnail& t : arrived)
+        ThumbnailArrived(std::move(t));
+}
+
+void TForm1::WaitForThumbnails() {
+    m_renderer->WaitIdle();
+    TakeThumbnails();
+    QCoreApplication::processEvents(); // and whatever showing them left behind
+}

@@ -1,0 +1,146 @@
+#include "model/ThumbnailRenderer.h"
+
+#include "base/Errors.h"
+#include "graphics/RasterCanvas.h"
+#include "slides/Slides.h"
+
+#include <algorithm>
+
+TThumbnailRenderer::TThumbnailRenderer(TDelivery deliver, int threads)
+    : m_deliver(std::move(deliver)) {
+    if (threads <= 0)
+        threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    for (int i = 0; i < threads; ++i)
+        m_workers.emplace_back([this](std::stop_token stop) { Work(stop); });
+}
+
+TThumbnailRenderer::~TThumbnailRenderer() {
+    Cancel();
+    for (std::jthread& w : m_workers)
+        w.request_stop();
+    m_wake.notify_all();
+    m_workers.clear(); // joins
+}
+
+int TThumbnailRenderer::Start(std::vector<TSlideData> slides, const std::vector<bool>& done,
+                              TColor background, int width, int height) {
+    std::lock_guard lock(m_mutex);
+    ++m_batch;
+    m_slides = std::move(slides);
+    m_pending.assign(m_slides.size(), 1);
+    m_pendingCount = static_cast<int>(m_slides.size());
+    for (size_t i = 0; i < done.size() && i < m_pending.size(); ++i) {
+        if (done[i]) {
+            m_pending[i] = 0;
+            --m_pendingCount;
+        }
+    }
+    m_cursor = 0;
+    m_focusFirst = 0;
+    m_focusLast = -1;
+    m_palette = PaletteFor(background);
+    m_background = background;
+    m_width = width;
+    m_height = height;
+    m_wake.notify_all();
+    return m_batch;
+}
+
+void TThumbnailRenderer::Prioritize(int first, int last) {
+    std::lock_guard lock(m_mutex);
+    m_focusFirst = std::max(0, first);
+    m_focusLast = std::min(last, static_cast<int>(m_pending.size()) - 1);
+}
+
+void TThumbnailRenderer::Request(int index) {
+    std::lock_guard lock(m_mutex);
+    if (index < 0 || index >= static_cast<int>(m_pending.size()) ||
+        m_pending[static_cast<size_t>(index)])
+        return;
+    m_pending[static_cast<size_t>(index)] = 1;
+    ++m_pendingCount;
+    m_cursor = std::min(m_cursor, static_cast<size_t>(index));
+    m_wake.notify_one();
+}
+
+void TThumbnailRenderer::Cancel() {
+    std::lock_guard lock(m_mutex);
+    ++m_batch;
+    m_slides.clear();
+    m_pending.clear();
+    m_pendingCount = 0;
+    m_cursor = 0;
+    if (m_running == 0)
+        m_idle.notify_all();
+}
+
+void TThumbnailRenderer::WaitIdle() {
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_pendingCount == 0 && m_running == 0; });
+}
+
+int TThumbnailRenderer::Take() {
+    if (m_pendingCount == 0)
+        return -1;
+    // The items on screen first (a few dozen), then the rest in list order.
+    for (int i = m_focusFirst; i <= m_focusLast; ++i)
+        if (m_pending[static_cast<size_t>(i)])
+            return i;
+    while (m_cursor < m_pending.size() && !m_pending[m_cursor])
+        ++m_cursor;
+    return m_cursor < m_pending.size() ? static_cast<int>(m_cursor) : -1;
+}
+
+void TThumbnailRenderer::Work(std::stop_token stop) {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, stop, [this] { return m_pendingCount > 0; });
+        if (stop.stop_requested())
+            return;
+        const int index = Take();
+        if (index < 0) { // cannot happen while the counts agree; never spin on it
+            m_pendingCount = 0;
+            if (m_running == 0)
+                m_idle.notify_all();
+            continue;
+        }
+        m_pending[static_cast<size_t>(index)] = 0;
+        --m_pendingCount;
+        ++m_running;
+        const int batch = m_batch;
+        const TSlideData slide = m_slides[static_cast<size_t>(index)];
+        const TPalette palette = m_palette;
+        const TColor background = m_background;
+        const int width = m_width, height = m_height;
+        lock.unlock();
+
+        TThumbnail thumbnail = Draw(slide, palette, background, width, height);
+        thumbnail.Batch = batch;
+        thumbnail.Index = index;
+        m_deliver(std::move(thumbnail));
+
+        lock.lock();
+        --m_running;
+        if (m_pendingCount == 0 && m_running == 0)
+            m_idle.notify_all();
+    }
+}
+
+TThumbnailRenderer::TThumbnail TThumbnailRenderer::Draw(const TSlideData& slide,
+                                                        const TPalette& palette, TColor background,
+                                                        int width, int height) {
+    TThumbnail thumbnail;
+    TRasterCanvas canvas(width, height);
+    canvas.SetBrushColor(background);
+    canvas.SetBrushStyle(TBrushStyle::Solid);
+    canvas.FillRect({0, 0, width, height});
+    try {
+        TSlideData::TView view = slide.Open();
+        DrawSlide(view.Stream(), canvas, {0, 0, width - 1, height - 1}, palette,
+                  &thumbnail.Message);
+    } catch (const EVarnelError& e) {
+        thumbnail.Message = e.what();
+    }
+    thumbnail.Picture = PackPicture(canvas);
+    return thumbnail;
+}

@@ -1,0 +1,83 @@
+// Draws the thumbnails of a slide list on worker threads, so a folder of thousands of slides
+// shows at once and the window stays usable while the rest are drawn.
+//
+// A batch is the list's slides (their data, TSlideData, which stays valid whatever happens to
+// the list meanwhile), a background and a size. Each worker draws into its own raster canvas
+// with its own copy of the palette for that background; the process-wide palette is never
+// touched. The items on screen are drawn first (Prioritize); a new batch or Cancel drops what is
+// pending. Finished thumbnails go to the delivery function, on the worker's thread, with the
+// number of their batch, so the receiver can drop those of a batch it no longer shows.
+#pragma once
+
+#include "graphics/Canvas.h"
+#include "graphics/IndexedPicture.h"
+#include "slides/SlideClasses.h"
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class TThumbnailRenderer {
+public:
+    struct TThumbnail {
+        int Batch = 0;
+        int Index = 0;
+        TIndexedPicture Picture;
+        // What went wrong while drawing (a record that cannot be drawn, a file that cannot be
+        // read); the thumbnail keeps what was drawn.
+        std::string Message;
+    };
+    using TDelivery = std::function<void(TThumbnail&&)>;
+
+    // threads 0: one per core.
+    explicit TThumbnailRenderer(TDelivery deliver, int threads = 0);
+    // Drops what is pending and joins the workers.
+    ~TThumbnailRenderer();
+    TThumbnailRenderer(const TThumbnailRenderer&) = delete;
+    TThumbnailRenderer& operator=(const TThumbnailRenderer&) = delete;
+
+    // A new batch of every slide whose item is not done already (done may be shorter than
+    // slides); the previous batch's pending work is dropped. Returns the new batch's number.
+    int Start(std::vector<TSlideData> slides, const std::vector<bool>& done, TColor background,
+              int width, int height);
+    // Items first..last (inclusive) are on screen: they are drawn before the others.
+    void Prioritize(int first, int last);
+    // Item index of the running batch is wanted again (its thumbnail was let go).
+    void Request(int index);
+    // Drops what is pending; thumbnails being drawn still arrive, with their batch number.
+    void Cancel();
+    // Waits until nothing is pending or being drawn.
+    void WaitIdle();
+    int Threads() const { return static_cast<int>(m_workers.size()); }
+
+    // One thumbnail as the workers draw it: filled with the background, the slide fitted and
+    // centred, in the colours of palette.
+    static TThumbnail Draw(const TSlideData& slide, const TPalette& palette, TColor background,
+                           int width, int height);
+
+private:
+    void Work(std::stop_token stop);
+    // The next item to draw, or -1; with the lock held.
+    int Take();
+
+    TDelivery m_deliver;
+    std::mutex m_mutex;
+    std::condition_variable_any m_wake;
+    std::condition_variable m_idle;
+    int m_batch = 0;
+    std::vector<TSlideData> m_slides;
+    std::vector<uint8_t> m_pending; // 1: still to draw
+    int m_pendingCount = 0;
+    int m_running = 0;
+    size_t m_cursor = 0; // no pending item before it, but for requests and the focus
+    int m_focusFirst = 0;
+    int m_focusLast = -1;
+    TPalette m_palette{};
+    TColor m_background = 0;
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::jthread> m_workers;
+};
