@@ -9,9 +9,27 @@
 bool CommandApplies(const TWindowModel& model, TCommand command) {
     const bool slides = model.Page() == TPage::Slides;
     const bool haveSlides = slides && model.CurrentList() && !model.Items().empty();
+    const std::vector<int>& selection = model.Selection();
+    const bool oneSelected = haveSlides && selection.size() == 1;
     switch (command) {
     case TCommand::SelectAll:
         return haveSlides;
+    case TCommand::NewLibrary:
+        return true;
+    case TCommand::SaveToDirectory:
+    case TCommand::SaveAsLibrary:
+    case TCommand::AddToLibrary:
+    case TCommand::MoveToLibrary:
+    case TCommand::DeleteSlides:
+        return haveSlides && !selection.empty();
+    case TCommand::RenameSlide:
+        return oneSelected;
+    // Only the slides of a library have an order of their own; the ends stay where they are.
+    case TCommand::MoveSlideUp:
+        return oneSelected && model.LibraryView() && selection.front() > 0;
+    case TCommand::MoveSlideDown:
+        return oneSelected && model.LibraryView() &&
+               selection.front() + 1 < static_cast<int>(model.Items().size());
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

@@ -50,7 +50,8 @@ public:
     // files: the commands ask themselves.
     virtual std::optional<TFileChoice> SaveFileName(const TFileDialogOptions& options) = 0;
     virtual std::optional<TFileChoice> OpenFileName(const TFileDialogOptions& options) = 0;
-    // A folder chooser in which the user may create a folder; nothing when cancelled.
+    // A folder chooser; nothing when cancelled. The user may also type the name of a folder
+    // that does not exist yet: the caller asks before it makes that folder.
     virtual std::optional<std::string> ChooseFolder(const std::string& title,
                                                     const std::string& startFolder) = 0;
     // A one-line input box; returns preset when cancelled.

@@ -18,6 +18,9 @@ public:
     std::deque<std::optional<std::string>> folders;
     std::deque<std::string> texts;
     bool openSucceeds = true;
+    // The options of every file chooser and the preset of every input box, in order.
+    std::vector<TFileDialogOptions> fileOptions;
+    std::vector<std::string> presets;
 
     void ShowError(const std::string& text) override { log.push_back("error: " + text); }
     void ShowWarning(const std::string& text) override { log.push_back("warning: " + text); }
@@ -36,10 +39,12 @@ public:
     }
     std::optional<TFileChoice> SaveFileName(const TFileDialogOptions& o) override {
         log.push_back("save: " + o.Title);
+        fileOptions.push_back(o);
         return Take(files, std::optional<TFileChoice>());
     }
     std::optional<TFileChoice> OpenFileName(const TFileDialogOptions& o) override {
         log.push_back("open file: " + o.Title);
+        fileOptions.push_back(o);
         return Take(files, std::optional<TFileChoice>());
     }
     std::optional<std::string> ChooseFolder(const std::string& title, const std::string&) override {
@@ -49,6 +54,7 @@ public:
     std::string InputText(const std::string& caption, const std::string&,
                           const std::string& preset) override {
         log.push_back("input: " + caption);
+        presets.push_back(preset);
         return Take(texts, preset);
     }
     void ShowAbout(const std::string& product, const std::string& version) override {
