@@ -4,8 +4,12 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -53,6 +57,63 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
     choice.FilterIndex = std::max(1, int(filters.indexOf(dialog.selectedNameFilter())) + 1);
     return choice;
 }
+
+// A folder chooser that also takes the name of a folder that does not exist yet: the command
+// that asked asks before it makes the folder. Qt's own chooser only takes existing folders.
+class TFolderDialog : public QFileDialog {
+public:
+    TFolderDialog(QWidget* parent, const QString& title, const QString& start)
+        : QFileDialog(parent, title, start) {
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly, true);
+        // The chooser's own widgets are needed to let a new name through.
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        auto* buttons = findChild<QDialogButtonBox*>("buttonBox");
+        if (edit && buttons) {
+            // Runs after the chooser's own check, which disables the button for a name that
+            // is not an existing folder.
+            connect(edit, &QLineEdit::textChanged, this, [this, buttons](const QString& text) {
+                if (QPushButton* accept = buttons->button(QDialogButtonBox::Open))
+                    if (!text.trimmed().isEmpty() && IsNewFolder(TypedPath(text)))
+                        accept->setEnabled(true);
+            });
+        }
+    }
+    // The folder chosen or typed; empty when cancelled.
+    QString Chosen() const { return m_chosen; }
+
+protected:
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        if (edit && !edit->text().trimmed().isEmpty()) {
+            const QString typed = TypedPath(edit->text());
+            if (IsNewFolder(typed)) {
+                m_chosen = typed;
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+        if (result() == QDialog::Accepted && !selectedFiles().isEmpty())
+            m_chosen = selectedFiles().first();
+    }
+
+private:
+    QString TypedPath(const QString& text) const {
+        QString path = text.trimmed();
+        if (path == "~" || path.startsWith("~/"))
+            path = QDir::homePath() + path.mid(1);
+        return QDir::cleanPath(directory().absoluteFilePath(path));
+    }
+    // Nothing there yet, and its parent folder exists: a folder that can be made.
+    static bool IsNewFolder(const QString& path) {
+        const QFileInfo info(path);
+        return !info.exists() && !info.isSymLink() && QFileInfo(info.path()).isDir();
+    }
+
+    QString m_chosen;
+};
 
 } // namespace
 
@@ -110,11 +171,11 @@ std::optional<TFileChoice> TQtDialogs::OpenFileName(const TFileDialogOptions& op
 
 std::optional<std::string> TQtDialogs::ChooseFolder(const std::string& title,
                                                     const std::string& startFolder) {
-    // The folder chooser offers "Create Folder" itself.
-    const QString dir = QFileDialog::getExistingDirectory(m_parent, Q(title), Q(startFolder));
-    if (dir.isEmpty())
+    TFolderDialog dialog(m_parent, Q(title),
+                         startFolder.empty() ? QDir::homePath() : Q(startFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty())
         return std::nullopt;
-    return dir.toStdString();
+    return dialog.Chosen().toStdString();
 }
 
 std::string TQtDialogs::InputText(const std::string& caption, const std::string& prompt,

@@ -9,7 +9,8 @@
 // keep the names of the events and commands they serve (PTShellTree1Change, FileListBox1Click,
 // ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
 // placement and settings), testslides_browse.cpp (browsing and showing the model),
-// testslides_commands.cpp (the commands and when they apply).
+// testslides_commands.cpp (the commands and when they apply), testslides_slides.cpp (the slide
+// management commands).
 #pragma once
 
 #include "QtDialogs.h"
@@ -187,6 +188,8 @@ private:
     void CreateToolBar();
     void CreateLayout();
     void CreateStatusBar();
+    // Runs the slide management commands from their actions (testslides_slides.cpp).
+    void ConnectSlideCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();
