@@ -49,8 +49,9 @@ if file "$tmp/root/usr/bin/varnel" | grep -q 'not stripped'; then
     fail "varnel is not stripped"
 fi
 
-# apt would find every dependency on this system.
-if command -v apt-get >/dev/null && [[ $(id -u) -eq 0 ]]; then
+# apt would find every dependency on this system (when it has package lists to look in).
+if command -v apt-get >/dev/null && [[ $(id -u) -eq 0 ]] &&
+    apt-cache show libqt6widgets6 >/dev/null 2>&1; then
     apt-get install --simulate --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1 ||
         { cat "$tmp/apt.log"; fail "apt-get install --simulate"; }
 fi
