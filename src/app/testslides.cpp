@@ -73,7 +73,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
       m_ownDialogs(m_options.Dialogs ? nullptr : std::make_unique<TQtDialogs>(this)),
       m_dialogs(m_options.Dialogs ? m_options.Dialogs : m_ownDialogs.get()), m_model(*m_dialogs) {
     if (m_options.ProgramDir.empty())
-        m_options.ProgramDir = QCoreApplication::applicationDirPath().toStdString();
+        m_options.ProgramDir = ProgramDataDir(QCoreApplication::applicationDirPath().toStdString());
     m_settingsFile = m_options.SettingsFile.empty()
                          ? MainSettingsFile(QCoreApplication::applicationFilePath().toStdString())
                          : m_options.SettingsFile;
@@ -97,6 +97,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
 
     setObjectName("Form1");
     setWindowTitle(kCaption);
+    setAcceptDrops(true);
     setWindowIcon(AppIcon());
     resize(kInitialWidth, kInitialHeight);
 
@@ -610,6 +611,9 @@ void TForm1::FormRestore() {
     if (m_formRestored)
         return;
     m_formRestored = true;
+    // Paths from the command line take the place of the last folder, unless they open nothing.
+    if (!m_options.OpenPaths.empty() && OpenPaths(m_options.OpenPaths))
+        return;
     const TIniFile ini(m_settingsFile);
     QString folder = QString::fromStdString(ini.ReadString("Path", "Dir", ""));
     if (folder.isEmpty()) {

@@ -10,7 +10,8 @@
 // ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
 // placement and settings), testslides_browse.cpp (browsing and showing the model),
 // testslides_commands.cpp (the commands and when they apply), testslides_slides.cpp (the slide
-// management commands).
+// management commands), testslides_open.cpp (paths from the command line and files dropped on
+// the window).
 #pragma once
 
 #include "QtDialogs.h"
@@ -48,12 +49,15 @@ public:
     static constexpr int kThumbHeight = TWindowModel::kThumbHeight;
 
     struct TOptions {
-        // The folder the program runs from: samples/, quorvane.chm and quorvane.html are there.
+        // The folder of the program's own files: samples/, quorvane.chm and quorvane.html are
+        // there. By default the program's folder, or the installed data folder (ProgramDataDir).
         std::string ProgramDir;
         // The main window's settings file; chosen by the settings rule when empty.
         std::string SettingsFile;
         // Dialogs to use instead of the window's own (tests); not owned.
         TDialogs* Dialogs = nullptr;
+        // Paths from the command line: shown at start instead of the last folder (OpenPaths).
+        std::vector<std::string> OpenPaths;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -81,6 +85,11 @@ public:
     void ListBox1SelectItem();
     void Thumbnails1Click();
     void SelectAllExecute();
+
+    // ---- Paths from the desktop (testslides_open.cpp) ----
+    // Opens what the paths name (model/OpenPaths.h): the folder of the first path with that
+    // slide selected, a library, a pattern file, or a folder. False when nothing was opened.
+    bool OpenPaths(const std::vector<std::string>& paths);
 
     // ---- Commands ----
     void ChangeBackCol();
@@ -181,6 +190,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Files and folders dropped on the window open as OpenPaths opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
