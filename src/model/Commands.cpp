@@ -12,6 +12,13 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     switch (command) {
     case TCommand::SelectAll:
         return haveSlides;
+    case TCommand::ExportToImage:
+        return haveSlides;
+    case TCommand::CopyToClipboard:
+        return haveSlides && model.SelectedSlide() >= 0;
+    case TCommand::ImportFromImage:
+        // Writes a slide beside the picture, whatever the window shows.
+        return true;
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:
