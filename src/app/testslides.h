@@ -9,7 +9,8 @@
 // keep the names of the events and commands they serve (PTShellTree1Change, FileListBox1Click,
 // ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
 // placement and settings), testslides_browse.cpp (browsing and showing the model),
-// testslides_commands.cpp (the commands and when they apply).
+// testslides_commands.cpp (the commands and when they apply), testslides_export.cpp (export,
+// clipboard and image import).
 #pragma once
 
 #include "QtDialogs.h"
@@ -38,6 +39,8 @@ class QTreeView;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
+class Tfimage;
+class TExportDialog;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -53,6 +56,11 @@ public:
         std::string SettingsFile;
         // Dialogs to use instead of the window's own (tests); not owned.
         TDialogs* Dialogs = nullptr;
+        // The default settings file, where the export dialog keeps its values; chosen by the
+        // settings rule when empty.
+        std::string DefaultSettingsFile;
+        // An export dialog to use instead of fimage (tests); not owned.
+        TExportDialog* ExportDialog = nullptr;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -83,6 +91,11 @@ public:
 
     // ---- Commands ----
     void ChangeBackCol();
+    // testslides_export.cpp: "&Export to Image", "Copy to Clipboard (as WMF)", "&Import from
+    // Image".
+    void SaveAsPicts();
+    void btnCopyclipClick();
+    void ConvertBMPToSlideClick();
     void AboutClick();
     void HelpClick();
 
@@ -174,6 +187,9 @@ public:
     QToolButton* CopyClipButton = nullptr;
     QToolButton* ViewStyleButton = nullptr;
 
+    // The export dialog, created at start-up and kept for the run.
+    Tfimage* fimage = nullptr;
+
     // The thumbnail image list, 128 x 80 per image.
     std::vector<QPixmap> limg;
 
@@ -187,6 +203,8 @@ private:
     void CreateToolBar();
     void CreateLayout();
     void CreateStatusBar();
+    // Creates the export dialog and connects the picture commands to their actions.
+    void ConnectExportCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();
@@ -207,6 +225,7 @@ private:
     TDialogs* m_dialogs = nullptr;
     TWindowModel m_model;
     std::string m_settingsFile;
+    TExportDialog* m_exportDialog = nullptr;
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
     QLabel* m_hatchsInfo = nullptr;
