@@ -11,8 +11,10 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -115,6 +117,32 @@ private:
     QString m_chosen;
 };
 
+// A window-modal progress dialog: while it shows, the window takes no input but the Cancel
+// button does.
+class TQtProgress : public TProgress {
+public:
+    TQtProgress(QWidget* parent, const QString& title, int total)
+        : m_dialog(QString(), QObject::tr("Cancel"), 0, std::max(total, 1), parent) {
+        m_dialog.setWindowTitle(title);
+        m_dialog.setAccessibleName(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+
+    void SetPosition(int done, const std::string& text) override {
+        m_dialog.setLabelText(Q(text));
+        // Once the dialog shows, setting the value lets the window paint and Cancel be pressed.
+        m_dialog.setValue(std::clamp(done, 0, m_dialog.maximum()));
+    }
+    bool Cancelled() override { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog m_dialog;
+};
+
 } // namespace
 
 void TQtDialogs::ShowError(const std::string& text) {
@@ -184,6 +212,10 @@ std::string TQtDialogs::InputText(const std::string& caption, const std::string&
     const QString text =
         QInputDialog::getText(m_parent, Q(caption), Q(prompt), QLineEdit::Normal, Q(preset), &ok);
     return ok ? text.toStdString() : preset;
+}
+
+std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
+    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
 }
 
 void TQtDialogs::ShowAbout(const std::string& product, const std::string& version) {

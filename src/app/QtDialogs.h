@@ -22,6 +22,7 @@ public:
                                             const std::string& startFolder) override;
     std::string InputText(const std::string& caption, const std::string& prompt,
                           const std::string& preset) override;
+    std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) override;
     void ShowAbout(const std::string& product, const std::string& version) override;
     bool OpenDocument(const std::string& path) override;
 

@@ -107,6 +107,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateLayout();
     CreateStatusBar();
     ConnectSlideCommands();
+    ConnectExportCommands();
 
     RestorePlacement(TIniFile(m_settingsFile));
     RefreshView();

@@ -10,8 +10,8 @@
 // ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
 // placement and settings), testslides_browse.cpp (browsing and showing the model),
 // testslides_commands.cpp (the commands and when they apply), testslides_slides.cpp (the slide
-// management commands), testslides_open.cpp (paths from the command line and files dropped on
-// the window).
+// management commands), testslides_export.cpp (export, clipboard and image import),
+// testslides_open.cpp (paths from the command line and files dropped on the window).
 #pragma once
 
 #include "QtDialogs.h"
@@ -40,6 +40,8 @@ class QTreeView;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
+class Tfimage;
+class TExportDialog;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -58,6 +60,11 @@ public:
         TDialogs* Dialogs = nullptr;
         // Paths from the command line: shown at start instead of the last folder (OpenPaths).
         std::vector<std::string> OpenPaths;
+        // The default settings file, where the export dialog keeps its values; chosen by the
+        // settings rule when empty.
+        std::string DefaultSettingsFile;
+        // An export dialog to use instead of fimage (tests); not owned.
+        TExportDialog* ExportDialog = nullptr;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -93,6 +100,11 @@ public:
 
     // ---- Commands ----
     void ChangeBackCol();
+    // testslides_export.cpp: "&Export to Image", "Copy to Clipboard (as WMF)", "&Import from
+    // Image".
+    void SaveAsPicts();
+    void btnCopyclipClick();
+    void ConvertBMPToSlideClick();
     void AboutClick();
     void HelpClick();
 
@@ -184,6 +196,9 @@ public:
     QToolButton* CopyClipButton = nullptr;
     QToolButton* ViewStyleButton = nullptr;
 
+    // The export dialog, created at start-up and kept for the run.
+    Tfimage* fimage = nullptr;
+
     // The thumbnail image list, 128 x 80 per image.
     std::vector<QPixmap> limg;
 
@@ -203,6 +218,8 @@ private:
     void CreateStatusBar();
     // Runs the slide management commands from their actions (testslides_slides.cpp).
     void ConnectSlideCommands();
+    // Creates the export dialog and connects the picture commands to their actions.
+    void ConnectExportCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();
@@ -223,6 +240,7 @@ private:
     TDialogs* m_dialogs = nullptr;
     TWindowModel m_model;
     std::string m_settingsFile;
+    TExportDialog* m_exportDialog = nullptr;
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
     QLabel* m_hatchsInfo = nullptr;

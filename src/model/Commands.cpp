@@ -30,6 +30,13 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     case TCommand::MoveSlideDown:
         return oneSelected && model.LibraryView() &&
                selection.front() + 1 < static_cast<int>(model.Items().size());
+    case TCommand::ExportToImage:
+        return haveSlides;
+    case TCommand::CopyToClipboard:
+        return haveSlides && model.SelectedSlide() >= 0;
+    case TCommand::ImportFromImage:
+        // Writes a slide beside the picture, whatever the window shows.
+        return true;
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

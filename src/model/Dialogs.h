@@ -6,6 +6,7 @@
 
 #include "graphics/Canvas.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,23 @@ struct TFileDialogOptions {
 struct TFileChoice {
     std::string FileName;
     int FilterIndex = 1; // 1-based entry of the filter that was chosen
+};
+
+// Long work shown with its progress and a Cancel button (see TDialogs::BeginProgress). The
+// progress dialog goes when this object goes.
+class TProgress {
+public:
+    TProgress() = default;
+    TProgress(const TProgress&) = delete;
+    TProgress& operator=(const TProgress&) = delete;
+    virtual ~TProgress() = default;
+
+    // done of the total steps are finished; text says what runs now. Lets the window paint and
+    // the Cancel button be pressed.
+    virtual void SetPosition(int done, const std::string& text) = 0;
+    // True once the user asked to stop; the work then ends after the step it is in, and keeps
+    // what it has done.
+    virtual bool Cancelled() = 0;
 };
 
 class TDialogs {
@@ -57,6 +75,10 @@ public:
     // A one-line input box; returns preset when cancelled.
     virtual std::string InputText(const std::string& caption, const std::string& prompt,
                                   const std::string& preset) = 0;
+
+    // A progress dialog for work of total steps, titled title, with a Cancel button. The
+    // window shows it only once the work has taken a moment, so short work does not flash it.
+    virtual std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) = 0;
 
     // The About box: product name, version and an OK button.
     virtual void ShowAbout(const std::string& product, const std::string& version) = 0;

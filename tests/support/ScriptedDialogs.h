@@ -5,6 +5,7 @@
 #include "model/Dialogs.h"
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,15 @@ public:
     std::deque<std::optional<std::string>> folders;
     std::deque<std::string> texts;
     bool openSucceeds = true;
-    // The options of every file chooser and the preset of every input box, in order.
+    // The options of every file chooser, the preset of every input box and the start of every
+    // folder prompt, in order.
     std::vector<TFileDialogOptions> fileOptions;
     std::vector<std::string> presets;
+    std::vector<std::string> folderStarts;
+    // A progress dialog reports Cancelled once its position reaches this many steps (-1: never).
+    int cancelProgressAt = -1;
+    // The texts of every progress step, in order.
+    std::vector<std::string> progressSteps;
 
     void ShowError(const std::string& text) override { log.push_back("error: " + text); }
     void ShowWarning(const std::string& text) override { log.push_back("warning: " + text); }
@@ -47,8 +54,10 @@ public:
         fileOptions.push_back(o);
         return Take(files, std::optional<TFileChoice>());
     }
-    std::optional<std::string> ChooseFolder(const std::string& title, const std::string&) override {
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& startFolder) override {
         log.push_back("folder: " + title);
+        folderStarts.push_back(startFolder);
         return Take(folders, std::optional<std::string>());
     }
     std::string InputText(const std::string& caption, const std::string&,
@@ -56,6 +65,10 @@ public:
         log.push_back("input: " + caption);
         presets.push_back(preset);
         return Take(texts, preset);
+    }
+    std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) override {
+        log.push_back("progress: " + title + " (" + std::to_string(total) + ")");
+        return std::make_unique<TScriptedProgress>(*this);
     }
     void ShowAbout(const std::string& product, const std::string& version) override {
         log.push_back("about: " + product + " " + version);
@@ -66,6 +79,22 @@ public:
     }
 
 private:
+    class TScriptedProgress : public TProgress {
+    public:
+        explicit TScriptedProgress(TScriptedDialogs& owner) : m_owner(owner) {}
+        void SetPosition(int done, const std::string& text) override {
+            m_done = done;
+            m_owner.progressSteps.push_back(text);
+        }
+        bool Cancelled() override {
+            return m_owner.cancelProgressAt >= 0 && m_done >= m_owner.cancelProgressAt;
+        }
+
+    private:
+        TScriptedDialogs& m_owner;
+        int m_done = 0;
+    };
+
     template <class T> static T Take(std::deque<T>& queue, T fallback) {
         if (queue.empty())
             return fallback;
