@@ -11,7 +11,12 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     const bool haveSlides = slides && model.CurrentList() && !model.Items().empty();
     switch (command) {
     case TCommand::SelectAll:
+    case TCommand::PrintSlides:
+    case TCommand::PdfSlides:
         return haveSlides;
+    case TCommand::PrintCurrentSlide:
+    case TCommand::PdfCurrentSlide:
+        return haveSlides && model.SelectedSlide() >= 0;
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

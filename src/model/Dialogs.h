@@ -6,8 +6,12 @@
 
 #include "graphics/Canvas.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class TPrinter;
+class TProgress;
 
 // Options of a file chooser. Filter is the "Description|*.ext|Description|*.ext" text;
 // DefaultExt (without dot) is appended to a typed name without extension.
@@ -61,4 +65,11 @@ public:
     virtual void ShowAbout(const std::string& product, const std::string& version) = 0;
     // Opens a document with the desktop's default program; false when that failed.
     virtual bool OpenDocument(const std::string& path) = 0;
+
+    // The print dialog: the printer chosen and set up (it belongs to the dialogs and keeps its
+    // setup for the next print), or nothing when cancelled.
+    virtual TPrinter* ChoosePrinter() = 0;
+    // A progress display with a Cancel button for work of total steps, under title; it closes
+    // when the returned object goes.
+    virtual std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) = 0;
 };

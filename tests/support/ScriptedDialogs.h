@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/Dialogs.h"
+#include "model/Progress.h"
 
 #include <deque>
 #include <string>
@@ -18,6 +19,10 @@ public:
     std::deque<std::optional<std::string>> folders;
     std::deque<std::string> texts;
     bool openSucceeds = true;
+    // Printers the print dialog answers with (nullptr: cancelled); not owned.
+    std::deque<TPrinter*> printers;
+    // The progress display asks to stop after this many steps (-1: never).
+    int cancelProgressAfter = -1;
 
     void ShowError(const std::string& text) override { log.push_back("error: " + text); }
     void ShowWarning(const std::string& text) override { log.push_back("warning: " + text); }
@@ -58,8 +63,25 @@ public:
         log.push_back("open: " + path);
         return openSucceeds;
     }
+    TPrinter* ChoosePrinter() override {
+        log.push_back("print dialog");
+        return Take(printers, static_cast<TPrinter*>(nullptr));
+    }
+    std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) override {
+        log.push_back("progress: " + title + " " + std::to_string(total));
+        return std::make_unique<TScriptedProgress>(cancelProgressAfter);
+    }
 
 private:
+    class TScriptedProgress : public TProgress {
+    public:
+        explicit TScriptedProgress(int cancelAfter) : m_left(cancelAfter) {}
+        bool Step(int, const std::string&) override { return m_left < 0 || m_left-- > 0; }
+
+    private:
+        int m_left;
+    };
+
     template <class T> static T Take(std::deque<T>& queue, T fallback) {
         if (queue.empty())
             return fallback;
