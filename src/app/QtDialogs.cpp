@@ -1,12 +1,15 @@
 // TQtDialogs: the window's implementation of TDialogs on Qt's standard dialogs.
 #include "QtDialogs.h"
 #include "AboutBox.h"
+#include "QtCanvas.h"
+#include "model/Progress.h"
 
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
 
@@ -54,7 +57,52 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
     return choice;
 }
 
+// A progress dialog for the window's long work: it shows once the work takes more than a moment,
+// and its Cancel button (or Escape) asks the work to stop.
+class TQtProgress : public TProgress {
+public:
+    TQtProgress(QWidget* parent, const QString& title, int total)
+        : m_dialog(title, QObject::tr("Cancel"), 0, std::max(1, total), parent), m_total(total) {
+        m_dialog.setObjectName("ProgressDialog");
+        m_dialog.setWindowTitle(title);
+        m_dialog.setAccessibleName(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+    ~TQtProgress() override { m_dialog.close(); }
+
+    bool Step(int done, const std::string& text) override {
+        if (!text.empty())
+            m_dialog.setLabelText(
+                QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(Q(text)));
+        // A window-modal dialog lets its own Cancel button through here.
+        m_dialog.setValue(std::min(done, m_dialog.maximum()));
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    int m_total;
+};
+
 } // namespace
+
+TQtDialogs::TQtDialogs(QWidget* parent) : m_parent(parent) {}
+
+TQtDialogs::~TQtDialogs() = default;
+
+TPrinter* TQtDialogs::ChoosePrinter() {
+    if (!m_printer)
+        m_printer = std::make_unique<TQtPrinter>();
+    return m_printer->Setup(m_parent) ? m_printer.get() : nullptr;
+}
+
+std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
+    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
+}
 
 void TQtDialogs::ShowError(const std::string& text) {
     QMessageBox::critical(m_parent, Title(), Q(text), QMessageBox::Ok);

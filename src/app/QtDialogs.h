@@ -3,12 +3,16 @@
 
 #include "model/Dialogs.h"
 
+#include <memory>
+
 class QWidget;
+class TQtPrinter;
 
 // The window's dialogs, parented to a widget.
 class TQtDialogs : public TDialogs {
 public:
-    explicit TQtDialogs(QWidget* parent) : m_parent(parent) {}
+    explicit TQtDialogs(QWidget* parent);
+    ~TQtDialogs() override;
 
     void ShowError(const std::string& text) override;
     void ShowWarning(const std::string& text) override;
@@ -24,7 +28,12 @@ public:
                           const std::string& preset) override;
     void ShowAbout(const std::string& product, const std::string& version) override;
     bool OpenDocument(const std::string& path) override;
+    // The window's one printer, set up by Qt's print dialog.
+    TPrinter* ChoosePrinter() override;
+    // A window-modal progress dialog with Cancel; it appears when the work takes a moment.
+    std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) override;
 
 private:
     QWidget* m_parent;
+    std::unique_ptr<TQtPrinter> m_printer;
 };

@@ -105,6 +105,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateToolBar();
     CreateLayout();
     CreateStatusBar();
+    CreatePrintCommands();
 
     RestorePlacement(TIniFile(m_settingsFile));
     RefreshView();

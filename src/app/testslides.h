@@ -38,6 +38,7 @@ class QTreeView;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
+class Tdpdf;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -53,6 +54,9 @@ public:
         std::string SettingsFile;
         // Dialogs to use instead of the window's own (tests); not owned.
         TDialogs* Dialogs = nullptr;
+        // The PDF settings dialog's file; when empty, SettingsFile when that was given, else the
+        // file beside the program (the user's config folder when the program's is read-only).
+        std::string PdfSettingsFile;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -85,6 +89,11 @@ public:
     void ChangeBackCol();
     void AboutClick();
     void HelpClick();
+    // Printing and PDF (testslides_print.cpp)
+    void PrintCurrentSlide1Click();
+    void btnPrintClick();
+    void ConvertCurrentSlidetoPDF1Click();
+    void ConvertSlidestoPDF1Click();
 
     // Points the folder tree at a folder (the nearest existing one above it when it is gone);
     // a change runs PTShellTree1Change.
@@ -174,6 +183,9 @@ public:
     QToolButton* CopyClipButton = nullptr;
     QToolButton* ViewStyleButton = nullptr;
 
+    // The sheet settings of the PDF and print commands, created once at start-up.
+    Tdpdf* dpdf = nullptr;
+
     // The thumbnail image list, 128 x 80 per image.
     std::vector<QPixmap> limg;
 
@@ -187,6 +199,7 @@ private:
     void CreateToolBar();
     void CreateLayout();
     void CreateStatusBar();
+    void CreatePrintCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();
