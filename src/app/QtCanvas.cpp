@@ -34,12 +34,22 @@ QFont TQtCanvas::CurrentFont() const {
     return font;
 }
 
-void TQtCanvas::UsePen() {
-    QPen pen(Qc(m_penColor));
-    pen.setWidth(m_penWidth);
+namespace {
+
+// A one-unit pen is the device's thinnest line (cosmetic), which a PDF viewer shows at least
+// one screen pixel wide at any zoom; wider pens are device units.
+QPen PenOf(TColor colour, int width) {
+    QPen pen(Qc(colour));
+    pen.setWidth(width <= 1 ? 0 : width);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    m_painter.setPen(pen);
+    return pen;
+}
+
+} // namespace
+
+void TQtCanvas::UsePen() {
+    m_painter.setPen(PenOf(m_penColor, m_penWidth));
 }
 
 void TQtCanvas::FillRect(const TRect& r) {
@@ -60,9 +70,9 @@ void TQtCanvas::LineTo(int x, int y) {
 }
 
 void TQtCanvas::SetPixel(int x, int y, TColor c) {
-    // One device unit, as wide as the pen draws lines, so a line's end point matches its line.
-    const int w = m_penWidth;
-    m_painter.fillRect(QRect(x - (w - 1) / 2, y - (w - 1) / 2, w, w), Qc(c));
+    // A point as the pen draws lines, so a line's end point matches its line.
+    m_painter.setPen(PenOf(c, m_penWidth));
+    m_painter.drawPoint(x, y);
 }
 
 void TQtCanvas::Polygon(const TPoint* points, size_t count) {

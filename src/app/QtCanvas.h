@@ -12,8 +12,9 @@
 class QWidget;
 
 // Draws on a QPainter in the painter's device units. Lines are drawn with the pen's width in
-// device units and square ends; text goes in the current font (Arial, or a font with Arial's
-// metrics where Arial is missing) with its top left at the point, without a background.
+// device units and square ends (a one-unit pen as the device's thinnest line); text goes in the
+// current font (Arial, or a font with Arial's metrics where Arial is missing) with its top left at
+// the point, without a background.
 class TQtCanvas : public TPrinterCanvas {
 public:
     explicit TQtCanvas(QPainter& painter) : m_painter(painter) {}

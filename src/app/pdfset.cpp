@@ -58,7 +58,6 @@ Tdpdf::Tdpdf(std::string settingsFile, QWidget* parent)
     : QDialog(parent), m_settingsFile(std::move(settingsFile)) {
     setObjectName("dpdf");
     setWindowTitle(kMakePdfCaption);
-    setAccessibleName(kMakePdfCaption);
 
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName("SpinEdit1");
