@@ -140,6 +140,11 @@ void TQtPrinter::BeginDoc() {
                                                                     : m_printer.outputFileName();
         throw EVarnelError("Cannot print to \"" + target.toStdString() + "\".");
     }
+    // The printer's paint engine may keep the pen and brush of the last job while the new
+    // painter believes it starts with black ones; changing both makes the painter pass on every
+    // pen and brush that follows.
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Qt::NoBrush);
     // Each job starts with the canvas's defaults.
     m_canvas.SetPenWidth(1);
     m_canvas.SetPenColor(0);
