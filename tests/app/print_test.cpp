@@ -175,6 +175,7 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     });
     form().PrintAllSlides1->trigger();
     EXPECT_EQ(d.Settings().Rows, 2);
+    EXPECT_EQ(window.dialogs.log, std::vector<std::string>{"save: Save as PDF"}); // no printer
 
     // The next start reads them; the main window's own settings stay beside them.
     form().close();

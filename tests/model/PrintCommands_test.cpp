@@ -1,15 +1,12 @@
 // Printed pages without a printer: the sheet grid in device units, labels, frames, captions, the
-// colour mode, stopping, failures, and the print commands over the window's model.
-#include "ScriptedDialogs.h"
+// colour mode, stopping and failures. (The commands' dialogs are tested in the window.)
 #include "SlideFixtures.h"
 #include "SlideWriter.h"
-#include "TestFiles.h"
 #include "base/Errors.h"
 #include "graphics/AcadPal.h"
 #include "model/PrintCommands.h"
 #include "model/Printer.h"
-#include "model/SheetSettings.h"
-#include "model/WindowModel.h"
+#include "model/Progress.h"
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 
@@ -68,18 +65,6 @@ public:
 
 private:
     TPoint m_at;
-};
-
-class TScriptedSettings : public TSheetSettingsDialog {
-public:
-    TSheetSettings values;
-    std::vector<std::string> captions;
-    bool ok = true;
-    TSheetSettings Settings() const override { return values; }
-    bool Execute(const std::string& caption) override {
-        captions.push_back(caption);
-        return ok;
-    }
 };
 
 class TStopAt : public TProgress {
@@ -171,47 +156,6 @@ TEST(PrintSheets, BlackWhiteStoppingAndFailuresRestoreEverything) {
     TLogPrinter none;
     EXPECT_THROW(PrintSheets(none, {}, 1, 1, TPdfColourMode::Color), EVarnelError);
     EXPECT_TRUE(none.log.empty());
-}
-
-TEST(PrintCommands, SettingsThenPrinterThenSheetsInNameOrder) {
-    TTempDir dir;
-    for (const char* name : {"d.sld", "B.sld", "a.sld", "C.sld"})
-        WriteFileBytes(dir.File(name), MakeSlide(200, 100));
-    TScriptedDialogs dialogs;
-    TWindowModel model(dialogs);
-    ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
-    TScriptedSettings settings;
-    settings.ok = false;
-    btnPrintClick(model, settings); // cancelled in the settings: no print dialog
-    EXPECT_EQ(settings.captions, std::vector<std::string>{"Print Slides"});
-    EXPECT_TRUE(dialogs.log.empty());
-
-    settings.ok = true;
-    settings.values.SelectedOnly = true;
-    model.SetSelection({});
-    PrintSlideSheets(model, settings);
-    EXPECT_EQ(dialogs.log, std::vector<std::string>{"error: No slides selected."});
-
-    model.SetSelection({3, 0, 1}); // d, a, B
-    TLogPrinter p;
-    dialogs.printers = {nullptr, &p}; // the first print dialog is cancelled
-    PrintSlideSheets(model, settings);
-    EXPECT_TRUE(p.log.empty());
-    PrintSlideSheets(model, settings);
-    EXPECT_EQ(p.Only("text 190 "),
-              (std::vector<std::string>{"text 190 6479 a.sld 000000 Arial 8",
-                                        "text 190 6479 B.sld 000000 Arial 8",
-                                        "text 190 6479 d.sld 000000 Arial 8"}));
-    EXPECT_EQ(dialogs.log.back(), "progress: Print Slides 3");
-
-    // The current slide: the first selected, in the dialog's colour mode, without the dialog.
-    settings.values.ColourMode = TPdfColourMode::BlackWhite;
-    TLogPrinter current;
-    dialogs.printers = {&current};
-    PrintCurrentSlide1Click(model, settings);
-    EXPECT_EQ(current.Only("text"), std::vector<std::string>{"text 150 150 a.sld 000000 Arial 8"});
-    EXPECT_EQ(current.Only("line ff0000").size(), 0u);
-    EXPECT_EQ(settings.captions.size(), 4u);
 }
 
 } // namespace
