@@ -5,7 +5,9 @@
 #include "model/Progress.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -61,16 +63,19 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
 // and its Cancel button (or Escape) asks the work to stop.
 class TQtProgress : public TProgress {
 public:
+    static constexpr int kShowAfterMs = 500;
+
     TQtProgress(QWidget* parent, const QString& title, int total)
         : m_dialog(title, QObject::tr("Cancel"), 0, std::max(1, total), parent), m_total(total) {
         m_dialog.setObjectName("ProgressDialog");
         m_dialog.setWindowTitle(title);
         m_dialog.setAccessibleName(title);
         m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(500);
+        // Shown by Step, not by the dialog's own estimate.
+        m_dialog.setMinimumDuration(1 << 30);
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
-        m_dialog.setValue(0);
+        m_clock.start();
     }
     ~TQtProgress() override { m_dialog.close(); }
 
@@ -78,13 +83,21 @@ public:
         if (!text.empty())
             m_dialog.setLabelText(
                 QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(Q(text)));
-        // A window-modal dialog lets its own Cancel button through here.
         m_dialog.setValue(std::min(done, m_dialog.maximum()));
+        // Input is let through only while the dialog is shown: the window beneath is blocked
+        // then, and only the Cancel button takes clicks.
+        if (!m_dialog.isVisible()) {
+            if (m_clock.elapsed() < kShowAfterMs)
+                return true;
+            m_dialog.show();
+        }
+        QCoreApplication::processEvents();
         return !m_dialog.wasCanceled();
     }
 
 private:
     QProgressDialog m_dialog;
+    QElapsedTimer m_clock;
     int m_total;
 };
 
