@@ -1,11 +1,15 @@
 // TQtDialogs: the window's implementation of TDialogs on Qt's standard dialogs.
 #include "QtDialogs.h"
 #include "AboutBox.h"
+#include "QtCanvas.h"
+#include "model/Progress.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -117,33 +121,63 @@ private:
     QString m_chosen;
 };
 
-// A window-modal progress dialog: while it shows, the window takes no input but the Cancel
-// button does.
+// A progress dialog for the window's long work: it shows once the work takes more than a moment,
+// and its Cancel button (or Escape) asks the work to stop.
 class TQtProgress : public TProgress {
 public:
+    static constexpr int kShowAfterMs = 500;
+
     TQtProgress(QWidget* parent, const QString& title, int total)
-        : m_dialog(QString(), QObject::tr("Cancel"), 0, std::max(total, 1), parent) {
+        : m_dialog(title, QObject::tr("Cancel"), 0, std::max(1, total), parent), m_total(total) {
+        m_dialog.setObjectName("ProgressDialog");
         m_dialog.setWindowTitle(title);
         m_dialog.setAccessibleName(title);
         m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(500);
+        // Shown by Step, not by the dialog's own estimate.
+        m_dialog.setMinimumDuration(1 << 30);
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
-        m_dialog.setValue(0);
+        m_clock.start();
     }
+    ~TQtProgress() override { m_dialog.close(); }
 
-    void SetPosition(int done, const std::string& text) override {
-        m_dialog.setLabelText(Q(text));
-        // Once the dialog shows, setting the value lets the window paint and Cancel be pressed.
-        m_dialog.setValue(std::clamp(done, 0, m_dialog.maximum()));
+    bool Step(int done, const std::string& text) override {
+        if (!text.empty())
+            m_dialog.setLabelText(
+                QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(Q(text)));
+        m_dialog.setValue(std::min(done, m_dialog.maximum()));
+        // Input is let through only while the dialog is shown: the window beneath is blocked
+        // then, and only the Cancel button takes clicks.
+        if (!m_dialog.isVisible()) {
+            if (m_clock.elapsed() < kShowAfterMs)
+                return true;
+            m_dialog.show();
+        }
+        QCoreApplication::processEvents();
+        return !m_dialog.wasCanceled();
     }
-    bool Cancelled() override { return m_dialog.wasCanceled(); }
 
 private:
     QProgressDialog m_dialog;
+    QElapsedTimer m_clock;
+    int m_total;
 };
 
 } // namespace
+
+TQtDialogs::TQtDialogs(QWidget* parent) : m_parent(parent) {}
+
+TQtDialogs::~TQtDialogs() = default;
+
+TPrinter* TQtDialogs::ChoosePrinter() {
+    if (!m_printer)
+        m_printer = std::make_unique<TQtPrinter>();
+    return m_printer->Setup(m_parent) ? m_printer.get() : nullptr;
+}
+
+std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
+    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
+}
 
 void TQtDialogs::ShowError(const std::string& text) {
     QMessageBox::critical(m_parent, Title(), Q(text), QMessageBox::Ok);
@@ -212,10 +246,6 @@ std::string TQtDialogs::InputText(const std::string& caption, const std::string&
     const QString text =
         QInputDialog::getText(m_parent, Q(caption), Q(prompt), QLineEdit::Normal, Q(preset), &ok);
     return ok ? text.toStdString() : preset;
-}
-
-std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
-    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
 }
 
 void TQtDialogs::ShowAbout(const std::string& product, const std::string& version) {

@@ -108,6 +108,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateStatusBar();
     ConnectSlideCommands();
     ConnectExportCommands();
+    CreatePrintCommands();
 
     RestorePlacement(TIniFile(m_settingsFile));
     RefreshView();

@@ -42,6 +42,7 @@ class TPreviewBox;
 class TPreviewPanel;
 class Tfimage;
 class TExportDialog;
+class Tdpdf;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -65,6 +66,9 @@ public:
         std::string DefaultSettingsFile;
         // An export dialog to use instead of fimage (tests); not owned.
         TExportDialog* ExportDialog = nullptr;
+        // The PDF settings dialog's file; when empty, SettingsFile when that was given, else the
+        // file beside the program (the user's config folder when the program's is read-only).
+        std::string PdfSettingsFile;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -107,6 +111,11 @@ public:
     void ConvertBMPToSlideClick();
     void AboutClick();
     void HelpClick();
+    // Printing and PDF (testslides_print.cpp)
+    void PrintCurrentSlide1Click();
+    void btnPrintClick();
+    void ConvertCurrentSlidetoPDF1Click();
+    void ConvertSlidestoPDF1Click();
 
     // Points the folder tree at a folder (the nearest existing one above it when it is gone);
     // a change runs PTShellTree1Change.
@@ -198,6 +207,8 @@ public:
 
     // The export dialog, created at start-up and kept for the run.
     Tfimage* fimage = nullptr;
+    // The sheet settings of the PDF and print commands, created once at start-up.
+    Tdpdf* dpdf = nullptr;
 
     // The thumbnail image list, 128 x 80 per image.
     std::vector<QPixmap> limg;
@@ -220,6 +231,7 @@ private:
     void ConnectSlideCommands();
     // Creates the export dialog and connects the picture commands to their actions.
     void ConnectExportCommands();
+    void CreatePrintCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();

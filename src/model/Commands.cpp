@@ -13,6 +13,8 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     const bool oneSelected = haveSlides && selection.size() == 1;
     switch (command) {
     case TCommand::SelectAll:
+    case TCommand::PrintSlides:
+    case TCommand::PdfSlides:
         return haveSlides;
     case TCommand::NewLibrary:
         return true;
@@ -37,6 +39,9 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     case TCommand::ImportFromImage:
         // Writes a slide beside the picture, whatever the window shows.
         return true;
+    case TCommand::PrintCurrentSlide:
+    case TCommand::PdfCurrentSlide:
+        return haveSlides && model.SelectedSlide() >= 0;
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

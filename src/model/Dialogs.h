@@ -5,10 +5,14 @@
 #pragma once
 
 #include "graphics/Canvas.h"
+#include "model/Progress.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+
+class TPrinter;
+class TProgress;
 
 // Options of a file chooser. Filter is the "Description|*.ext|Description|*.ext" text;
 // DefaultExt (without dot) is appended to a typed name without extension.
@@ -25,22 +29,6 @@ struct TFileChoice {
     int FilterIndex = 1; // 1-based entry of the filter that was chosen
 };
 
-// Long work shown with its progress and a Cancel button (see TDialogs::BeginProgress). The
-// progress dialog goes when this object goes.
-class TProgress {
-public:
-    TProgress() = default;
-    TProgress(const TProgress&) = delete;
-    TProgress& operator=(const TProgress&) = delete;
-    virtual ~TProgress() = default;
-
-    // done of the total steps are finished; text says what runs now. Lets the window paint and
-    // the Cancel button be pressed.
-    virtual void SetPosition(int done, const std::string& text) = 0;
-    // True once the user asked to stop; the work then ends after the step it is in, and keeps
-    // what it has done.
-    virtual bool Cancelled() = 0;
-};
 
 class TDialogs {
 public:
@@ -76,12 +64,17 @@ public:
     virtual std::string InputText(const std::string& caption, const std::string& prompt,
                                   const std::string& preset) = 0;
 
-    // A progress dialog for work of total steps, titled title, with a Cancel button. The
-    // window shows it only once the work has taken a moment, so short work does not flash it.
-    virtual std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) = 0;
 
     // The About box: product name, version and an OK button.
     virtual void ShowAbout(const std::string& product, const std::string& version) = 0;
     // Opens a document with the desktop's default program; false when that failed.
     virtual bool OpenDocument(const std::string& path) = 0;
+
+    // The print dialog: the printer chosen and set up (it belongs to the dialogs and keeps its
+    // setup for the next print), or nothing when cancelled.
+    virtual TPrinter* ChoosePrinter() = 0;
+    // A progress display with a Cancel button for work of total steps, under title; it closes
+    // when the returned object goes. The window shows it only once the work has taken a
+    // moment, so short work does not flash it.
+    virtual std::unique_ptr<TProgress> BeginProgress(const std::string& title, int total) = 0;
 };

@@ -170,8 +170,7 @@ void SaveAsPicts(TWindowModel& model, TExportDialog& dialog, TColor buttonFace) 
                          [&](size_t done, const std::string& path) {
                              if (!progress)
                                  return true;
-                             progress->SetPosition(static_cast<int>(done), BaseName(path));
-                             return !progress->Cancelled();
+                             return progress->Step(static_cast<int>(done), BaseName(path));
                          });
 }
 

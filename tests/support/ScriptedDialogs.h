@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/Dialogs.h"
+#include "model/Progress.h"
 
 #include <deque>
 #include <memory>
@@ -24,7 +25,9 @@ public:
     std::vector<TFileDialogOptions> fileOptions;
     std::vector<std::string> presets;
     std::vector<std::string> folderStarts;
-    // A progress dialog reports Cancelled once its position reaches this many steps (-1: never).
+    // Printers the print dialog answers with (nullptr: cancelled); not owned.
+    std::deque<TPrinter*> printers;
+    // A progress display asks to stop at the step whose done count reaches this (-1: never).
     int cancelProgressAt = -1;
     // The texts of every progress step, in order.
     std::vector<std::string> progressSteps;
@@ -77,22 +80,22 @@ public:
         log.push_back("open: " + path);
         return openSucceeds;
     }
+    TPrinter* ChoosePrinter() override {
+        log.push_back("print dialog");
+        return Take(printers, static_cast<TPrinter*>(nullptr));
+    }
 
 private:
     class TScriptedProgress : public TProgress {
     public:
         explicit TScriptedProgress(TScriptedDialogs& owner) : m_owner(owner) {}
-        void SetPosition(int done, const std::string& text) override {
-            m_done = done;
+        bool Step(int done, const std::string& text) override {
             m_owner.progressSteps.push_back(text);
-        }
-        bool Cancelled() override {
-            return m_owner.cancelProgressAt >= 0 && m_done >= m_owner.cancelProgressAt;
+            return m_owner.cancelProgressAt < 0 || done < m_owner.cancelProgressAt;
         }
 
     private:
         TScriptedDialogs& m_owner;
-        int m_done = 0;
     };
 
     template <class T> static T Take(std::deque<T>& queue, T fallback) {
