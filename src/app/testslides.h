@@ -35,6 +35,7 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class QTreeView;
+class THatchPage;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
@@ -116,6 +117,7 @@ public:
     QStackedWidget* Notebook1 = nullptr;
     QWidget* SlidesPage = nullptr;
     QWidget* HatchsPage = nullptr;
+    THatchPage* HatchPage = nullptr; // the widgets of page "hatchs"
     TPreviewPanel* Panel2 = nullptr;
     TPreviewBox* PaintBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -209,7 +211,6 @@ private:
     std::string m_settingsFile;
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
-    QLabel* m_hatchsInfo = nullptr;
 
     // The hooks that were installed before this window, put back when it goes.
     UiHooks::TProcessHook m_savedProcessHook;
