@@ -173,8 +173,8 @@ void THatchPage::CreateToolBar() {
         return b;
     };
 
-    ToolButton9 =
-        toolButton("ToolButton9", tr("Save"), tr("Save Hatch Patterns File\nSave as Adobe PDF file"));
+    ToolButton9 = toolButton("ToolButton9", tr("Save"),
+                             tr("Save Hatch Patterns File\nSave as Adobe PDF file"));
     connect(ToolButton9, &QToolButton::clicked, this, &THatchPage::ToolButton9Click);
     ToolButton11 = toolButton("ToolButton11", QString(), tr("Thumbnails On/Off"));
     ToolButton11->setIcon(ViewThumbsIcon());

@@ -197,10 +197,10 @@ void TPatternPage::BuildPatternThumbnails() {
         // at its automatic scale whatever the size of the preview.
         m_module.TileWidth = kThumbWidth;
         m_module.TileHeight = kThumbHeight;
-        UiHooks::TPendingMessagePump pump;
         for (size_t k = 0; k < entries.size(); ++k) {
             m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
-            pump.Tick();
+            // The label shows each pattern's number as its drawing starts.
+            UiHooks::ProcessPendingMessages();
             // A fresh bitmap draws with the default white brush and black pen.
             auto bitmap = std::make_unique<TRasterCanvas>(kThumbWidth, kThumbHeight);
             const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);

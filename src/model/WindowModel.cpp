@@ -36,8 +36,7 @@ void FillCanvas(TRasterCanvas& canvas, TColor colour) {
 } // namespace
 
 TWindowModel::TWindowModel(TDialogs& dialogs)
-    : m_dialogs(dialogs), m_patternPage(dialogs),
-      m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
+    : m_dialogs(dialogs), m_patternPage(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
     m_savedMessageHook =
         UiHooks::SetMessageHook([this](const std::string& text) { PostMessage(text, false); });
 }
