@@ -197,10 +197,12 @@ void TPatternPage::BuildPatternThumbnails() {
         // at its automatic scale whatever the size of the preview.
         m_module.TileWidth = kThumbWidth;
         m_module.TileHeight = kThumbHeight;
+        // The label shows which pattern is drawn, a few dozen times a second: letting the
+        // window repaint for every thumbnail would cost more than drawing most of them.
+        UiHooks::TPendingMessagePump pump(m_progressIntervalMs);
         for (size_t k = 0; k < entries.size(); ++k) {
             m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
-            // The label shows each pattern's number as its drawing starts.
-            UiHooks::ProcessPendingMessages();
+            pump.Tick();
             // A fresh bitmap draws with the default white brush and black pen.
             auto bitmap = std::make_unique<TRasterCanvas>(kThumbWidth, kThumbHeight);
             const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);

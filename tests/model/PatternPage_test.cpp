@@ -249,6 +249,7 @@ TEST_F(PatternPageTest, ThumbnailsAreBuiltOnceWithProgressAndKeptAcrossTheSwitch
             progress.push_back(page.LabelText());
         editorShown.push_back(page.EditorVisible());
     });
+    page.SetProgressInterval(0);
     page.SetThumbnailsShown(true);
     UiHooks::SetProcessHook(saved);
 
