@@ -181,7 +181,12 @@ void THatchPage::CreateToolBar() {
     ToolButton11->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ToolButton11->setIconSize(QSize(22, 22));
     ToolButton11->setCheckable(true);
-    connect(ToolButton11, &QToolButton::clicked, this, &THatchPage::ToolButton11Click);
+    // Toggled, not clicked: a screen reader's "toggle" does not click. The page's own setting of
+    // the switch is no press.
+    connect(ToolButton11, &QToolButton::toggled, this, [this] {
+        if (!m_refreshing)
+            ToolButton11Click();
+    });
     ToolBar1->addSeparator();
     Button1 = pushButton("Button1", tr("Redraw"), tr("Redraw after editing"), 73);
     connect(Button1, &QPushButton::clicked, this, &THatchPage::Button1Click);
@@ -193,7 +198,8 @@ void THatchPage::CreateToolBar() {
     Label2 = new QLabel(tr("Scale:"));
     Label2->setObjectName("Label2");
     Label2->setToolTip(tr("Scale of Pattern"));
-    Label2->setAccessibleName(tr("Scale of Pattern"));
+    // The label's text (the scale or the progress) is what screen readers read.
+    Label2->setAccessibleDescription(tr("Scale of Pattern"));
     Label2->setMinimumWidth(120);
     ToolBar1->addWidget(Label2);
 }

@@ -224,7 +224,7 @@ TEST_F(PatternWindowTest, FilesThatAreNotPatternFilesDoNotBreakThePage) {
 TEST_F(PatternWindowTest, EveryControlHasANameAndTheEditorAFixedFont) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              hatch().ToolButton9, hatch().ToolButton11, hatch().Button1, hatch().Button2,
-             hatch().Button3, hatch().Label2, hatch().Image1, hatch().Memo1, hatch().patv})
+             hatch().Button3, hatch().Image1, hatch().Memo1, hatch().patv})
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     EXPECT_EQ(hatch().ToolButton9->toolTip(), "Save Hatch Patterns File\nSave as Adobe PDF file");
     EXPECT_EQ(hatch().ToolButton11->toolTip(), "Thumbnails On/Off");
