@@ -215,6 +215,14 @@ TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancelAll(const std::string& text) {
     }
 }
 
+bool TQtDialogs::ConfirmYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Title(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<TColor> TQtDialogs::ChooseColour(TColor initial) {
     const QColor start(int(RedOf(initial)), int(GreenOf(initial)), int(BlueOf(initial)));
     const QColor c = QColorDialog::getColor(start, m_parent, QObject::tr("Background Colour"));

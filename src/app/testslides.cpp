@@ -2,6 +2,7 @@
 #include "testslides.h"
 
 #include "AppSettings.h"
+#include "HatchPage.h"
 #include "Icons.h"
 #include "IniFile.h"
 #include "PreviewBox.h"
@@ -466,11 +467,8 @@ void TForm1::CreateLayout() {
 
     auto* hatchsLayout = new QVBoxLayout(HatchsPage);
     hatchsLayout->setContentsMargins(0, 0, 0, 0);
-    m_hatchsInfo = new QLabel;
-    m_hatchsInfo->setObjectName("HatchsInfo");
-    m_hatchsInfo->setAlignment(Qt::AlignCenter);
-    m_hatchsInfo->setWordWrap(true);
-    hatchsLayout->addWidget(m_hatchsInfo);
+    HatchPage = new THatchPage(*this);
+    hatchsLayout->addWidget(HatchPage);
 
     Splitter1 = new QSplitter(Qt::Horizontal);
     Splitter1->setObjectName("Splitter1");

@@ -37,6 +37,7 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class QTreeView;
+class THatchPage;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
@@ -147,6 +148,7 @@ public:
     QStackedWidget* Notebook1 = nullptr;
     QWidget* SlidesPage = nullptr;
     QWidget* HatchsPage = nullptr;
+    THatchPage* HatchPage = nullptr; // the widgets of page "hatchs"
     TPreviewPanel* Panel2 = nullptr;
     TPreviewBox* PaintBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -255,7 +257,6 @@ private:
     TExportDialog* m_exportDialog = nullptr;
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
-    QLabel* m_hatchsInfo = nullptr;
 
     // The hooks that were installed before this window, put back when it goes.
     UiHooks::TProcessHook m_savedProcessHook;

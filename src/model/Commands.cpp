@@ -7,6 +7,9 @@
 #include <filesystem>
 
 bool CommandApplies(const TWindowModel& model, TCommand command) {
+    // Del belongs to page "slides"; on page "hatchs" the key is the pattern editor's.
+    if (command == TCommand::DeleteSlides && model.Page() != TPage::Slides)
+        return false;
     const bool slides = model.Page() == TPage::Slides;
     const bool haveSlides = slides && model.CurrentList() && !model.Items().empty();
     const std::vector<int>& selection = model.Selection();

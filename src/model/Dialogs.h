@@ -49,6 +49,9 @@ public:
     virtual bool ConfirmOkCancel(const std::string& text) = 0;
     // Yes, No, Cancel and All, Yes the default.
     virtual TAnswer ConfirmYesNoCancelAll(const std::string& text) = 0;
+    // Yes and No, No the default (and Escape): a question whose Yes drops the user's work.
+    // True for Yes.
+    virtual bool ConfirmYesNo(const std::string& text) = 0;
 
     // The colour chosen, or nothing when cancelled.
     virtual std::optional<TColor> ChooseColour(TColor initial) = 0;

@@ -15,6 +15,7 @@ public:
     std::vector<std::string> log;
     std::deque<bool> okAnswers;
     std::deque<TAnswer> answers;
+    std::deque<bool> yesNoAnswers; // No when empty
     std::deque<std::optional<TColor>> colours;
     std::deque<std::optional<TFileChoice>> files;
     std::deque<std::optional<std::string>> folders;
@@ -42,6 +43,10 @@ public:
     TAnswer ConfirmYesNoCancelAll(const std::string& text) override {
         log.push_back("ask: " + text);
         return Take(answers, TAnswer::Cancel);
+    }
+    bool ConfirmYesNo(const std::string& text) override {
+        log.push_back("yes/no: " + text);
+        return Take(yesNoAnswers, false);
     }
     std::optional<TColor> ChooseColour(TColor) override {
         log.push_back("colour");
