@@ -4,6 +4,8 @@
 #include "patterns/upat.h"
 #include "pdf/PdfDoc.h"
 
+#include "PatternWorkload.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -12,67 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// One pattern of kind k % 8: continuous lines, cross-hatch, dashed courses, dense dots, dense
-// dashes at varied angles, metric dashes, several dashed families at odd angles, and a very
-// dense dash-dot shading.
-std::vector<std::string> GeneratedPattern(int k) {
-    const std::string name =
-        "*GEN" + std::to_string(k) + ", generated kind " + std::to_string(k % 8);
-    const double a = (k * 37) % 180;
-    char buf[160];
-    std::vector<std::string> lines = {name};
-    const auto add = [&](const char* format, auto... values) {
-        std::snprintf(buf, sizeof buf, format, values...);
-        lines.emplace_back(buf);
-    };
-    switch (k % 8) {
-    case 0:
-        add("%g, 0,0, 0,%g", a, 0.125 + (k % 5) * 0.2);
-        break;
-    case 1:
-        add("%g, 0,0, 0,.125", a);
-        add("%g, 0,0, 0,.125", a + 90);
-        break;
-    case 2:
-        add("0, 0,0, 0,.25");
-        add("90, 0,0, .25,.25, .25,-.25");
-        break;
-    case 3:
-        add("%g, 0,0, .02,.04, 0,-.04", a);
-        break;
-    case 4:
-        add("%g, 0,0, .01,.03125, .04,-.02", a);
-        add("%g, .01,0, .02,.05, .03,-.03", a + 60);
-        break;
-    case 5:
-        add("%g, 0,0, 2,4, 6,-2", a);
-        add("%g, 0,0, 1.25,2.5, 0,-2.5", a + 45);
-        break;
-    case 6:
-        add("50, 0,0, .104,.085, .075,-.6");
-        add("355, 0,0, -.033,.15, .06,-.66");
-        add("100.4, .06,0, .145,.087, .061,-.63");
-        add("%g, 0,.2, .08,.15, 0,-.25,0,-.3", a);
-        break;
-    default:
-        add("45, 0,0, .005,.02, .03,-.01,0,-.01");
-        break;
-    }
-    return lines;
-}
-
-std::string GeneratedFile(const std::string& folder) {
-    std::string text = ";; 400 generated patterns\r\n";
-    for (int k = 0; k < 400; ++k)
-        for (const std::string& line : GeneratedPattern(k))
-            text += line + "\r\n";
-    const std::string path = folder + "/generated.pat";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-    return path;
-}
 
 struct TBenchFolder {
     std::string path;

@@ -10,6 +10,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     # Independent readers and viewers the tests check our files with.
     netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth
+    # The desktop's tools that check the installed files, and the Debian package's tools.
+    desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin man-db groff-base bsdextrautils
+    file dpkg-dev
 )
 
 missing=()

@@ -1,14 +1,24 @@
 // TQtDialogs: the window's implementation of TDialogs on Qt's standard dialogs.
 #include "QtDialogs.h"
 #include "AboutBox.h"
+#include "QtCanvas.h"
+#include "model/Progress.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -54,7 +64,120 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
     return choice;
 }
 
+// A folder chooser that also takes the name of a folder that does not exist yet: the command
+// that asked asks before it makes the folder. Qt's own chooser only takes existing folders.
+class TFolderDialog : public QFileDialog {
+public:
+    TFolderDialog(QWidget* parent, const QString& title, const QString& start)
+        : QFileDialog(parent, title, start) {
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly, true);
+        // The chooser's own widgets are needed to let a new name through.
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        auto* buttons = findChild<QDialogButtonBox*>("buttonBox");
+        if (edit && buttons) {
+            // Runs after the chooser's own check, which disables the button for a name that
+            // is not an existing folder.
+            connect(edit, &QLineEdit::textChanged, this, [this, buttons](const QString& text) {
+                if (QPushButton* accept = buttons->button(QDialogButtonBox::Open))
+                    if (!text.trimmed().isEmpty() && IsNewFolder(TypedPath(text)))
+                        accept->setEnabled(true);
+            });
+        }
+    }
+    // The folder chosen or typed; empty when cancelled.
+    QString Chosen() const { return m_chosen; }
+
+protected:
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        if (edit && !edit->text().trimmed().isEmpty()) {
+            const QString typed = TypedPath(edit->text());
+            if (IsNewFolder(typed)) {
+                m_chosen = typed;
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+        if (result() == QDialog::Accepted && !selectedFiles().isEmpty())
+            m_chosen = selectedFiles().first();
+    }
+
+private:
+    QString TypedPath(const QString& text) const {
+        QString path = text.trimmed();
+        if (path == "~" || path.startsWith("~/"))
+            path = QDir::homePath() + path.mid(1);
+        return QDir::cleanPath(directory().absoluteFilePath(path));
+    }
+    // Nothing there yet, and its parent folder exists: a folder that can be made.
+    static bool IsNewFolder(const QString& path) {
+        const QFileInfo info(path);
+        return !info.exists() && !info.isSymLink() && QFileInfo(info.path()).isDir();
+    }
+
+    QString m_chosen;
+};
+
+// A progress dialog for the window's long work: it shows once the work takes more than a moment,
+// and its Cancel button (or Escape) asks the work to stop.
+class TQtProgress : public TProgress {
+public:
+    static constexpr int kShowAfterMs = 500;
+
+    TQtProgress(QWidget* parent, const QString& title, int total)
+        : m_dialog(title, QObject::tr("Cancel"), 0, std::max(1, total), parent), m_total(total) {
+        m_dialog.setObjectName("ProgressDialog");
+        m_dialog.setWindowTitle(title);
+        m_dialog.setAccessibleName(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        // Shown by Step, not by the dialog's own estimate.
+        m_dialog.setMinimumDuration(1 << 30);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_clock.start();
+    }
+    ~TQtProgress() override { m_dialog.close(); }
+
+    bool Step(int done, const std::string& text) override {
+        if (!text.empty())
+            m_dialog.setLabelText(
+                QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(Q(text)));
+        m_dialog.setValue(std::min(done, m_dialog.maximum()));
+        // Input is let through only while the dialog is shown: the window beneath is blocked
+        // then, and only the Cancel button takes clicks.
+        if (!m_dialog.isVisible()) {
+            if (m_clock.elapsed() < kShowAfterMs)
+                return true;
+            m_dialog.show();
+        }
+        QCoreApplication::processEvents();
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    QElapsedTimer m_clock;
+    int m_total;
+};
+
 } // namespace
+
+TQtDialogs::TQtDialogs(QWidget* parent) : m_parent(parent) {}
+
+TQtDialogs::~TQtDialogs() = default;
+
+TPrinter* TQtDialogs::ChoosePrinter() {
+    if (!m_printer)
+        m_printer = std::make_unique<TQtPrinter>();
+    return m_printer->Setup(m_parent) ? m_printer.get() : nullptr;
+}
+
+std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
+    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
+}
 
 void TQtDialogs::ShowError(const std::string& text) {
     QMessageBox::critical(m_parent, Title(), Q(text), QMessageBox::Ok);
@@ -92,6 +215,14 @@ TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancelAll(const std::string& text) {
     }
 }
 
+bool TQtDialogs::ConfirmYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Title(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<TColor> TQtDialogs::ChooseColour(TColor initial) {
     const QColor start(int(RedOf(initial)), int(GreenOf(initial)), int(BlueOf(initial)));
     const QColor c = QColorDialog::getColor(start, m_parent, QObject::tr("Background Colour"));
@@ -110,11 +241,11 @@ std::optional<TFileChoice> TQtDialogs::OpenFileName(const TFileDialogOptions& op
 
 std::optional<std::string> TQtDialogs::ChooseFolder(const std::string& title,
                                                     const std::string& startFolder) {
-    // The folder chooser offers "Create Folder" itself.
-    const QString dir = QFileDialog::getExistingDirectory(m_parent, Q(title), Q(startFolder));
-    if (dir.isEmpty())
+    TFolderDialog dialog(m_parent, Q(title),
+                         startFolder.empty() ? QDir::homePath() : Q(startFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty())
         return std::nullopt;
-    return dir.toStdString();
+    return dialog.Chosen().toStdString();
 }
 
 std::string TQtDialogs::InputText(const std::string& caption, const std::string& prompt,

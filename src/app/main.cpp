@@ -3,10 +3,11 @@
 #include "testslides.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
 namespace {
@@ -34,14 +35,33 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Varnel");
     QApplication::setApplicationVersion(VARNEL_VERSION);
 
-    // Developer option: --screenshot FILE saves a picture of the window once it has loaded
-    // its folder, then quits.
-    QString screenshot;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0)
-            screenshot = QString::fromLocal8Bit(argv[i + 1]);
+    QApplication::setDesktopFileName("varnel");
 
-    TForm1 form({});
+    QCommandLineParser parser;
+    parser.setApplicationDescription(TForm1::kCaption);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        "path",
+        "A slide file (its folder opens with it selected), a slide library, a pattern "
+        "file or a folder.",
+        "[path...]");
+    // Developer option: saves a picture of the window once it has loaded its folder, then quits.
+    QCommandLineOption screenshotOption("screenshot", "Save a picture of the window and quit.",
+                                        "file");
+    screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshotOption);
+    parser.process(app);
+    const QString screenshot = parser.value(screenshotOption);
+
+    TForm1::TOptions options;
+    for (const QString& arg : parser.positionalArguments()) {
+        // Desktops may pass file URLs; everything else is a path.
+        const QUrl url(arg);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : arg;
+        options.OpenPaths.push_back(path.toStdString());
+    }
+    TForm1 form(std::move(options));
     TSignalWatcher watcher;
     QObject::connect(&watcher, &TSignalWatcher::TerminationRequested, &form, [&form] {
         form.close(); // saves the settings

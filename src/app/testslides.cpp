@@ -2,6 +2,7 @@
 #include "testslides.h"
 
 #include "AppSettings.h"
+#include "HatchPage.h"
 #include "Icons.h"
 #include "IniFile.h"
 #include "PreviewBox.h"
@@ -74,7 +75,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
       m_ownDialogs(m_options.Dialogs ? nullptr : std::make_unique<TQtDialogs>(this)),
       m_dialogs(m_options.Dialogs ? m_options.Dialogs : m_ownDialogs.get()), m_model(*m_dialogs) {
     if (m_options.ProgramDir.empty())
-        m_options.ProgramDir = QCoreApplication::applicationDirPath().toStdString();
+        m_options.ProgramDir = ProgramDataDir(QCoreApplication::applicationDirPath().toStdString());
     m_settingsFile = m_options.SettingsFile.empty()
                          ? MainSettingsFile(QCoreApplication::applicationFilePath().toStdString())
                          : m_options.SettingsFile;
@@ -98,6 +99,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
 
     setObjectName("Form1");
     setWindowTitle(kCaption);
+    setAcceptDrops(true);
     setWindowIcon(AppIcon());
     resize(kInitialWidth, kInitialHeight);
 
@@ -106,6 +108,9 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     CreateToolBar();
     CreateLayout();
     CreateStatusBar();
+    ConnectSlideCommands();
+    ConnectExportCommands();
+    CreatePrintCommands();
 
     // Thumbnails drawn by the workers wait in the inbox; the first one in an empty inbox wakes
     // the window's thread, which takes them all.
@@ -483,11 +488,8 @@ void TForm1::CreateLayout() {
 
     auto* hatchsLayout = new QVBoxLayout(HatchsPage);
     hatchsLayout->setContentsMargins(0, 0, 0, 0);
-    m_hatchsInfo = new QLabel;
-    m_hatchsInfo->setObjectName("HatchsInfo");
-    m_hatchsInfo->setAlignment(Qt::AlignCenter);
-    m_hatchsInfo->setWordWrap(true);
-    hatchsLayout->addWidget(m_hatchsInfo);
+    HatchPage = new THatchPage(*this);
+    hatchsLayout->addWidget(HatchPage);
 
     Splitter1 = new QSplitter(Qt::Horizontal);
     Splitter1->setObjectName("Splitter1");
@@ -630,6 +632,9 @@ void TForm1::FormRestore() {
     if (m_formRestored)
         return;
     m_formRestored = true;
+    // Paths from the command line take the place of the last folder, unless they open nothing.
+    if (!m_options.OpenPaths.empty() && OpenPaths(m_options.OpenPaths))
+        return;
     const TIniFile ini(m_settingsFile);
     QString folder = QString::fromStdString(ini.ReadString("Path", "Dir", ""));
     if (folder.isEmpty()) {

@@ -9,7 +9,9 @@
 // keep the names of the events and commands they serve (PTShellTree1Change, FileListBox1Click,
 // ChangeBackCol...). Split by concern: testslides.cpp (layout, actions, menus, toolbar,
 // placement and settings), testslides_browse.cpp (browsing and showing the model),
-// testslides_commands.cpp (the commands and when they apply).
+// testslides_commands.cpp (the commands and when they apply), testslides_slides.cpp (the slide
+// management commands), testslides_export.cpp (export, clipboard and image import),
+// testslides_open.cpp (paths from the command line and files dropped on the window).
 #pragma once
 
 #include "QtDialogs.h"
@@ -38,9 +40,13 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class QTreeView;
+class THatchPage;
 class TIniFile;
 class TPreviewBox;
 class TPreviewPanel;
+class Tfimage;
+class TExportDialog;
+class Tdpdf;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -50,12 +56,23 @@ public:
     static constexpr int kThumbHeight = TWindowModel::kThumbHeight;
 
     struct TOptions {
-        // The folder the program runs from: samples/, quorvane.chm and quorvane.html are there.
+        // The folder of the program's own files: samples/, quorvane.chm and quorvane.html are
+        // there. By default the program's folder, or the installed data folder (ProgramDataDir).
         std::string ProgramDir;
         // The main window's settings file; chosen by the settings rule when empty.
         std::string SettingsFile;
         // Dialogs to use instead of the window's own (tests); not owned.
         TDialogs* Dialogs = nullptr;
+        // Paths from the command line: shown at start instead of the last folder (OpenPaths).
+        std::vector<std::string> OpenPaths;
+        // The default settings file, where the export dialog keeps its values; chosen by the
+        // settings rule when empty.
+        std::string DefaultSettingsFile;
+        // An export dialog to use instead of fimage (tests); not owned.
+        TExportDialog* ExportDialog = nullptr;
+        // The PDF settings dialog's file; when empty, SettingsFile when that was given, else the
+        // file beside the program (the user's config folder when the program's is read-only).
+        std::string PdfSettingsFile;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);
@@ -84,10 +101,25 @@ public:
     void Thumbnails1Click();
     void SelectAllExecute();
 
+    // ---- Paths from the desktop (testslides_open.cpp) ----
+    // Opens what the paths name (model/OpenPaths.h): the folder of the first path with that
+    // slide selected, a library, a pattern file, or a folder. False when nothing was opened.
+    bool OpenPaths(const std::vector<std::string>& paths);
+
     // ---- Commands ----
     void ChangeBackCol();
+    // testslides_export.cpp: "&Export to Image", "Copy to Clipboard (as WMF)", "&Import from
+    // Image".
+    void SaveAsPicts();
+    void btnCopyclipClick();
+    void ConvertBMPToSlideClick();
     void AboutClick();
     void HelpClick();
+    // Printing and PDF (testslides_print.cpp)
+    void PrintCurrentSlide1Click();
+    void btnPrintClick();
+    void ConvertCurrentSlidetoPDF1Click();
+    void ConvertSlidestoPDF1Click();
 
     // Points the folder tree at a folder (the nearest existing one above it when it is gone);
     // a change runs PTShellTree1Change.
@@ -119,6 +151,7 @@ public:
     QStackedWidget* Notebook1 = nullptr;
     QWidget* SlidesPage = nullptr;
     QWidget* HatchsPage = nullptr;
+    THatchPage* HatchPage = nullptr; // the widgets of page "hatchs"
     TPreviewPanel* Panel2 = nullptr;
     TPreviewBox* PaintBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -177,6 +210,11 @@ public:
     QToolButton* CopyClipButton = nullptr;
     QToolButton* ViewStyleButton = nullptr;
 
+    // The export dialog, created at start-up and kept for the run.
+    Tfimage* fimage = nullptr;
+    // The sheet settings of the PDF and print commands, created once at start-up.
+    Tdpdf* dpdf = nullptr;
+
     // The thumbnail image list, 128 x 80 per image.
     TThumbnailList limg;
     // Waits until every thumbnail of the list is drawn and shown (tests and benchmarks).
@@ -186,6 +224,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Files and folders dropped on the window open as OpenPaths opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
@@ -193,6 +235,11 @@ private:
     void CreateToolBar();
     void CreateLayout();
     void CreateStatusBar();
+    // Runs the slide management commands from their actions (testslides_slides.cpp).
+    void ConnectSlideCommands();
+    // Creates the export dialog and connects the picture commands to their actions.
+    void ConnectExportCommands();
+    void CreatePrintCommands();
     void RestorePlacement(const TIniFile& ini);
     // Enables the commands that apply to the current view and selection.
     void UpdateActions();
@@ -222,9 +269,9 @@ private:
     TDialogs* m_dialogs = nullptr;
     TWindowModel m_model;
     std::string m_settingsFile;
+    TExportDialog* m_exportDialog = nullptr;
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
-    QLabel* m_hatchsInfo = nullptr;
 
     // The hooks that were installed before this window, put back when it goes.
     UiHooks::TProcessHook m_savedProcessHook;

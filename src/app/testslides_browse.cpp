@@ -2,6 +2,7 @@
 // selection, preview and status bar.
 #include "testslides.h"
 
+#include "HatchPage.h"
 #include "Icons.h"
 #include "PreviewBox.h"
 #include "base/Paths.h"
@@ -170,10 +171,8 @@ void TForm1::RefreshPage() {
         TFlagScope refreshing(m_refreshing);
         ListBox1->clear();
     }
-    if (m_model.Page() == TPage::Hatchs)
-        m_hatchsInfo->setText(tr("<p style='font-size:12pt'><b>%1</b></p>"
-                                 "<p>Hatch pattern files are not shown in this version.</p>")
-                                  .arg(Q(BaseName(m_model.PatternFile())).toHtmlEscaped()));
+    if (HatchPage)
+        HatchPage->Refresh();
 }
 
 void TForm1::RefreshFileList() {

@@ -48,3 +48,4 @@ int CmdExport(TArgs args);
 int CmdConvert(TArgs args);
 int CmdPdf(TArgs args);
 int CmdPat(TArgs args);
+int CmdThumbnail(TArgs args);

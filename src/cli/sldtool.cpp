@@ -4,6 +4,10 @@
 
 #include "base/UiHooks.h"
 
+#ifndef VARNEL_VERSION
+#define VARNEL_VERSION "0.0"
+#endif
+
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -23,7 +27,11 @@ const char* const kUsage =
   pdf SRC... -o OUT.pdf [--sheet CxR] [--sorted] [--bw]
   pat list [--json] FILE.pat      pat render FILE.pat NAME -o OUT.png [--size WxH] [--scale S]
   pat pdf FILE.pat -o OUT.pdf     convert IMAGE.bmp [-o OUT.sld] [--background ...]
+  thumbnail [-s SIZE] IN OUT.png  a slide, a library's first slides or a pattern file's first
+                                  pattern, SIZE pixels on its longer side (default 128)
 A slide source SRC is a *.sld file, a *.slb file (all its slides) or LIB.slb:NAME.
+  --help, -h                      this text
+  --version                       the version
 )";
 
 struct TCommand {
@@ -33,15 +41,24 @@ struct TCommand {
 
 constexpr TCommand kCommands[] = {
     {"info", CmdInfo},       {"render", CmdRender}, {"lib", CmdLib}, {"export", CmdExport},
-    {"convert", CmdConvert}, {"pdf", CmdPdf},       {"pat", CmdPat},
+    {"convert", CmdConvert}, {"pdf", CmdPdf},       {"pat", CmdPat}, {"thumbnail", CmdThumbnail},
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        std::fputs(kUsage, argc < 2 ? stderr : stdout);
-        return argc < 2 ? 2 : 0;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+        std::strcmp(argv[1], "help") == 0) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("sldtool %s\n", VARNEL_VERSION);
+        return 0;
     }
     // The renderer's modal message becomes a line on stderr.
     UiHooks::SetMessageHook(

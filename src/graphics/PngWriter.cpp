@@ -27,9 +27,9 @@ void FlushData(png_structp) {}
 }
 void OnWarning(png_structp, png_const_charp) {}
 
-} // namespace
-
-void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
+// Writes width x height pixels, given as 0xAARRGGBB words row by row, as an 8-bit RGB or RGBA
+// PNG.
+void WritePng(const uint32_t* pixels, int width, int height, bool alpha, const std::string& path) {
     SaveFileAtomically(path, [&](TStream& stream) {
         png_structp png =
             png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
@@ -41,17 +41,22 @@ void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
             if (!info)
                 throw EWriteError("out of memory");
             png_set_write_fn(png, &sink, WriteData, FlushData);
-            png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.Width()),
-                         static_cast<png_uint_32>(canvas.Height()), 8, PNG_COLOR_TYPE_RGB,
-                         PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+            png_set_IHDR(png, info, static_cast<png_uint_32>(width),
+                         static_cast<png_uint_32>(height), 8,
+                         alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                         PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
             png_write_info(png, info);
-            std::vector<png_byte> row(static_cast<size_t>(canvas.Width()) * 3);
-            for (int y = 0; y < canvas.Height(); ++y) {
-                const uint32_t* src = canvas.Bits() + static_cast<size_t>(y) * canvas.Width();
-                for (int x = 0; x < canvas.Width(); ++x) {
-                    row[3 * x] = static_cast<png_byte>(src[x] >> 16);
-                    row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
-                    row[3 * x + 2] = static_cast<png_byte>(src[x]);
+            const size_t channels = alpha ? 4 : 3;
+            std::vector<png_byte> row(static_cast<size_t>(width) * channels);
+            for (int y = 0; y < height; ++y) {
+                const uint32_t* src = pixels + static_cast<size_t>(y) * static_cast<size_t>(width);
+                png_byte* out = row.data();
+                for (int x = 0; x < width; ++x) {
+                    *out++ = static_cast<png_byte>(src[x] >> 16);
+                    *out++ = static_cast<png_byte>(src[x] >> 8);
+                    *out++ = static_cast<png_byte>(src[x]);
+                    if (alpha)
+                        *out++ = static_cast<png_byte>(src[x] >> 24);
                 }
                 png_write_row(png, row.data());
             }
@@ -62,4 +67,14 @@ void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
         }
         png_destroy_write_struct(&png, &info);
     });
+}
+
+} // namespace
+
+void WriteRgbPng(const TRasterCanvas& canvas, const std::string& path) {
+    WritePng(canvas.Bits(), canvas.Width(), canvas.Height(), false, path);
+}
+
+void WriteRgbaPng(const uint32_t* pixels, int width, int height, const std::string& path) {
+    WritePng(pixels, width, height, true, path);
 }

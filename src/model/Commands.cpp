@@ -7,11 +7,44 @@
 #include <filesystem>
 
 bool CommandApplies(const TWindowModel& model, TCommand command) {
+    // Del belongs to page "slides"; on page "hatchs" the key is the pattern editor's.
+    if (command == TCommand::DeleteSlides && model.Page() != TPage::Slides)
+        return false;
     const bool slides = model.Page() == TPage::Slides;
     const bool haveSlides = slides && model.CurrentList() && !model.Items().empty();
+    const std::vector<int>& selection = model.Selection();
+    const bool oneSelected = haveSlides && selection.size() == 1;
     switch (command) {
     case TCommand::SelectAll:
+    case TCommand::PrintSlides:
+    case TCommand::PdfSlides:
         return haveSlides;
+    case TCommand::NewLibrary:
+        return true;
+    case TCommand::SaveToDirectory:
+    case TCommand::SaveAsLibrary:
+    case TCommand::AddToLibrary:
+    case TCommand::MoveToLibrary:
+    case TCommand::DeleteSlides:
+        return haveSlides && !selection.empty();
+    case TCommand::RenameSlide:
+        return oneSelected;
+    // Only the slides of a library have an order of their own; the ends stay where they are.
+    case TCommand::MoveSlideUp:
+        return oneSelected && model.LibraryView() && selection.front() > 0;
+    case TCommand::MoveSlideDown:
+        return oneSelected && model.LibraryView() &&
+               selection.front() + 1 < static_cast<int>(model.Items().size());
+    case TCommand::ExportToImage:
+        return haveSlides;
+    case TCommand::CopyToClipboard:
+        return haveSlides && model.SelectedSlide() >= 0;
+    case TCommand::ImportFromImage:
+        // Writes a slide beside the picture, whatever the window shows.
+        return true;
+    case TCommand::PrintCurrentSlide:
+    case TCommand::PdfCurrentSlide:
+        return haveSlides && model.SelectedSlide() >= 0;
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

@@ -37,7 +37,7 @@ void FillCanvas(TRasterCanvas& canvas, TColor colour) {
 } // namespace
 
 TWindowModel::TWindowModel(TDialogs& dialogs)
-    : m_dialogs(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
+    : m_dialogs(dialogs), m_patternPage(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
     m_savedMessageHook =
         UiHooks::SetMessageHook([this](const std::string& text) { PostMessage(text, false); });
 }
@@ -164,6 +164,7 @@ TSourceKind TWindowModel::ChooseSource(int index) {
     m_viewMode = TViewMode::Folder;
     m_patternFile = path;
     ShowPage(TPage::Hatchs);
+    m_patternPage.OpenFile(path);
     return TSourceKind::Pattern;
 }
 
@@ -189,6 +190,7 @@ void TWindowModel::ShowPage(TPage page) {
     if (m_page == page)
         return;
     m_page = page;
+    m_patternPage.PageChanged(page == TPage::Hatchs);
     // The list belongs to whichever page filled it.
     m_items.clear();
     m_selection.clear();

@@ -18,6 +18,7 @@
 #include "base/UiHooks.h"
 #include "graphics/Canvas.h"
 #include "model/Dialogs.h"
+#include "model/PatternPage.h"
 
 #include <cstdint>
 #include <memory>
@@ -75,8 +76,9 @@ public:
     // The header "Slides (*.SLD)" was clicked (Panel5Click): folder view of the tree's folder.
     void ShowFolderSlides();
     // The file list's entry index was chosen (FileListBox1Click): a library opens in library
-    // view; a pattern file switches to folder view and becomes PatternFile() for page "hatchs".
-    // None for an index out of range.
+    // view; a pattern file switches to folder view and page "hatchs", becomes PatternFile() and
+    // is opened there (a file that cannot be loaded throws, leaving the page empty). None for an
+    // index out of range.
     TSourceKind ChooseSource(int index);
 
     // The file list's folder; empty when the tree shows no file-system folder.
@@ -89,6 +91,9 @@ public:
     std::string SelectedSourcePath() const;
     // The pattern file handed to page "hatchs" by ChooseSource.
     const std::string& PatternFile() const { return m_patternFile; }
+    // Page "hatchs": the pattern file's list, preview, editor and commands.
+    TPatternPage& PatternPage() { return m_patternPage; }
+    const TPatternPage& PatternPage() const { return m_patternPage; }
     // True while the header "Slides (*.SLD)" shows folder view as the active source.
     bool FolderSourceActive() const { return m_folderSourceActive; }
     // Reads the sources of Folder() again; in library view the current library's entry is
@@ -98,7 +103,8 @@ public:
     // ---- Page and view ----
 
     TPage Page() const { return m_page; }
-    // Switching the page (Notebook1PageChanged) empties the slide list.
+    // Switching the page (Notebook1PageChanged) empties the slide list and the pattern list;
+    // leaving page "hatchs" also drops the pattern file's lines.
     void ShowPage(TPage page);
     TViewMode ViewMode() const { return m_viewMode; }
     bool LibraryView() const { return m_viewMode == TViewMode::Library; }
@@ -191,6 +197,7 @@ private:
     std::vector<std::string> m_sources;
     int m_selectedSource = -1;
     std::string m_patternFile;
+    TPatternPage m_patternPage;
     bool m_folderSourceActive = true;
     TPage m_page = TPage::Slides;
     TViewMode m_viewMode = TViewMode::Folder;

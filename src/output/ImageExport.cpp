@@ -18,6 +18,7 @@
 #include "slides/SlideNames.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -33,6 +34,17 @@ std::vector<uint8_t> RenderBitmapFile(const TSlideLib& lib, int index, int width
     DrawToGraphic(lib, index, bitmap, height, width, options.Background);
     const TBitmap4 picture = ReduceToStandardColours(bitmap.Canvas());
     return options.Format == TImageFormat::Bmp ? EncodeBmp4(picture) : EncodePng4(picture);
+}
+
+// The export's target folder, made with its parents when it is not there yet.
+void CreateFolders(const std::string& folder) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(folder, ec))
+        return;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder))
+        throw EFileError("Cannot create folder \"" + folder + "\"" +
+                         (ec ? ": " + ec.message() : std::string()));
 }
 
 } // namespace
@@ -197,13 +209,21 @@ void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
 
 std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
                                               const std::string& folder,
-                                              const TExportOptions& options) {
+                                              const TExportOptions& options,
+                                              const TExportProgress& progress) {
     std::vector<std::string> written;
+    bool folderReady = false;
     for (int index : indices) {
         const TSlide* slide = lib.Slide(index);
         if (slide == nullptr)
             continue;
         const std::string path = JoinPath(folder, ExportFileName(*slide, options.Format));
+        if (progress && !progress(written.size(), path))
+            break;
+        if (!folderReady) {
+            CreateFolders(folder);
+            folderReady = true;
+        }
         ExportSlideToFile(lib, index, path, options);
         written.push_back(path);
     }

@@ -9,6 +9,7 @@
 #include "graphics/Canvas.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,14 @@ std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
 void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
                        const TExportOptions& options);
 
+// Called before each slide of a batch with the number of slides done so far and the path about
+// to be written; returning false ends the batch there (what was written stays).
+using TExportProgress = std::function<bool(size_t done, const std::string& path)>;
+
 // Exports each of the slides into folder under ExportFileName; returns the paths written, in
-// order. The first failure ends the batch and passes to the caller.
+// order. A folder that does not exist yet is created (with its parents) before the first file.
+// The first failure ends the batch and passes to the caller; the files written before it stay.
 std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
                                               const std::string& folder,
-                                              const TExportOptions& options);
+                                              const TExportOptions& options,
+                                              const TExportProgress& progress = {});

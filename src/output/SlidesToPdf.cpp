@@ -47,9 +47,11 @@ TPdfDoc& StartSlideDocument(TPdfDoc& doc, int width, int height) {
     return doc;
 }
 
-// The sheets, noting in current the name of the slide being drawn.
-void DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
-                const TPdfSheetSettings& settings, std::string& current) {
+// The sheets, noting in current the name of the slide being drawn. False when progress stopped
+// them.
+bool DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                const TPdfSheetSettings& settings, const TPdfSheetProgress& progress,
+                std::string& current) {
     if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
         throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
     TPdfColourModeScope colourMode(settings.ColourMode);
@@ -67,6 +69,9 @@ void DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
 
     size_t i = 0;
     for (int page = 1; i < entries.size(); ++page) {
+        // Stopping before a page's first cell leaves no page with nothing but its number.
+        if (progress && !progress(i, entries[i]))
+            return false;
         if (page > 1)
             doc.AddPage();
         // The font is set on the first page only: later pages number and caption in the
@@ -77,6 +82,8 @@ void DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
         for (int r = 1; r <= rows && i < entries.size(); ++r) {
             for (int c = 1; c <= cols && i < entries.size(); ++c, ++i) {
                 UiHooks::ProcessPendingMessages();
+                if ((r > 1 || c > 1) && progress && !progress(i, entries[i]))
+                    return false;
                 const double x = (c - 1) * PX + MX;
                 const double y = PH - MY - 1.2 * T - (r - 1) * PY;
                 current = entries[i].Name;
@@ -97,6 +104,7 @@ void DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
             }
         }
     }
+    return true;
 }
 
 } // namespace
@@ -216,10 +224,10 @@ void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
     DrawOnWhite(slide, doc, 48, 48 + H + 12, W, H);
 }
 
-void DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
-                     const TPdfSheetSettings& settings) {
+bool DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                     const TPdfSheetSettings& settings, const TPdfSheetProgress& progress) {
     std::string current;
-    DrawSheets(doc, entries, settings, current);
+    return DrawSheets(doc, entries, settings, progress, current);
 }
 
 TPdfSlidesResult WriteCurrentSlidePdf(TStream& out, TSlide& slide, const std::string& name,
@@ -240,7 +248,8 @@ TPdfSlidesResult WriteCurrentSlidePdf(TStream& out, TSlide& slide, const std::st
 }
 
 TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEntry>& entries,
-                                    const TPdfSheetSettings& settings) {
+                                    const TPdfSheetSettings& settings,
+                                    const TPdfSheetProgress& progress) {
     if (entries.empty())
         throw EVarnelError(kNoSlidesToWriteMessage);
     if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
@@ -251,7 +260,7 @@ TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEnt
     TPdfSlidesResult result;
     std::string current;
     try {
-        DrawSheets(doc, entries, settings, current);
+        result.Cancelled = !DrawSheets(doc, entries, settings, progress, current);
     } catch (...) {
         result.Failure = std::current_exception();
         result.FailedSlide = current;

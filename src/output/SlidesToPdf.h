@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,8 +84,14 @@ void SortPdfSheetEntries(std::vector<TPdfSheetEntry>& entries);
 // cannot be drawn throws with the pages drawn so far left in the document.
 void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
                           TPdfColourMode mode);
-void DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
-                     const TPdfSheetSettings& settings);
+
+// Asked before each cell of a sheet with the number of cells drawn so far and the entry about
+// to be drawn; false stops the sheets there, keeping the pages drawn so far.
+using TPdfSheetProgress = std::function<bool(size_t done, const TPdfSheetEntry& next)>;
+
+// Returns false when progress stopped the sheets.
+bool DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
+                     const TPdfSheetSettings& settings, const TPdfSheetProgress& progress = {});
 
 // What writing a whole file gave: when a slide could not be drawn, the document was still
 // written as drawn so far, and Failure holds the error for the caller to report after saving.
@@ -92,6 +99,7 @@ struct TPdfSlidesResult {
     std::exception_ptr Failure;
     std::string FailedSlide; // the name of that slide
     int Pages = 0;
+    bool Cancelled = false; // progress stopped the sheets; the file holds the pages drawn
 };
 
 // The current-slide file: landscape A4, compressed, the name at (48, 548) above the slide.
@@ -99,8 +107,10 @@ TPdfSlidesResult WriteCurrentSlidePdf(TStream& out, TSlide& slide, const std::st
                                       TPdfColourMode mode);
 // Contact sheets of entries (in the order given). Throws EVarnelError ("No slides to write.")
 // before writing anything when entries is empty, and EPdfInvalidValue for columns or rows
-// out of range.
+// out of range. progress, when given, may stop the sheets after any cell; the document is then
+// written with the pages drawn so far.
 TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEntry>& entries,
-                                    const TPdfSheetSettings& settings);
+                                    const TPdfSheetSettings& settings,
+                                    const TPdfSheetProgress& progress = {});
 
 inline constexpr const char* kNoSlidesToWriteMessage = "No slides to write.";

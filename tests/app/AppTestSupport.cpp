@@ -55,6 +55,8 @@ std::unique_ptr<TForm1> TWindowSetup::NewForm() {
     TForm1::TOptions options;
     options.ProgramDir = m_programDir;
     options.SettingsFile = SettingsFile();
+    options.DefaultSettingsFile = DefaultSettingsFile();
+    options.ExportDialog = exportDialog;
     options.Dialogs = &dialogs;
     auto f = std::make_unique<TForm1>(options);
     f->show();

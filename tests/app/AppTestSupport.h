@@ -37,7 +37,12 @@ struct TWindowSetup {
 
     // programDir: where samples/ and the help are looked for (default: an empty folder).
     explicit TWindowSetup(std::string programDir = {});
+    // An export dialog the next NewForm uses instead of its own; not owned.
+    TExportDialog* exportDialog = nullptr;
+
     std::string SettingsFile() const { return home.File("varnel.ini"); }
+    // The default settings file, where the export dialog keeps its values.
+    std::string DefaultSettingsFile() const { return home.File("config/varnel.ini"); }
     std::unique_ptr<TForm1> NewForm();
     const std::string& ProgramDir() const { return m_programDir; }
 

@@ -48,19 +48,14 @@ TEST(SldtoolExport, EveryFormatWritesOneFilePerSlide) {
             << out;
         EXPECT_TRUE(FileExists(dir.File(std::string("PLAN.") + format))) << format;
     }
-    // A library slide PLAN (its name has no extension) gives PLAN.bmp too, at its own size.
-    ASSERT_EQ(RunSldtool("export " + Q(dir.File("lib.slb")) + " -d " + Q(dir.File("sub")) +
-                             " --format bmp",
-                         &out),
-              1)
-        << "no such folder";
-    ASSERT_EQ(RunCommand("mkdir " + Q(dir.File("sub"))), 0);
-    ASSERT_EQ(RunSldtool("export " + Q(dir.File("lib.slb")) + " -d " + Q(dir.File("sub")) +
+    // A library slide PLAN (its name has no extension) gives PLAN.bmp too, at its own size,
+    // in a folder that export makes.
+    ASSERT_EQ(RunSldtool("export " + Q(dir.File("lib.slb")) + " -d " + Q(dir.File("sub/new")) +
                              " --format bmp",
                          &out),
               0)
         << out;
-    const std::vector<uint8_t> bmp = ReadFileBytes(dir.File("sub/PLAN.bmp"));
+    const std::vector<uint8_t> bmp = ReadFileBytes(dir.File("sub/new/PLAN.bmp"));
     ASSERT_GT(bmp.size(), 26u);
     EXPECT_EQ(bmp[18] | (bmp[19] << 8), 400);
     EXPECT_EQ(bmp[22] | (bmp[23] << 8), 300);
@@ -69,6 +64,12 @@ TEST(SldtoolExport, EveryFormatWritesOneFilePerSlide) {
         RunSldtool("export " + Q(dir.File("PLAN.SLD")) + " -d " + Q(dir.Path()) + " --format gif",
                    &out),
         2);
+    // A folder that cannot be made is an error naming it.
+    EXPECT_EQ(RunSldtool("export " + Q(dir.File("PLAN.SLD")) + " -d " +
+                             Q(dir.File("PLAN.SLD") + "/x") + " --format bmp",
+                         &out),
+              1);
+    EXPECT_NE(out.find("Cannot create folder"), std::string::npos) << out;
 }
 
 TEST(SldtoolConvert, WritesTheSlideBesideThePicture) {

@@ -1,0 +1,31 @@
+// The desktop's trash (the freedesktop.org trash): files the user deletes are moved there, with
+// a .trashinfo file that records where they came from and when, so the file manager can put
+// them back.
+//
+// The home trash is $XDG_DATA_HOME/Trash ($HOME/.local/share/Trash when XDG_DATA_HOME is unset
+// or not absolute). A file on another file system goes to the trash at the top of its own file
+// system: $topdir/.Trash/$uid when $topdir/.Trash is a real folder with the sticky bit, else
+// $topdir/.Trash-$uid. Files are only ever renamed into a trash, never copied.
+#pragma once
+
+#include <string>
+
+enum class TTrashOutcome {
+    Trashed, // the file is in a trash
+    Deleted, // no trash could take it: it was deleted
+    Failed,  // it could neither be trashed nor deleted (it stays where it was)
+};
+
+// Which trashes TrashFile may use.
+enum class TTrashScope {
+    HomeAndTopDirs, // the home trash, and the top-directory trashes of other file systems
+    HomeOnly,       // the home trash only
+};
+
+// Moves the file (or symbolic link: the link itself, not what it points to) at path into the
+// trash. When no trash can take it, it is deleted instead. A file that does not exist gives
+// Failed. The file's name in the trash is its own name, or "stem.N.ext" when that is taken.
+TTrashOutcome TrashFile(const std::string& path, TTrashScope scope = TTrashScope::HomeAndTopDirs);
+
+// The folder of the home trash (holding files/ and info/), whether it exists or not.
+std::string HomeTrashFolder();

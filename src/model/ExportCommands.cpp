@@ -1,0 +1,283 @@
+#include "model/ExportCommands.h"
+
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "base/Paths.h"
+#include "base/Streams.h"
+#include "base/UiHooks.h"
+#include "graphics/BmpReader.h"
+#include "graphics/Metafile.h"
+#include "model/WindowModel.h"
+#include "output/SlideGraphic.h"
+#include "slides/SlideClasses.h"
+#include "slides/SlideConvert.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <iterator>
+
+namespace {
+
+const char* const kSection = "Tfimage";
+const char* const kFolderSection = "BFolder";
+const char* const kFolderKey = "Folder";
+const char* const kNoSelectedSlide = "No selected slide!";
+const char* const kNoSelectedSlides = "No selected slides!";
+
+constexpr int kFormatCount = static_cast<int>(std::size(kDialogFormats));
+
+// An item index read from the settings: the default when it is not one of count choices.
+int ReadIndex(const TSettingsStore& store, const char* key, int count) {
+    const int index = store.ReadInteger(kSection, key, 0);
+    return index >= 0 && index < count ? index : 0;
+}
+
+int FormatIndex(TImageFormat format) {
+    for (int i = 0; i < kFormatCount; ++i)
+        if (kDialogFormats[i] == format)
+            return i;
+    return 0;
+}
+
+// Folders compare as the folder tree compares them: ignoring case and a trailing '/'.
+bool SameFolder(std::string a, std::string b) {
+    while (a.size() > 1 && a.back() == '/')
+        a.pop_back();
+    while (b.size() > 1 && b.back() == '/')
+        b.pop_back();
+    return SameText(a, b);
+}
+
+std::string SlideLabel(const TSlideLib& list, int index) {
+    return "\"" + Cp1252ToUtf8(list.SlideName(index)) + "\"";
+}
+
+} // namespace
+
+// ---- The export dialog ----
+
+TExportOptions ExportOptionsOf(const TExportChoices& choices, TColor buttonFace) {
+    TExportOptions options;
+    options.Format = choices.Format;
+    options.Size = choices.Size;
+    options.CustomWidth = choices.Width;
+    options.CustomHeight = choices.Height;
+    options.Background = ExportBackgroundColour(choices.Background, buttonFace);
+    return options;
+}
+
+TExportChoices ReadExportChoices(const TSettingsStore& store) {
+    TExportChoices c;
+    c.Width = std::clamp(store.ReadInteger(kSection, "SpinEdit1_Value", 1), kMinCustomSize,
+                         kMaxCustomSize);
+    c.Height = std::clamp(store.ReadInteger(kSection, "SpinEdit2_Value", 1), kMinCustomSize,
+                          kMaxCustomSize);
+    c.Format = kDialogFormats[ReadIndex(store, "rdFormat_ItemIndex", kFormatCount)];
+    c.Size = static_cast<TExportSize>(ReadIndex(store, "rdSize_ItemIndex", 4));
+    c.Which = static_cast<TExportSelection>(ReadIndex(store, "rbsel_ItemIndex", 3));
+    c.Background = static_cast<TExportBackground>(ReadIndex(store, "rdback_ItemIndex", 3));
+    c.InitialDir = store.ReadString(kSection, "SavePictureDialog1_InitialDir", "");
+    c.Folder = store.ReadString(kFolderSection, kFolderKey, "");
+    return c;
+}
+
+void WriteExportChoices(TSettingsStore& store, const TExportChoices& c) {
+    store.WriteInteger(kSection, "SpinEdit1_Value", c.Width);
+    store.WriteInteger(kSection, "SpinEdit2_Value", c.Height);
+    store.WriteInteger(kSection, "rdFormat_ItemIndex", FormatIndex(c.Format));
+    store.WriteInteger(kSection, "rdSize_ItemIndex", static_cast<int>(c.Size));
+    store.WriteInteger(kSection, "rbsel_ItemIndex", static_cast<int>(c.Which));
+    store.WriteInteger(kSection, "rdback_ItemIndex", static_cast<int>(c.Background));
+    store.WriteString(kSection, "SavePictureDialog1_InitialDir", c.InitialDir);
+    store.WriteString(kFolderSection, kFolderKey, c.Folder);
+}
+
+std::optional<TExportTarget> ExportDialogOk(TWindowModel& model, TExportChoices& choices,
+                                            const std::string& shownFolder) {
+    TDialogs& dialogs = model.Dialogs();
+    const TSlideLib* list = model.CurrentList();
+    const std::string ext = ImageExtension(choices.Format);
+
+    if (choices.Which == TExportSelection::Current) {
+        const TSlide* slide = list ? list->Slide(model.SelectedSlide()) : nullptr;
+        if (slide == nullptr) {
+            dialogs.ShowError(kNoSelectedSlide);
+            return std::nullopt;
+        }
+        TFileDialogOptions prompt;
+        prompt.Title = "Save Slide As Picture";
+        prompt.Filter = ImageFilter(choices.Format);
+        prompt.DefaultExt = ext.substr(1);
+        prompt.FileName = ExportFileName(*slide, choices.Format);
+        prompt.InitialDir = choices.InitialDir.empty() ? shownFolder : choices.InitialDir;
+        const std::optional<TFileChoice> file = dialogs.SaveFileName(prompt);
+        if (!file)
+            return std::nullopt;
+        choices.InitialDir = FolderOf(file->FileName);
+        return TExportTarget{ChangeFileExt(file->FileName, ext), {}};
+    }
+
+    if (choices.Which == TExportSelection::Selected && model.Selection().empty()) {
+        dialogs.ShowError(kNoSelectedSlides);
+        return std::nullopt;
+    }
+    const std::optional<std::string> folder = dialogs.ChooseFolder(
+        "Choose the folder for the images", choices.Folder.empty() ? shownFolder : choices.Folder);
+    if (!folder)
+        return std::nullopt;
+    choices.Folder = *folder;
+    return TExportTarget{{}, *folder};
+}
+
+void SaveAsPicts(TWindowModel& model, TExportDialog& dialog, TColor buttonFace) {
+    if (!model.CurrentList())
+        return;
+    const int current = model.SelectedSlide();
+    const std::string currentName =
+        current >= 0 ? model.Items()[static_cast<size_t>(current)] : std::string();
+    const std::string shownFolder = model.Folder();
+
+    std::optional<TExportTarget> target;
+    const std::optional<TExportChoices> choices =
+        dialog.Execute(currentName, [&](TExportChoices& c) {
+            target = ExportDialogOk(model, c, shownFolder);
+            return target.has_value();
+        });
+    const TSlideLib* list = model.CurrentList();
+    if (!choices || !target || !list)
+        return;
+    const TExportOptions options = ExportOptionsOf(*choices, buttonFace);
+
+    if (choices->Which == TExportSelection::Current) {
+        ExportSlideToFile(*list, current, target->File, options);
+        return;
+    }
+    // Item i of the slide list stands for slide i of the current list.
+    std::vector<int> indices;
+    if (choices->Which == TExportSelection::All) {
+        for (int i = 0; i < list->Count(); ++i)
+            indices.push_back(i);
+    } else {
+        indices = model.Selection();
+    }
+    std::unique_ptr<TProgress> progress;
+    if (indices.size() > 1)
+        progress =
+            model.Dialogs().BeginProgress("Export to Image", static_cast<int>(indices.size()));
+    ExportSlidesToFolder(*list, indices, target->Folder, options,
+                         [&](size_t done, const std::string& path) {
+                             if (!progress)
+                                 return true;
+                             return progress->Step(static_cast<int>(done), BaseName(path));
+                         });
+}
+
+// ---- The clipboard ----
+
+void ClipboardPictureSize(int highX, int highY, int& width, int& height) {
+    width = highX;
+    height = highY;
+    const double w = highX;
+    const double h = highY;
+    if (w * h > 65536.0) {
+        // The same area as 256 x 256, in the slide's proportions; halves round to even.
+        const double r = w / h;
+        width = static_cast<int>(std::lrint(std::sqrt(r) * 256.0));
+        height = static_cast<int>(std::lrint(std::sqrt(1.0 / r) * 256.0));
+    }
+}
+
+std::optional<TClipboardPicture> ClipboardPicture(TWindowModel& model) {
+    const TSlideLib* list = model.CurrentList();
+    if (!list)
+        return std::nullopt;
+    const int index = model.SelectedSlide();
+    if (list->Slide(index) == nullptr) {
+        model.Dialogs().ShowError(kNoSelectedSlide);
+        return std::nullopt;
+    }
+    TClipboardPicture picture;
+    ClipboardPictureSize(list->SlideHighX(index), list->SlideHighY(index), picture.Width,
+                         picture.Height);
+    if (picture.Width < 1 || picture.Height < 1)
+        throw EVarnelError("Slide " + SlideLabel(*list, index) + " has the extents " +
+                           std::to_string(list->SlideHighX(index)) + " x " +
+                           std::to_string(list->SlideHighY(index)) + ", which give no picture");
+
+    UiHooks::TBusyCursor busy;
+    try {
+        // The preview's background and palette: the clipboard gets what the preview shows.
+        const TColor background = model.PreviewBackground();
+        TMetafile metafile(TMetafileFormat::Emf);
+        DrawToGraphic(*list, index, metafile, picture.Height, picture.Width, background);
+        picture.Emf = metafile.Bytes();
+        picture.Bitmap = std::make_unique<TBitmap>();
+        DrawToGraphic(*list, index, *picture.Bitmap, picture.Height, picture.Width, background);
+    } catch (const EReadError& e) {
+        throw EVarnelError("Cannot copy slide " + SlideLabel(*list, index) + ": " + e.what());
+    } catch (const ESlideError& e) {
+        throw EVarnelError("Cannot copy slide " + SlideLabel(*list, index) + ": " + e.what());
+    }
+    return picture;
+}
+
+// ---- Pictures into slides ----
+
+void TBmpPictureReader::Load(const std::string& path, TBitmap& bitmap) const {
+    LoadBmpFile(path, bitmap);
+}
+
+std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& reader) {
+    TDialogs& dialogs = model.Dialogs();
+    TFileDialogOptions prompt;
+    prompt.Title = "Import from Image";
+    prompt.Filter = "Bitmaps (*.bmp)|*.bmp";
+    if (const std::string more = reader.Filter(); !more.empty())
+        prompt.Filter += "|" + more;
+    prompt.DefaultExt = "bmp";
+    prompt.InitialDir = model.Folder();
+    const std::optional<TFileChoice> image = dialogs.OpenFileName(prompt);
+    if (!image)
+        return {};
+    const std::string slideFile = ChangeFileExt(image->FileName, ".sld");
+
+    TMemoryStream slide;
+    {
+        UiHooks::TBusyCursor busy;
+        TBitmap bitmap;
+        reader.Load(image->FileName, bitmap);
+        // Colours become the indices of the palette as built for the preview; black pixels
+        // are the slide's background and are left out.
+        const TRasterPixels pixels(bitmap.Canvas());
+        BitmapToSlide(slide, pixels, {0, 0, bitmap.Width() - 1, bitmap.Height() - 1},
+                      RGBColor(0, 0, 0));
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(slideFile, ec) &&
+        !dialogs.ConfirmOkCancel("The slide file \"" + slideFile +
+                                 "\" already exists. Replace it?"))
+        return {};
+    {
+        UiHooks::TBusyCursor busy;
+        SaveFileAtomically(slideFile, [&](TStream& stream) {
+            stream.WriteBuffer(slide.Memory(), static_cast<size_t>(slide.Size()));
+        });
+    }
+
+    if (model.Page() == TPage::Slides && !model.LibraryView() &&
+        SameFolder(FolderOf(slideFile), model.Folder())) {
+        model.ReloadSlideList();
+        // The new slide shows in the preview.
+        const std::vector<std::string>& items = model.Items();
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (SameText(items[i], BaseName(slideFile))) {
+                model.SelectItem(static_cast<int>(i));
+                model.ActivateSelection();
+                break;
+            }
+        }
+    }
+    return slideFile;
+}

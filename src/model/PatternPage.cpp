@@ -1,0 +1,347 @@
+#include "model/PatternPage.h"
+
+#include "base/CodePage.h"
+#include "base/Paths.h"
+#include "base/UiHooks.h"
+#include "graphics/RasterCanvas.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace {
+
+const char* const kPatsaveTitle = "Save File as Slide-Library-File";
+const char* const kPatsaveFilter = "Hatch Pattern files (*.pat)|*.pat|PDF file|*.pdf";
+constexpr int kPdfFilter = 2;
+
+// The label while thumbnails are built: "k of n:name ".
+std::string ProgressText(size_t k, size_t n, const std::string& name) {
+    return std::to_string(k) + " of " + std::to_string(n) + ":" + Cp1252ToUtf8(name) + " ";
+}
+
+// The same file, also when the names differ (a link, "./", a different spelling).
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
+
+} // namespace
+
+TPreviewPlace PlacePreview(int panelWidth, int panelHeight, int editorHeight) {
+    TPreviewPlace place;
+    place.Height = std::max(0, panelHeight - editorHeight - 2);
+    place.Width = (3 * place.Height) / 2;
+    place.Top = 0;
+    place.Left = (panelWidth - place.Width) / 2;
+    return place;
+}
+
+std::string PatternLinesToText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += Cp1252ToUtf8(lines[i]);
+    }
+    return text;
+}
+
+std::vector<std::string> PatternTextToLines(const std::string& text) {
+    return SplitPatternLines(Utf8ToCp1252(text));
+}
+
+// Marks a drawing under way for its lifetime, on every path.
+class TPatternPage::TDrawingScope {
+public:
+    explicit TDrawingScope(TPatternPage& page) : m_page(page) { ++m_page.m_drawing; }
+    ~TDrawingScope() { --m_page.m_drawing; }
+    TDrawingScope(const TDrawingScope&) = delete;
+    TDrawingScope& operator=(const TDrawingScope&) = delete;
+
+private:
+    TPatternPage& m_page;
+};
+
+TPatternPage::TPatternPage(TDialogs& dialogs)
+    : m_dialogs(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
+
+TPatternPage::~TPatternPage() = default;
+
+// ---- The file and the page ----
+
+void TPatternPage::ClearPage() {
+    m_thumbnailsShown = false;
+    m_module.Entries.clear();
+    m_selected = -1;
+    m_thumbnails.clear();
+    ++m_listGeneration;
+}
+
+void TPatternPage::OpenFile(const std::string& path) {
+    if (Drawing())
+        return;
+    ClearPage();
+    m_unstoredEdits = false;
+    m_module.PatternFileName = path;
+    try {
+        m_module.LoadPatternFile(path);
+    } catch (...) {
+        // Nothing of the file that failed, nor of the one before, stays on the page.
+        m_module.PatternLines.clear();
+        m_module.Entries.clear();
+        m_module.CurrentPatternLine = -1;
+        FillEditor({});
+        m_module.EditorModified = false;
+        m_label.clear();
+        ClearPreview();
+        throw;
+    }
+    m_label = m_module.ScaleText;
+    ++m_listGeneration;
+    if (m_module.Entries.empty()) {
+        // A file without patterns: the page shows none, not the last file's.
+        FillEditor({});
+        m_module.EditorModified = false;
+        ClearPreview();
+        return;
+    }
+    m_selected = 0;
+    ShowPattern(m_module.Entries[0].HeaderLine);
+}
+
+void TPatternPage::PageChanged(bool toHatchs) {
+    // The thumbnails and the list belong to whichever page filled them.
+    m_thumbnails.clear();
+    m_module.Entries.clear();
+    m_selected = -1;
+    ++m_listGeneration;
+    if (!toHatchs)
+        m_module.PatternLines.clear();
+}
+
+// ---- The pattern list ----
+
+bool TPatternPage::SelectEntry(int entry) {
+    if (Drawing())
+        return false;
+    if (entry < 0 || entry >= static_cast<int>(m_module.Entries.size()))
+        return false;
+    const int line = m_module.Entries[static_cast<size_t>(entry)].HeaderLine;
+    if (line != m_module.CurrentPatternLine && m_unstoredEdits &&
+        !m_dialogs.ConfirmYesNo(kDiscardQuestion))
+        return false;
+    m_selected = entry;
+    ShowPattern(line);
+    return true;
+}
+
+void TPatternPage::ShowPattern(int headerLine) {
+    // The pattern shown is not drawn again: a repeated selection does nothing.
+    if (headerLine == m_module.CurrentPatternLine)
+        return;
+    m_module.CurrentPatternLine = headerLine;
+    UiHooks::TBusyCursor cursor;
+    FillEditor(m_module.PatternBody(headerLine));
+    // A newly selected pattern gets its automatic scale.
+    m_module.PatternScale = 0;
+    if (!m_editorLines.empty())
+        DrawPreview();
+}
+
+// ---- Thumbnails ----
+
+void TPatternPage::SetThumbnailsShown(bool shown) {
+    if (Drawing())
+        return;
+    if (!shown) {
+        m_thumbnailsShown = false;
+        return;
+    }
+    if (m_thumbnails.empty()) {
+        if (m_unstoredEdits && !m_dialogs.ConfirmYesNo(kDiscardQuestion))
+            return;
+        BuildPatternThumbnails();
+    }
+    UiHooks::ProcessPendingMessages();
+    m_thumbnailsShown = true;
+}
+
+void TPatternPage::BuildPatternThumbnails() {
+    if (Drawing())
+        return;
+    m_module.CurrentPatternLine = -1;
+    if (m_module.PatternLines.empty())
+        return;
+    // The editor is hidden while its pattern is not the one shown, and comes back on every path.
+    struct TEditorHidden {
+        bool& visible;
+        explicit TEditorHidden(bool& v) : visible(v) { visible = false; }
+        ~TEditorHidden() { visible = true; }
+        TEditorHidden(const TEditorHidden&) = delete;
+        TEditorHidden& operator=(const TEditorHidden&) = delete;
+    } hidden(m_editorVisible);
+    UiHooks::TBusyCursor cursor;
+    {
+        TDrawingScope drawing(*this);
+        m_label.clear();
+        m_module.Entries.clear();
+        m_selected = -1;
+        m_thumbnails.clear();
+        ++m_listGeneration;
+
+        std::vector<TPatternEntry> entries = CollectPatternEntries(m_module.PatternLines);
+        m_thumbnails.reserve(entries.size());
+        // Each thumbnail is a drawing of its own 128 x 80 tile, so it shows the whole pattern
+        // at its automatic scale whatever the size of the preview.
+        m_module.TileWidth = kThumbWidth;
+        m_module.TileHeight = kThumbHeight;
+        // The label shows which pattern is drawn, a few dozen times a second: letting the
+        // window repaint for every thumbnail would cost more than drawing most of them.
+        UiHooks::TPendingMessagePump pump(m_progressIntervalMs);
+        for (size_t k = 0; k < entries.size(); ++k) {
+            m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
+            pump.Tick();
+            // A fresh bitmap draws with the default white brush and black pen.
+            auto bitmap = std::make_unique<TRasterCanvas>(kThumbWidth, kThumbHeight);
+            const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);
+            m_module.PatternScale = 0;
+            if (!text.empty())
+                m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail);
+            entries[k].ThumbnailIndex = static_cast<int>(k);
+            m_thumbnails.push_back(std::move(bitmap));
+        }
+        m_module.Entries = std::move(entries);
+        ++m_listGeneration;
+    }
+    // The first pattern is shown afresh (nothing is shown now), replacing the editor's text.
+    m_unstoredEdits = false;
+    if (!m_module.Entries.empty()) {
+        m_selected = 0;
+        ShowPattern(m_module.Entries[0].HeaderLine);
+    }
+}
+
+// ---- The editor ----
+
+void TPatternPage::FillEditor(std::vector<std::string> lines) {
+    m_editorLines = std::move(lines);
+    ++m_editorGeneration;
+    m_unstoredEdits = false;
+    // The page's own filling counts as a change of the text, so Redraw always stores.
+    m_module.EditorModified = true;
+}
+
+void TPatternPage::EditorChanged(std::vector<std::string> lines) {
+    if (Drawing())
+        return;
+    m_editorLines = std::move(lines);
+    m_module.EditorModified = true;
+    m_unstoredEdits = true;
+}
+
+// ---- Preview ----
+
+bool TPatternPage::SetPreviewSize(int width, int height) {
+    if (Drawing())
+        return false;
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (m_preview->Width() == width && m_preview->Height() == height)
+        return true;
+    m_preview->Resize(width, height);
+    if (m_module.CurrentPatternLine != -1 && !m_editorLines.empty())
+        DrawPreview();
+    else
+        ClearPreview();
+    return true;
+}
+
+void TPatternPage::ClearPreview() {
+    m_preview->FillRect({0, 0, m_preview->Width(), m_preview->Height()});
+    ++m_previewGeneration;
+}
+
+void TPatternPage::DrawPreview() {
+    TDrawingScope drawing(*this);
+    UiHooks::TBusyCursor cursor;
+    // The tile is the preview as it is now.
+    m_module.TileWidth = m_preview->Width();
+    m_module.TileHeight = m_preview->Height();
+    // The editor's text must not change under the drawing.
+    const std::vector<std::string> text = m_editorLines;
+    m_module.DrawPattern(text, *m_preview, TPatternTarget::Preview);
+    m_label = m_module.ScaleText;
+    ++m_previewGeneration;
+}
+
+// ---- Buttons ----
+
+void TPatternPage::Redraw() {
+    if (Drawing())
+        return;
+    DrawPreview();
+    if (m_module.StoreEditedPattern(m_editorLines, m_selected)) {
+        m_unstoredEdits = false;
+        // Stored header lines may have renamed the entries.
+        ++m_listGeneration;
+    }
+}
+
+void TPatternPage::Enlarge() {
+    if (Drawing())
+        return;
+    m_module.PatternScale *= 1.5;
+    DrawPreview();
+}
+
+void TPatternPage::Reduce() {
+    if (Drawing())
+        return;
+    m_module.PatternScale /= 1.5;
+    DrawPreview();
+}
+
+TFileDialogOptions TPatternPage::PatsaveOptions() const {
+    TFileDialogOptions options;
+    options.Title = kPatsaveTitle;
+    options.Filter = kPatsaveFilter;
+    options.DefaultExt = "pat";
+    if (!m_module.PatternFileName.empty()) {
+        options.InitialDir = FolderOf(m_module.PatternFileName);
+        options.FileName = BaseName(m_module.PatternFileName);
+    }
+    return options;
+}
+
+void TPatternPage::Save() {
+    if (Drawing())
+        return;
+    const std::optional<TFileChoice> choice = m_dialogs.SaveFileName(PatsaveOptions());
+    if (!choice || choice->FileName.empty())
+        return;
+    const bool pdf = choice->FilterIndex == kPdfFilter;
+    const std::string target = pdf ? ChangeFileExt(choice->FileName, ".pdf") : choice->FileName;
+    if (pdf && m_module.Entries.empty()) {
+        m_dialogs.ShowWarning("There are no patterns to write into a PDF file.");
+        return;
+    }
+    std::error_code ec;
+    if (!SameFile(target, m_module.PatternFileName) && std::filesystem::exists(target, ec) &&
+        !m_dialogs.ConfirmOkCancel("\"" + target + "\" already exists. Replace it?"))
+        return;
+    if (!pdf) {
+        UiHooks::TBusyCursor cursor;
+        m_module.SavePatternFile(target);
+        return;
+    }
+    // The sheets draw every cell at its automatic scale; the preview keeps the scale it shows.
+    struct TScaleKept {
+        TPatternModule& module;
+        double scale;
+        ~TScaleKept() { module.PatternScale = scale; }
+    } kept{m_module, m_module.PatternScale};
+    TDrawingScope drawing(*this);
+    m_module.WritePatternSheets(choice->FileName);
+}

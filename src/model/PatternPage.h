@@ -1,0 +1,168 @@
+// TPatternPage: the state and commands of the window's page "hatchs", without widgets. The page
+// shows one pattern file (TPatternModule): the list of its patterns (as names or with 128 x 80
+// thumbnails), a 3:2 preview of the selected pattern at an adjustable scale, and an editor with
+// the pattern's text. The user edits the text, redraws it (which stores it into the file's lines),
+// zooms with "+" and "-", and saves the lines as a pattern file or all patterns as PDF sheets.
+//
+// The window shows what this holds and reports what the user did: a selection in the list, the
+// editor's new text, the thumbnail switch, the buttons, the preview's size. Texts it hands out
+// for the screen (list captions, editor lines, the label) are 8-bit Windows-1252 like the file,
+// except LabelText(), which is UTF-8.
+//
+// Drawing is never re-entered: while a pattern, the thumbnails or the PDF sheets are drawn
+// (Drawing()), every command returns at once without doing anything. The window lets no user
+// input through during that time anyway; this also covers timers and accessibility actions.
+#pragma once
+
+#include "model/Dialogs.h"
+#include "patterns/upat.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TRasterCanvas;
+
+// Where the preview sits in its panel: a 3:2 rectangle above the editor, centred (Panel6Resize).
+struct TPreviewPlace {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+TPreviewPlace PlacePreview(int panelWidth, int panelHeight, int editorHeight);
+
+// The editor's text for the screen: the 8-bit lines in UTF-8, joined by line feeds.
+std::string PatternLinesToText(const std::vector<std::string>& lines);
+// The editor's UTF-8 text as 8-bit lines (characters outside Windows-1252 become '?'). Lines end
+// at CR LF, CR or LF; a final line end does not start an empty line, and an empty text has none.
+std::vector<std::string> PatternTextToLines(const std::string& text);
+
+class TPatternPage {
+public:
+    static constexpr int kThumbWidth = 128;
+    static constexpr int kThumbHeight = 80;
+    static constexpr const char* kDiscardQuestion = "Discard the changes to this pattern?";
+
+    explicit TPatternPage(TDialogs& dialogs);
+    ~TPatternPage();
+    TPatternPage(const TPatternPage&) = delete;
+    TPatternPage& operator=(const TPatternPage&) = delete;
+
+    // The file model: lines, entries, scale, tile. Read it; change it only through the page.
+    const TPatternModule& Module() const { return m_module; }
+
+    // ---- The file and the page ----
+
+    // A pattern file was chosen in the file list: the switch goes up, the list, the thumbnails,
+    // the editor and the preview are cleared, the file is loaded and its first pattern shown.
+    // A file that cannot be loaded leaves the page empty and throws the load's error (it names
+    // the file and the reason).
+    void OpenFile(const std::string& path);
+    // The window's page changed (Notebook1PageChanged): the thumbnails and the list go; leaving
+    // page "hatchs" also empties the file's lines. The editor's text and the scale stay.
+    void PageChanged(bool toHatchs);
+
+    // ---- The pattern list (patv) ----
+
+    const std::vector<TPatternEntry>& Entries() const { return m_module.Entries; }
+    // The selected entry, or -1.
+    int SelectedEntry() const { return m_selected; }
+    // The user selected an entry (patvSelectItem): its pattern goes into the editor and is drawn
+    // at its automatic scale, unless it is the one shown already (then nothing is redrawn).
+    // Unstored edits are not dropped without asking; false when the user kept them (the old
+    // selection stays) or while drawing.
+    bool SelectEntry(int entry);
+    // Changes whenever the entries, their names or the thumbnails change.
+    int ListGeneration() const { return m_listGeneration; }
+
+    // ---- Thumbnails (ToolButton11, limg) ----
+
+    // True while the switch is down: the list shows thumbnails.
+    bool ThumbnailsShown() const { return m_thumbnailsShown; }
+    // The switch was pressed (ToolButton11Click). Down: the thumbnails are built unless they
+    // exist (after asking about unstored edits, which the build replaces; a "No" leaves the
+    // switch up). Up: back to names; the thumbnails are kept until the list is cleared.
+    void SetThumbnailsShown(bool shown);
+    // One 128 x 80 picture per entry, in list order, once built.
+    int ThumbnailCount() const { return static_cast<int>(m_thumbnails.size()); }
+    const TRasterCanvas& Thumbnail(int index) const { return *m_thumbnails.at(index); }
+    // Draws every pattern of the file into its thumbnail, rebuilds the list from the file's
+    // header lines and selects the first entry. Label2 shows "k of n:name " meanwhile and the
+    // editor is hidden.
+    void BuildPatternThumbnails();
+    // How often the build lets pending messages through so that the label shows: every 20 ms
+    // by default; 0 for every pattern (tests).
+    void SetProgressInterval(int ms) { m_progressIntervalMs = ms; }
+
+    // ---- The editor (Memo1) ----
+
+    // The editor's lines (8-bit text).
+    const std::vector<std::string>& EditorLines() const { return m_editorLines; }
+    // Changes whenever the page itself puts a text into the editor.
+    int EditorGeneration() const { return m_editorGeneration; }
+    // The user changed the editor's text (Memo1Change).
+    void EditorChanged(std::vector<std::string> lines);
+    // True after a change by the user that Redraw has not stored yet.
+    bool HasUnstoredEdits() const { return m_unstoredEdits; }
+    // False while the thumbnails are built.
+    bool EditorVisible() const { return m_editorVisible; }
+
+    // ---- Preview (Image1) and label (Label2) ----
+
+    // The preview's size follows its place in the panel; a pattern shown is drawn again at the
+    // new size and the scale in use. False while drawing: nothing changed, ask again later.
+    bool SetPreviewSize(int width, int height);
+    const TRasterCanvas& Preview() const { return *m_preview; }
+    // Changes whenever the preview's pixels change.
+    int PreviewGeneration() const { return m_previewGeneration; }
+    // Label2: "Scale:" at start, the scale of the last preview drawing ("Scale:  56.25"), empty
+    // after loading, "k of n:name " while the thumbnails are built. UTF-8.
+    const std::string& LabelText() const { return m_label; }
+    double PatternScale() const { return m_module.PatternScale; }
+    bool Drawing() const { return m_drawing > 0; }
+
+    // ---- Buttons ----
+
+    // "Redraw" (Button1Click): draws the editor's text at the scale in use, then stores it over
+    // the selected pattern's lines.
+    void Redraw();
+    // "+" (Button2Click) and "-" (Button3Click): scale times or divided by 1.5, then drawn again;
+    // nothing is stored.
+    void Enlarge();
+    void Reduce();
+    // "Save" (ToolButton9Click): the save dialog patsave. With its pattern filter the file's lines
+    // are written (stored edits only, each line ended by CR LF); with its PDF filter every pattern
+    // goes into PDF sheets under the chosen name with the extension ".pdf". An existing file other
+    // than the loaded one is replaced only after the user agreed. The scale of the preview is
+    // kept across the PDF sheets.
+    void Save();
+    // The options of patsave for the loaded file.
+    TFileDialogOptions PatsaveOptions() const;
+
+private:
+    class TDrawingScope;
+    void ClearPage();
+    void ShowPattern(int headerLine);
+    void FillEditor(std::vector<std::string> lines);
+    void DrawPreview();
+    void ClearPreview();
+
+    TDialogs& m_dialogs;
+    TPatternModule m_module;
+    int m_selected = -1;
+    int m_listGeneration = 0;
+    bool m_thumbnailsShown = false;
+    std::vector<std::unique_ptr<TRasterCanvas>> m_thumbnails;
+
+    std::vector<std::string> m_editorLines;
+    int m_editorGeneration = 0;
+    bool m_unstoredEdits = false;
+    bool m_editorVisible = true;
+
+    std::unique_ptr<TRasterCanvas> m_preview;
+    int m_previewGeneration = 0;
+    std::string m_label = "Scale:";
+    int m_drawing = 0;
+    int m_progressIntervalMs = 20;
+};

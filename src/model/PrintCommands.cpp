@@ -1,0 +1,192 @@
+#include "model/PrintCommands.h"
+
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/UiHooks.h"
+#include "graphics/AcadPal.h"
+#include "model/Dialogs.h"
+#include "model/Printer.h"
+#include "model/Progress.h"
+#include "model/SheetSettings.h"
+#include "model/WindowModel.h"
+#include "slides/SlideClasses.h"
+#include "slides/Slides.h"
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Halves go to the even neighbour.
+int Round(double x) {
+    return static_cast<int>(std::lrint(x));
+}
+
+// One printed document: begun on construction, ended on every path out, so an error still
+// sends the pages drawn so far. The colour mode and the caption font are set for the job.
+class TPrintJob {
+public:
+    TPrintJob(TPrinter& printer, TPdfColourMode mode)
+        : m_printer(printer), m_monochrome(mode == TPdfColourMode::BlackWhite) {
+        m_printer.BeginDoc();
+        SetCaptionFont();
+    }
+    ~TPrintJob() { m_printer.EndDoc(); }
+    TPrintJob(const TPrintJob&) = delete;
+    TPrintJob& operator=(const TPrintJob&) = delete;
+
+    TPrinterCanvas& Canvas() { return m_printer.Canvas(); }
+
+    void SetCaptionFont() { Canvas().SetFont(kPrintFontName, kPrintFontSize); }
+
+    // Text in black (the caption font's colour), whatever the last slide left in the pen.
+    void Text(int x, int y, const std::string& text) {
+        Canvas().SetPenColor(0);
+        Canvas().TextOut(x, y, text);
+    }
+
+    // A slide drawn with a one-unit pen on the palette of a white background, which is put
+    // back afterwards so the screen keeps its colours.
+    void Slide(TSlide& slide, const TRect& rect) {
+        TPaletteScope white(0xFFFFFF);
+        Canvas().SetPenWidth(1);
+        slide.Draw(Canvas(), rect);
+    }
+
+    // A new page starts with the caption font again.
+    void NewPage() {
+        m_printer.NewPage();
+        SetCaptionFont();
+    }
+
+private:
+    TPrinter& m_printer;
+    TPrintMonochromeScope m_monochrome;
+    UiHooks::TBusyCursor m_busy;
+};
+
+} // namespace
+
+void PrintSlidePage(TPrinter& printer, TSlide& slide, const std::string& caption,
+                    TPdfColourMode mode) {
+    TPrintJob job(printer, mode);
+    const int fh = std::abs(job.Canvas().FontHeight());
+    job.Text(kPrintMargin, kPrintMargin, caption);
+    UiHooks::ProcessPendingMessages();
+    const TRect rect{kPrintMargin, kPrintMargin + Round(1.2 * fh),
+                     printer.PageWidth() - kPrintMargin, printer.PageHeight() - kPrintMargin};
+    job.Slide(slide, rect);
+}
+
+bool PrintSheets(TPrinter& printer, const std::vector<TPrintEntry>& entries, int columns, int rows,
+                 TPdfColourMode mode, TProgress* progress) {
+    if (entries.empty())
+        throw EVarnelError(kNoSlidesSelectedMessage);
+    if (columns < 1 || columns > 100 || rows < 1 || rows > 20)
+        throw EVarnelError("Columns must be 1..100 and rows 1..20.");
+    TPrintJob job(printer, mode);
+    TPrinterCanvas& canvas = job.Canvas();
+    const int fh = std::abs(canvas.FontHeight());
+    const int pageWidth = printer.PageWidth();
+    const int pageHeight = printer.PageHeight();
+
+    const int top = kPrintMargin + Round(1.2 * fh);
+    const int usableWidth = pageWidth - 2 * kPrintMargin;
+    const int usableHeight = pageHeight - 2 * kPrintMargin - Round(1.2 * fh);
+    const int cellWidth = Round(0.9 * usableWidth / columns);
+    const int pitchX = Round(cellWidth / 0.9);
+    const int pitchY = static_cast<int>(std::trunc(static_cast<double>(usableHeight) / rows));
+    const int cellHeight = static_cast<int>(std::trunc((usableHeight - 3.0 * fh * rows) / rows));
+    if (cellWidth < 1 || cellHeight < 1)
+        throw EVarnelError("The printer's page is too small for " + std::to_string(columns) +
+                           " x " + std::to_string(rows) + " slides.");
+
+    size_t s = 0;
+    for (int page = 1; s < entries.size(); ++page) {
+        // Stopping before a page's first cell leaves no page with nothing but its label.
+        if (progress && !progress->Step(static_cast<int>(s), entries[s].Caption))
+            return false;
+        if (page > 1)
+            job.NewPage();
+        const std::string label = "pg.  " + std::to_string(page) + ".";
+        job.Text(pageWidth - 5 * fh - canvas.TextWidth(label), top - 2 * fh, label);
+        for (int i = 1; i <= rows && s < entries.size(); ++i) {
+            for (int j = 1; j <= columns && s < entries.size(); ++j, ++s) {
+                UiHooks::ProcessPendingMessages();
+                if ((i > 1 || j > 1) && progress &&
+                    !progress->Step(static_cast<int>(s), entries[s].Caption))
+                    return false;
+                const int u = kPrintMargin + (j - 1) * pitchX;
+                const int v = top + (i - 1) * pitchY;
+                job.Slide(*entries[s].Slide, {u, v, u + cellWidth, v + cellHeight});
+
+                canvas.SetBrushColor(0xFFFFFF);
+                canvas.SetPenColor(0);
+                canvas.SetPenWidth(2);
+                const TPoint frame[] = {{u, v},
+                                        {u + cellWidth, v},
+                                        {u + cellWidth, v + cellHeight},
+                                        {u, v + cellHeight},
+                                        {u, v}};
+                canvas.Polyline(frame, std::size(frame));
+                job.Text(u + 40, v + cellHeight + 30, entries[s].Caption);
+            }
+        }
+    }
+    return true;
+}
+
+std::vector<TPrintEntry> PrintList(const TWindowModel& model, bool selectedOnly, bool sorted) {
+    std::vector<TPrintEntry> list;
+    const TSlideLib* lib = model.CurrentList();
+    if (!lib || (selectedOnly && model.Selection().empty()))
+        return list;
+    std::vector<int> indices;
+    if (!selectedOnly)
+        for (int i = 0; i < static_cast<int>(model.Items().size()); ++i)
+            indices.push_back(i);
+    const std::vector<TPdfSheetEntry> entries =
+        PdfSheetEntries(*lib, selectedOnly ? model.Selection() : indices, sorted);
+    list.reserve(entries.size());
+    for (const TPdfSheetEntry& e : entries)
+        list.push_back({Cp1252ToUtf8(e.Name), e.Slide});
+    return list;
+}
+
+void PrintCurrentSlide1Click(TWindowModel& model, const TSheetSettingsDialog& settings) {
+    const TSlideLib* lib = model.CurrentList();
+    const int item = model.SelectedSlide();
+    TSlide* slide = lib ? lib->Slide(item) : nullptr;
+    if (!slide)
+        return;
+    TPrinter* printer = model.Dialogs().ChoosePrinter();
+    if (!printer)
+        return;
+    TWindowModel::TBusy busy(model);
+    PrintSlidePage(*printer, *slide, model.Items().at(static_cast<size_t>(item)),
+                   settings.Settings().ColourMode);
+}
+
+void btnPrintClick(TWindowModel& model, TSheetSettingsDialog& settings) {
+    PrintSlideSheets(model, settings);
+}
+
+void PrintSlideSheets(TWindowModel& model, TSheetSettingsDialog& settings) {
+    if (!model.CurrentList() || model.Items().empty())
+        return;
+    if (!settings.Execute(kPrintSlidesCaption))
+        return;
+    const TSheetSettings s = settings.Settings();
+    const std::vector<TPrintEntry> list = PrintList(model, s.SelectedOnly, s.Sorted);
+    if (list.empty()) {
+        model.Dialogs().ShowError(kNoSlidesSelectedMessage);
+        return;
+    }
+    TPrinter* printer = model.Dialogs().ChoosePrinter();
+    if (!printer)
+        return;
+    TWindowModel::TBusy busy(model);
+    const std::unique_ptr<TProgress> progress =
+        model.Dialogs().BeginProgress(kPrintSlidesCaption, static_cast<int>(list.size()));
+    PrintSheets(*printer, list, s.Columns, s.Rows, s.ColourMode, progress.get());
+}

@@ -1,0 +1,560 @@
+#include "model/SlideCommands.h"
+
+#include "base/CodePage.h"
+#include "base/Errors.h"
+#include "base/FileUtil.h"
+#include "base/Paths.h"
+#include "base/Streams.h"
+#include "base/Trash.h"
+#include "base/UiHooks.h"
+#include "model/WindowModel.h"
+#include "slides/SlideClasses.h"
+#include "slides/SlideNames.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A slide keeps at most this many characters of its name.
+constexpr size_t kSlideNameLength = 32;
+const char* const kSlideMask = "*.sld";
+
+const char* const kNoSelectedSlides = "No selected slides!";
+const char* const kNoSelectedSlide = "No selected slide!";
+const char* const kOnlyOneSlide = "Must be selected only one slide!";
+const char* const kFileExists = "File exists. Overwrite?";
+const char* const kFileItself = "Cannot write to file itself!";
+const char* const kBadSlideName = "Bad slide name!";
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// The same file or folder: the same text ignoring case (and a trailing '/'), or the same file
+// reached by another path.
+bool SamePlace(std::string a, std::string b) {
+    while (a.size() > 1 && a.back() == '/')
+        a.pop_back();
+    while (b.size() > 1 && b.back() == '/')
+        b.pop_back();
+    if (SameText(a, b))
+        return true;
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+enum class TMessageKind { Error, Warning };
+
+void Show(TDialogs& dialogs, TMessageKind kind, const std::string& text) {
+    if (kind == TMessageKind::Error)
+        dialogs.ShowError(text);
+    else
+        dialogs.ShowWarning(text);
+}
+
+// The one selected item, or -1 after saying what is wrong with the selection.
+int OneSelectedItem(TWindowModel& model, TMessageKind kind) {
+    const std::vector<int>& selection = model.Selection();
+    if (selection.empty()) {
+        Show(model.Dialogs(), kind, kNoSelectedSlide);
+        return -1;
+    }
+    if (selection.size() > 1) {
+        Show(model.Dialogs(), kind, kOnlyOneSlide);
+        return -1;
+    }
+    return selection.front();
+}
+
+// Writes the current library back to its file. On failure the list is read again from the
+// file (which is unchanged), so the items and the list agree, and the error passes on.
+void WriteBack(TWindowModel& model) {
+    TSlideLib& lib = *model.CurrentList();
+    try {
+        UiHooks::TBusyCursor cursor;
+        lib.SaveToFile(lib.FileName());
+    } catch (...) {
+        model.ReloadSlideList();
+        throw;
+    }
+}
+
+// Sends a slide file to the trash; says so when it exists and can be neither trashed nor
+// deleted.
+void EraseFile(TDialogs& dialogs, const std::string& path) {
+    if (!Exists(path))
+        return;
+    if (TrashFile(path) == TTrashOutcome::Failed)
+        dialogs.ShowError("Cannot erase file: \"" + path + "\"");
+}
+
+// Writes slide index of lib as a *.sld file, replacing any file there.
+void WriteSlideFile(const TSlideLib& lib, int index, const std::string& path) {
+    try {
+        SaveFileAtomically(path, [&](TStream& stream) { lib.SaveSlideToStream(index, stream); });
+    } catch (const EReadError&) {
+        throw EFileError("Cannot read the slide \"" + Cp1252ToUtf8(lib.SlideName(index)) +
+                         "\": Stream read error");
+    }
+}
+
+// The caption the slide list shows for a slide file of that name.
+std::string FolderCaption(const std::string& fileName) {
+    return Cp1252ToUtf8(Utf8ToCp1252(fileName).substr(0, kSlideNameLength));
+}
+
+// Selects the first item with that caption (ignoring case), after a reload.
+void SelectCaption(TWindowModel& model, const std::string& caption) {
+    const std::vector<std::string>& items = model.Items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (SameText(items[i], caption)) {
+            model.SelectItem(static_cast<int>(i));
+            model.ActivateSelection();
+            return;
+        }
+    }
+}
+
+// A slide of lib before or after index bears name (as the library compares names).
+bool BorneByAnother(const TSlideLib& lib, const std::string& name, int index) {
+    const int i = lib.IndexOfName(name);
+    return i != -1 && i != index;
+}
+
+// Gives a slide another name for its lifetime.
+class TNameScope {
+public:
+    TNameScope(TSlide& slide, const std::string& name) : m_slide(slide), m_saved(slide.Name()) {
+        m_slide.SetName(name);
+    }
+    ~TNameScope() { m_slide.SetName(m_saved); }
+    TNameScope(const TNameScope&) = delete;
+    TNameScope& operator=(const TNameScope&) = delete;
+
+private:
+    TSlide& m_slide;
+    std::string m_saved;
+};
+
+// A file name the user typed for a slide file: one name, no folders.
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+}
+
+// A name in folder that equals name ignoring case, as on the desktop the slides come from.
+bool NameTaken(const std::string& folder, const std::string& name) {
+    if (Exists(JoinPath(folder, name)))
+        return true;
+    for (const std::string& other : ListFolder(folder, "*"))
+        if (SameText(other, name))
+            return true;
+    return false;
+}
+
+// Renames a file without ever replacing one that is there.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that flag: a hard link cannot replace either.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return true;
+    }
+    // Nor hard links: the name was found free just before.
+    if ((errno == EPERM || errno == EOPNOTSUPP) && !Exists(to))
+        return ::rename(from.c_str(), to.c_str()) == 0;
+    return false;
+}
+
+// What the user answered to an overwrite question in a loop of several files.
+enum class TLoopStep { Copy, Skip, Stop };
+
+TLoopStep AskOverwrite(TDialogs& dialogs, const std::string& question, bool& ask) {
+    switch (dialogs.ConfirmYesNoCancelAll(question)) {
+    case TDialogs::TAnswer::Yes:
+        return TLoopStep::Copy;
+    case TDialogs::TAnswer::No:
+        return TLoopStep::Skip;
+    case TDialogs::TAnswer::All:
+        ask = false;
+        return TLoopStep::Copy;
+    case TDialogs::TAnswer::Cancel:
+        break;
+    }
+    return TLoopStep::Stop;
+}
+
+} // namespace
+
+TFileDialogOptions SaveDialog1(const std::string& fileName, const std::string& initialDir) {
+    TFileDialogOptions options;
+    options.Title = "Save as Slide-File";
+    options.Filter = "SLD-files (*.sld)|*.sld";
+    options.DefaultExt = "sld";
+    options.FileName = fileName;
+    options.InitialDir = initialDir;
+    return options;
+}
+
+TFileDialogOptions SaveDialog2(const std::string& title, const std::string& initialDir) {
+    TFileDialogOptions options;
+    options.Title = title;
+    options.Filter = "SLB-files (*.slb)|*.slb";
+    options.DefaultExt = "slb";
+    options.InitialDir = initialDir;
+    return options;
+}
+
+std::vector<std::string> SlideFilePaths(const TWindowModel& model, const std::vector<int>& items) {
+    const TSlideLib* lib = model.CurrentList();
+    std::vector<std::string> paths;
+    if (!lib)
+        return paths;
+    const std::string folder = lib->Directory().empty() ? model.Folder() : lib->Directory();
+    std::vector<std::string> files;
+    try {
+        files = ListFolder(folder, kSlideMask);
+    } catch (const EVarnelError&) {
+        // The folder cannot be read: the captions are all there is.
+    }
+    const auto stands = [&](const std::string& file, const std::string& name) {
+        return Utf8ToCp1252(file).substr(0, kSlideNameLength) == name;
+    };
+    for (const int item : items) {
+        const std::string name = lib->SlideName(item);
+        std::string file;
+        // The list was read from the same folder in the same order: item k is file k, unless
+        // the folder changed since.
+        if (item >= 0 && static_cast<size_t>(item) < files.size() &&
+            stands(files[static_cast<size_t>(item)], name)) {
+            file = files[static_cast<size_t>(item)];
+        } else {
+            const auto found = std::find_if(files.begin(), files.end(),
+                                            [&](const std::string& f) { return stands(f, name); });
+            if (found != files.end())
+                file = *found;
+            else if (item >= 0 && static_cast<size_t>(item) < model.Items().size())
+                file = model.Items()[static_cast<size_t>(item)];
+        }
+        paths.push_back(JoinPath(folder, file));
+    }
+    return paths;
+}
+
+void SlideDelete(TWindowModel& model) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    TDialogs& dialogs = model.Dialogs();
+    const std::vector<int> selected = model.Selection();
+    if (selected.empty()) {
+        dialogs.ShowError(kNoSelectedSlides);
+        return;
+    }
+    if (!dialogs.ConfirmOkCancel("Do you really want to delete the selected slide(s)?"))
+        return;
+    if (model.LibraryView()) {
+        // By place, last first, so each index still means the slide the user selected (a
+        // library written elsewhere may hold two slides of one name).
+        for (auto k = selected.rbegin(); k != selected.rend(); ++k)
+            lib->Delete(*k);
+        WriteBack(model);
+    } else {
+        UiHooks::TPendingMessagePump pump;
+        for (const std::string& path : SlideFilePaths(model, selected)) {
+            EraseFile(dialogs, path);
+            pump.Tick();
+        }
+    }
+    model.ReloadSlideList();
+}
+
+void SlideSave(TWindowModel& model) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    TDialogs& dialogs = model.Dialogs();
+    const int k = OneSelectedItem(model, TMessageKind::Error);
+    if (k < 0)
+        return;
+    const bool folderView = !model.LibraryView();
+    const std::string source = folderView ? SlideFilePaths(model, {k}).front() : std::string();
+    const std::string caption = model.Items()[static_cast<size_t>(k)];
+    const std::optional<TFileChoice> choice =
+        dialogs.SaveFileName(SaveDialog1(SafeFileName(caption), model.Folder()));
+    if (!choice)
+        return;
+    const std::string& file = choice->FileName;
+    if (folderView && SamePlace(source, file)) {
+        dialogs.ShowError(kFileItself);
+        return;
+    }
+    if (Exists(file) && !dialogs.ConfirmOkCancel(kFileExists))
+        return;
+    WriteSlideFile(*lib, k, file);
+    if (folderView && SamePlace(FolderOf(file), model.Folder()))
+        model.ReloadSlideList();
+}
+
+void AddToSlideLib(TWindowModel& model, TAddMode mode) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    TDialogs& dialogs = model.Dialogs();
+    const std::vector<int> selected = model.Selection();
+    if (selected.empty()) {
+        dialogs.ShowError(kNoSelectedSlides);
+        return;
+    }
+    const char* const title = mode == TAddMode::SaveAs ? "Save Slides as Slide-Library-File"
+                              : mode == TAddMode::Add  ? "Add Slides to Slide-Library-File"
+                                                       : "Move Slides to Slide-Library-File";
+    const std::optional<TFileChoice> choice =
+        dialogs.SaveFileName(SaveDialog2(title, model.Folder()));
+    if (!choice)
+        return;
+    const std::string& file = choice->FileName;
+    const bool libraryView = model.LibraryView();
+    if (libraryView && SamePlace(file, lib->FileName())) {
+        dialogs.ShowError(kFileItself);
+        return;
+    }
+
+    std::unique_ptr<TSlideLib> target;
+    bool ask = true;
+    if (mode == TAddMode::SaveAs) {
+        if (Exists(file) && !dialogs.ConfirmOkCancel(kFileExists))
+            return;
+        target = TSlideLib::CreateEmpty();
+        ask = false;
+    } else if (Exists(file)) {
+        // A library that cannot be read ends the command with its error: nothing is written.
+        UiHooks::TBusyCursor cursor;
+        target = TSlideLib::CreateFromFile(file);
+    } else {
+        if (!dialogs.ConfirmOkCancel("File does not exist. Create?"))
+            return;
+        target = TSlideLib::CreateEmpty();
+    }
+
+    const std::vector<std::string> sourceFiles =
+        libraryView ? std::vector<std::string>() : SlideFilePaths(model, selected);
+    std::vector<size_t> copied;         // positions in selected
+    std::vector<const TSlide*> arrived; // the target's slides that this command put there
+    const auto givenBefore = [&](const std::string& name) {
+        const TSlide* there = target->Slide(target->IndexOfName(name));
+        return there && std::find(arrived.begin(), arrived.end(), there) != arrived.end();
+    };
+    for (size_t n = 0; n < selected.size(); ++n) {
+        const int k = selected[n];
+        TSlide* slide = lib->Slide(k);
+        if (!slide)
+            continue;
+        const std::string own = slide->Name();
+        std::string name =
+            LibrarySlideName(libraryView ? own : Utf8ToCp1252(BaseName(sourceFiles[n])));
+        // Two slides never end up under one name: the later one keeps its own.
+        if (name.empty() || BorneByAnother(*lib, name, k) || givenBefore(name))
+            name = own;
+        if (givenBefore(name))
+            continue; // a library written elsewhere with one name twice: the slide stays
+        if (ask && target->IndexOfName(name) != -1) {
+            const TLoopStep step =
+                AskOverwrite(dialogs, "Slide: " + Cp1252ToUtf8(name) + " exists. Overwrite?", ask);
+            if (step == TLoopStep::Skip)
+                continue;
+            if (step == TLoopStep::Stop)
+                break;
+        }
+        try {
+            const TNameScope rename(*slide, name);
+            target->AddFrom(lib, k);
+        } catch (const EReadError&) {
+            throw EFileError("Cannot read the slide \"" + Cp1252ToUtf8(own) +
+                             "\": Stream read error");
+        }
+        copied.push_back(n);
+        arrived.push_back(target->Slide(target->IndexOfName(name)));
+    }
+
+    {
+        UiHooks::TBusyCursor cursor;
+        target->SaveToFile(file);
+    }
+    target.reset();
+
+    if (mode == TAddMode::Move) {
+        // The slides are in the target now: only then do they leave their source.
+        if (libraryView) {
+            for (auto n = copied.rbegin(); n != copied.rend(); ++n)
+                lib->Delete(selected[*n]);
+            WriteBack(model);
+        } else {
+            UiHooks::TPendingMessagePump pump;
+            for (const size_t n : copied) {
+                EraseFile(dialogs, sourceFiles[n]);
+                pump.Tick();
+            }
+        }
+        model.ReloadSlideList();
+    }
+    if (SamePlace(FolderOf(file), model.Folder()))
+        model.RefreshFileList();
+}
+
+void CreateNewSlideLib(TWindowModel& model) {
+    TDialogs& dialogs = model.Dialogs();
+    const std::optional<TFileChoice> choice =
+        dialogs.SaveFileName(SaveDialog2("Create New Empty Slide-Library-File", model.Folder()));
+    if (!choice)
+        return;
+    const std::string& file = choice->FileName;
+    if (Exists(file) && !dialogs.ConfirmOkCancel(kFileExists))
+        return;
+    const TSlideLib* lib = model.CurrentList();
+    const bool shown = model.LibraryView() && lib && SamePlace(file, lib->FileName());
+    TSlideLib::CreateEmpty()->SaveToFile(file);
+    // The library shown was just emptied: show it as it is now.
+    if (shown)
+        model.ReloadSlideList();
+    if (SamePlace(FolderOf(file), model.Folder()))
+        model.RefreshFileList();
+}
+
+void SlideRename(TWindowModel& model) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    TDialogs& dialogs = model.Dialogs();
+    const int k = OneSelectedItem(model, TMessageKind::Error);
+    if (k < 0)
+        return;
+
+    if (model.LibraryView()) {
+        const std::string current = lib->SlideName(k);
+        const std::string answer =
+            dialogs.InputText("New slide name", "name", Cp1252ToUtf8(current));
+        // The directory keeps 31 characters: cut here, so the clash check sees the stored name.
+        const std::string name =
+            ToSlideName(RenamedSlideName(answer)).substr(0, kLibraryNameLength);
+        if (name == current)
+            return; // cancelled, or the same name typed again: the file stays as it is
+        if (!lib->Rename(k, name)) {
+            dialogs.ShowError(kBadSlideName);
+            return;
+        }
+        WriteBack(model);
+        model.ReloadSlideList();
+        SelectCaption(model, Cp1252ToUtf8(name));
+        return;
+    }
+
+    const std::string path = SlideFilePaths(model, {k}).front();
+    if (!Exists(path))
+        return;
+    const std::string folder = FolderOf(path);
+    const std::string fileName = BaseName(path);
+    const std::string answer = dialogs.InputText("New slide name", "name", fileName);
+    const std::string newName = RenamedSlideFileName(answer);
+    if (SameText(newName, fileName))
+        return;
+    if (answer.empty() || !IsPlainFileName(newName) || NameTaken(folder, newName)) {
+        dialogs.ShowError(kBadSlideName);
+        return;
+    }
+    const std::string newPath = JoinPath(folder, newName);
+    if (!RenameNoReplace(path, newPath)) {
+        dialogs.ShowError("Cannot rename the slide to: " + newPath);
+        return;
+    }
+    model.ReloadSlideList();
+    SelectCaption(model, FolderCaption(newName));
+}
+
+void MvSlideUpDnButtonClick(TWindowModel& model, TSlideMove direction) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    if (!model.LibraryView()) {
+        model.Dialogs().ShowError("This is not a slide-library!");
+        return;
+    }
+    const int k = OneSelectedItem(model, TMessageKind::Warning);
+    if (k < 0)
+        return;
+    const int to = direction == TSlideMove::Up ? k - 1 : k + 1;
+    if (to < 0 || to >= lib->Count())
+        return;
+    lib->Exchange(k, to);
+    WriteBack(model);
+    model.ReloadSlideList();
+    model.SelectItem(to);
+    model.ActivateSelection();
+}
+
+void SaveSlidesToDir(TWindowModel& model) {
+    TSlideLib* lib = model.CurrentList();
+    if (!lib)
+        return;
+    TDialogs& dialogs = model.Dialogs();
+    const std::vector<int> selected = model.Selection();
+    if (selected.empty()) {
+        dialogs.ShowError(kNoSelectedSlides);
+        return;
+    }
+    if (selected.size() == 1) {
+        SlideSave(model);
+        return;
+    }
+    const std::optional<std::string> chosen = dialogs.ChooseFolder("Save Slides to Directory", "");
+    if (!chosen || chosen->empty())
+        return;
+    const std::string& folder = *chosen;
+    if (!Exists(folder)) {
+        // A folder typed into the chooser: made once the user agrees.
+        if (!dialogs.ConfirmOkCancel("Directory \"" + folder + "\" does not exist. Create?"))
+            return;
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (ec)
+            throw EFileError("Cannot create folder \"" + folder + "\". " + ec.message());
+    }
+    const bool libraryView = model.LibraryView();
+    if (!libraryView && SamePlace(folder, model.Folder())) {
+        dialogs.ShowError("Cannot copy to same directory!");
+        return;
+    }
+    const std::vector<std::string> sourceFiles =
+        libraryView ? std::vector<std::string>() : SlideFilePaths(model, selected);
+    bool ask = true;
+    UiHooks::TPendingMessagePump pump;
+    for (size_t n = 0; n < selected.size(); ++n) {
+        const int k = selected[n];
+        const std::string fileName =
+            libraryView ? SlideFileName(lib->SlideName(k)) : BaseName(sourceFiles[n]);
+        const std::string path = JoinPath(folder, fileName);
+        if (ask && Exists(path)) {
+            const TLoopStep step =
+                AskOverwrite(dialogs, "File: " + fileName + " exists. Overwrite?", ask);
+            if (step == TLoopStep::Skip)
+                continue;
+            if (step == TLoopStep::Stop)
+                break;
+        }
+        WriteSlideFile(*lib, k, path);
+        pump.Tick();
+    }
+}

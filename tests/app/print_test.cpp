@@ -1,0 +1,315 @@
+// Printing and PDF files from the real window: Tdpdf driven with the mouse and keys and its
+// settings file, the menu entries, the tool button "Print ..." and its drop-down, Qt's print
+// dialog and progress dialog, and printing to a PDF file (no print server needed), whose pages
+// are counted, read and looked at.
+#include "AppTestSupport.h"
+
+#include "IniFile.h"
+#include "PdfTestSupport.h"
+#include "QtCanvas.h"
+#include "SlideWriter.h"
+#include "graphics/AcadPal.h"
+#include "pdfset.h"
+#include "slides/Slides.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QImage>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs action on the modal dialog of type T once its own event loop shows it; gives up after
+// ten seconds, so a dialog that never comes fails the test instead of hanging it.
+template <class T> void WhenModal(std::function<void(T*)> action) {
+    auto* timer = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && clock->elapsed() < 10000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (dialog)
+            action(dialog);
+        else
+            ADD_FAILURE() << "no modal dialog came";
+    });
+    timer->start(10);
+}
+
+void TypeInto(QSpinBox* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+QRadioButton* Radio(QGroupBox* group, int index) {
+    return group->findChild<QRadioButton*>(QString("%1_%2").arg(group->objectName()).arg(index));
+}
+
+int PdfPages(const std::string& file) {
+    std::string out;
+    RunCommand("pdfinfo '" + file + "'", &out);
+    const size_t at = out.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(out.substr(at + 6));
+}
+
+// The text in reading order (pdftotext shows a run of blanks as one).
+std::string PdfText(const std::string& file) {
+    std::string out;
+    RunCommand("pdftotext -raw '" + file + "' -", &out);
+    return out;
+}
+
+// Pixels of the first page at 30 dpi: clearly red, dark, and neither grey nor white.
+std::vector<int> PageColours(const std::string& file) {
+    RunCommand("pdftoppm -r 30 -f 1 -l 1 -singlefile -png '" + file + "' '" + file + "'");
+    const QImage page =
+        QImage(QString::fromStdString(file + ".png")).convertToFormat(QImage::Format_RGB32);
+    std::vector<int> count(3, 0);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c(page.pixel(x, y));
+            count[0] += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+            count[1] += c.red() < 60 && c.green() < 60 && c.blue() < 60;
+            count[2] += c.red() != c.green() || c.green() != c.blue();
+        }
+    return count;
+}
+
+class PrintWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<std::pair<std::string, std::vector<uint8_t>>> slides;
+        for (const char* name : {"G", "B", "E", "A", "F", "C", "D"})
+            slides.push_back({name, MakeSlide(640, 480)});
+        WriteLibrary(dir.File("seven.slb"), slides);
+        TSlideWriter red(100, 100); // a red square
+        red.Colour(1);
+        red.Fill({{10, 10}, {90, 10}, {90, 90}, {10, 90}});
+        red.End();
+        WriteLibrary(dir.File("red.slb"), {{"RED", red.Bytes()}});
+        form().SetTreeFolder(QString::fromStdString(dir.Path()));
+        Settle();
+        ASSERT_TRUE(ClickItem(form().FileListBox1, "seven.slb"));
+        printer.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printer.Printer().setOutputFileName(QString::fromStdString(printed));
+    }
+    void TearDown() override {
+        BackgroundColour = 0;
+        BuildPalette();
+    }
+    TForm1& form() { return *window.form; }
+    // The settings Tdpdf holds, confirmed with its OK button when it next shows.
+    void Settings(int columns, int rows, bool selectedOnly = false) {
+        TSheetSettings s;
+        s.Columns = columns;
+        s.Rows = rows;
+        s.SelectedOnly = selectedOnly;
+        form().dpdf->SetSettings(s);
+        WhenModal<Tdpdf>([](Tdpdf* d) { ClickWidget(d->OKBtn); });
+    }
+
+    TTempDir dir;
+    TWindowSetup window;
+    TQtPrinter printer;
+    const std::string printed = dir.File("printed.pdf");
+};
+
+TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
+    Tdpdf& d = *form().dpdf;
+    EXPECT_EQ(d.windowTitle(), "Make PDF");
+    EXPECT_EQ(d.SpinEdit1->maximum(), 100);
+    EXPECT_EQ(d.SpinEdit2->maximum(), 20);
+    EXPECT_EQ(Radio(d.rdcolor, 1)->text(), "Black / White");
+    EXPECT_TRUE(d.OKBtn->isDefault());
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+        if (qobject_cast<QSpinBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+            qobject_cast<QGroupBox*>(w)) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+    const TSheetSettings defaults = d.Settings();
+    EXPECT_TRUE(defaults.Columns == 1 && defaults.Rows == 1 && defaults.Sorted &&
+                !defaults.SelectedOnly && defaults.ColourMode == TPdfColourMode::Color);
+
+    WhenModal<Tdpdf>([](Tdpdf* dialog) {
+        TypeInto(dialog->SpinEdit1, "12");
+        TypeInto(dialog->SpinEdit2, "2");
+        ClickWidget(dialog->sorted);
+        ClickWidget(Radio(dialog->rbsel, 1));
+        ClickWidget(Radio(dialog->rdcolor, 1));
+        ClickWidget(dialog->OKBtn);
+    });
+    window.dialogs.files.push_back(std::nullopt); // the file chooser is cancelled
+    form().ConvertSlidestoPDF1->trigger();
+    EXPECT_EQ(d.windowTitle(), "PDF Settings");
+    const TIniFile ini(window.SettingsFile());
+    EXPECT_EQ(ini.ReadString("Tdpdf", "rbsel_ItemIndex", ""), "1");
+    EXPECT_EQ(ini.ReadString("Tdpdf", "rdcolor_ItemIndex", ""), "1");
+    EXPECT_EQ(ini.ReadString("Tdpdf", "sorted_Checked", ""), "False");
+    EXPECT_EQ(ini.ReadString("Tdpdf", "SpinEdit1_Value", ""), "12");
+    EXPECT_EQ(ini.ReadString("Tdpdf", "SpinEdit2_Value", ""), "2");
+
+    // Changed, then Escape: the values it had.
+    WhenModal<Tdpdf>([](Tdpdf* dialog) {
+        TypeInto(dialog->SpinEdit2, "7");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    form().PrintAllSlides1->trigger();
+    EXPECT_EQ(d.Settings().Rows, 2);
+    EXPECT_EQ(window.dialogs.log, std::vector<std::string>{"save: Save as PDF"}); // no printer
+
+    // The next start reads them; the main window's own settings stay beside them.
+    form().close();
+    std::unique_ptr<TForm1> next = window.NewForm();
+    const TSheetSettings read = next->dpdf->Settings();
+    EXPECT_TRUE(read.Columns == 12 && read.Rows == 2 && !read.Sorted && read.SelectedOnly &&
+                read.ColourMode == TPdfColourMode::BlackWhite);
+    EXPECT_TRUE(TIniFile(window.SettingsFile()).HasKey("TForm1", "NormPos"));
+}
+
+TEST_F(PrintWindowTest, MakePdfFromTheMenuAndTheDropDown) {
+    TFixedPdfClock clock;
+    ASSERT_TRUE(ClickItem(form().ListBox1, "E"));
+    const std::string current = dir.File("current.pdf");
+    window.dialogs.files.push_back(TFileChoice{current, 1});
+    form().ConvertCurrentSlidetoPDF1->trigger();
+    const std::vector<uint8_t> cb = ReadFileBytes(current);
+    EXPECT_EQ(InflatedStreams(std::string(cb.begin(), cb.end()))
+                  .at(0)
+                  .rfind("/F0 10 Tf\n/F0 8 Tf\nBT\n48 548 Td\n(E) Tj\nET\n0.3 w\n0 0 0 RG\n", 0),
+              0u);
+
+    // 1 x 1 sheets from the tool button's drop-down, in name order.
+    Settings(1, 1);
+    const std::string sheets = dir.File("sheets.pdf");
+    window.dialogs.files.push_back(TFileChoice{sheets, 1});
+    form().ConvertSlidestoPDF2->trigger();
+    EXPECT_EQ(PdfPages(sheets), 7);
+    const std::vector<uint8_t> sb = ReadFileBytes(sheets);
+    const std::string first = InflatedStreams(std::string(sb.begin(), sb.end())).at(0);
+    EXPECT_EQ(first.rfind("/F0 10 Tf\n/F0 8 Tf\nBT\n451.76 794 Td\n(pg.  1.) Tj\nET\n", 0), 0u);
+    EXPECT_NE(first.find("36 782 m\n507.6 782 l\n507.6 78 l\n36 78 l\n36 782 l\nS\n"
+                         "BT\n66 63 Td\n(A) Tj\nET\n"),
+              std::string::npos);
+    EXPECT_EQ(BackgroundColour, 0u);
+    EXPECT_EQ(Palette[7], 0xFFFFFFu);
+}
+
+TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
+    Settings(3, 2); // 7 slides at 3 x 2: two pages
+    window.dialogs.printers.push_back(&printer);
+    ClickWidget(form().PrintButton);
+    EXPECT_EQ(form().dpdf->windowTitle(), "Print Slides");
+    EXPECT_EQ(window.dialogs.log,
+              (std::vector<std::string>{"print dialog", "progress: Print Slides (7)"}));
+    EXPECT_EQ(PdfPages(printed), 2);
+
+    Settings(1, 1); // seven framed pages with their labels
+    window.dialogs.printers.push_back(&printer);
+    form().PrintAllSlides1->trigger();
+    EXPECT_EQ(PdfPages(printed), 7);
+    const std::string text = PdfText(printed);
+    EXPECT_EQ(text.rfind("pg. 1.\nA\n\fpg. 2.\nB\n\fpg. 3.\nC\n", 0), 0u);
+    EXPECT_NE(text.find("pg. 7.\nG\n"), std::string::npos);
+    EXPECT_GT(PageColours(printed)[1], 300); // the frame
+
+    // "Selected slides only" with "Sorted by name" from the drop-down.
+    ASSERT_TRUE(ClickItem(form().ListBox1, "F"));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "B", Qt::ControlModifier));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "D", Qt::ControlModifier));
+    Settings(3, 1, true);
+    window.dialogs.printers.push_back(&printer);
+    form().PrintSlides2->trigger();
+    EXPECT_EQ(PdfText(printed), "pg. 1.\nB D F\n\f");
+
+    form().ListBox1->clearSelection();
+    Settle();
+    window.dialogs.log.clear();
+    Settings(3, 1, true);
+    form().PrintSlides2->trigger();
+    EXPECT_EQ(window.dialogs.log, std::vector<std::string>{"error: No slides selected."});
+}
+
+TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "red.slb"));
+    form().Model().SetPreviewBackground(0x404040);
+    window.dialogs.printers.push_back(&printer);
+    form().PrintCurrentSlide1->trigger();
+    EXPECT_GT(PageColours(printed)[0], 1000); // the red square
+
+    TSheetSettings bw;
+    bw.ColourMode = TPdfColourMode::BlackWhite;
+    form().dpdf->SetSettings(bw);
+    window.dialogs.printers.push_back(&printer);
+    form().PrintCurrentSlide2->trigger();
+    const std::vector<int> mono = PageColours(printed);
+    EXPECT_GT(mono[1], 1000); // the square in black
+    EXPECT_EQ(mono[2], 0);    // nothing in colour at all
+    EXPECT_EQ(BackgroundColour, 0x404040u);
+    EXPECT_EQ(Palette[7], 0u);
+    EXPECT_FALSE(PrintMonochrome);
+    EXPECT_EQ(PdfColourMode, TPdfColourMode::Color);
+}
+
+// Dialogs whose print dialog is Qt's own.
+class TRealPrintDialogs : public TScriptedDialogs {
+public:
+    TQtPrinter* qtPrinter = nullptr;
+    QWidget* parent = nullptr;
+    TPrinter* ChoosePrinter() override { return qtPrinter->Setup(parent) ? qtPrinter : nullptr; }
+};
+
+TEST_F(PrintWindowTest, QtPrintDialogAndProgressDialog) {
+    TRealPrintDialogs dialogs;
+    TForm1::TOptions options;
+    options.ProgramDir = window.ProgramDir();
+    options.SettingsFile = dir.File("real.ini");
+    options.Dialogs = &dialogs;
+    TForm1 real(options);
+    dialogs.qtPrinter = &printer;
+    dialogs.parent = &real;
+    real.show();
+    real.SetTreeFolder(QString::fromStdString(dir.Path()));
+    Settle();
+    ASSERT_TRUE(ClickItem(real.FileListBox1, "seven.slb"));
+    ASSERT_TRUE(ClickItem(real.ListBox1, "C"));
+    WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+    real.PrintCurrentSlide1->trigger();
+    EXPECT_FALSE(FileExists(printed));
+    WhenModal<QPrintDialog>([](QPrintDialog* d) { d->accept(); });
+    real.PrintCurrentSlide1->trigger();
+    EXPECT_EQ(PdfText(printed), "C\n\f");
+
+    // The progress dialog shows once the work takes a moment; its Cancel button stops it.
+    TQtDialogs qt(&real);
+    std::unique_ptr<TProgress> progress = qt.BeginProgress("Print Slides", 10);
+    EXPECT_TRUE(progress->Step(0, "A"));
+    QTest::qWait(600);
+    EXPECT_TRUE(progress->Step(1, "B"));
+    auto* shown = real.findChild<QProgressDialog*>("ProgressDialog");
+    ASSERT_TRUE(shown && shown->isVisible());
+    EXPECT_EQ(shown->labelText(), "2 of 10: B");
+    ClickWidget(shown->findChild<QPushButton*>());
+    EXPECT_FALSE(progress->Step(2, "C"));
+}
+
+} // namespace

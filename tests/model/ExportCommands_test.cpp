@@ -1,0 +1,321 @@
+// The picture commands without a window: the export's prompts, files, sizes and palette, the
+// dialog's kept values, the clipboard picture's size rule, and pictures traced into slides.
+#include "ScriptedDialogs.h"
+#include "SlideFixtures.h"
+#include "TestFiles.h"
+#include "base/Errors.h"
+#include "graphics/AcadPal.h"
+#include "graphics/Bitmap4.h"
+#include "graphics/BmpReader.h"
+#include "graphics/BmpWriter.h"
+#include "model/Commands.h"
+#include "model/ExportCommands.h"
+#include "model/WindowModel.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+uint32_t U32(const std::vector<uint8_t>& b, size_t at, bool big = false) {
+    return big ? (uint32_t(b[at]) << 24) | (b[at + 1] << 16) | (b[at + 2] << 8) | b[at + 3]
+               : b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
+}
+
+// Width x height of a BMP (read back with the project's reader), a PNG (its IHDR) or an EMF (its
+// bounds, right and bottom inclusive).
+std::string PictureSize(const std::string& path) {
+    const std::vector<uint8_t> b = ReadFileBytes(path);
+    if (path.ends_with(".bmp")) {
+        TBitmap bitmap;
+        LoadBmpFile(path, bitmap);
+        return std::to_string(bitmap.Width()) + "x" + std::to_string(bitmap.Height());
+    }
+    if (path.ends_with(".png"))
+        return std::to_string(U32(b, 16, true)) + "x" + std::to_string(U32(b, 20, true));
+    return std::to_string(U32(b, 16) + 1) + "x" + std::to_string(U32(b, 20) + 1);
+}
+
+// The export dialog as a user who sets these choices and presses OK (or Cancel).
+class TScriptedExportDialog : public TExportDialog {
+public:
+    TExportChoices choices;
+    bool pressOk = true;
+    std::vector<std::string> shownFor;
+
+    std::optional<TExportChoices> Execute(const std::string& currentSlide,
+                                          const TOkStep& okStep) override {
+        shownFor.push_back(currentSlide);
+        if (!pressOk || !okStep(choices))
+            return std::nullopt;
+        return choices;
+    }
+};
+
+class ExportCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileBytes(dir.File("PLAN.SLD"), MakeSlide(400, 300));
+        WriteFileBytes(dir.File("wide.sld"), MakeSlide(1000, 500));
+        WriteFileBytes(dir.File("tall.sld"), MakeSlide(200, 300));
+        model.SetPreviewSize(100, 80);
+        model.SetPreviewBackground(0x123456);
+        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
+    }
+    void TearDown() override {
+        BackgroundColour = 0;
+        BuildPalette();
+    }
+    // The palette is the preview's: built for 0x123456, so entry 7 is black.
+    void ExpectPreviewPalette() {
+        EXPECT_EQ(BackgroundColour, 0x123456u);
+        EXPECT_EQ(Palette[0], 0x123456u);
+        EXPECT_EQ(Palette[7], 0u);
+    }
+
+    TTempDir dir, out;
+    TScriptedDialogs dialogs;
+    TWindowModel model{dialogs};
+    TScriptedExportDialog dialog;
+};
+
+TEST_F(ExportCommandsTest, CurrentSlideGoesToTheChosenFileWithTheFormatsExtension) {
+    model.SelectItem(0); // PLAN.SLD
+    dialog.choices.Format = TImageFormat::Png;
+    dialogs.files.push_back(TFileChoice{out.File("picture.dat")});
+    SaveAsPicts(model, dialog, 0xC0C0C0);
+    EXPECT_EQ(dialog.shownFor, std::vector<std::string>{"PLAN.SLD"});
+    EXPECT_EQ(dialogs.log, std::vector<std::string>{"save: Save Slide As Picture"});
+    const TFileDialogOptions& prompt = dialogs.fileOptions.at(0);
+    EXPECT_EQ(prompt.Filter, "Portable Net Graphic (*.png)|*.png");
+    EXPECT_EQ(prompt.FileName, "PLAN.png");
+    EXPECT_EQ(prompt.DefaultExt, "png");
+    EXPECT_EQ(prompt.InitialDir, dir.Path()); // no folder of its own yet: the shown one
+    EXPECT_EQ(PictureSize(out.File("picture.png")), "400x300");
+    EXPECT_FALSE(FileExists(out.File("picture.dat")));
+    EXPECT_EQ(dialog.choices.InitialDir, out.Path());
+    ExpectPreviewPalette();
+
+    // A cancelled prompt writes nothing; without a selected slide there is no prompt at all.
+    dialogs.log.clear();
+    dialog.choices.Format = TImageFormat::Emf;
+    SaveAsPicts(model, dialog, 0);
+    model.SetSelection({});
+    SaveAsPicts(model, dialog, 0);
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save Slide As Picture",
+                                                     "error: No selected slide!"}));
+    EXPECT_EQ(dialog.shownFor.back(), "");
+    EXPECT_FALSE(FileExists(out.File("PLAN.emf")));
+}
+
+TEST_F(ExportCommandsTest, AllAndSelectedSlidesGoIntoTheChosenFolderAtTheChosenSize) {
+    dialog.choices.Which = TExportSelection::All;
+    dialog.choices.Size = TExportSize::Size32;
+    dialog.choices.Background = TExportBackground::Black;
+    dialog.choices.Folder = out.Path();
+    // A folder that is not there yet is made.
+    dialogs.folders.push_back(out.File("new/sub"));
+    SaveAsPicts(model, dialog, 0);
+    EXPECT_EQ(dialogs.folderStarts, std::vector<std::string>{out.Path()});
+    EXPECT_EQ(dialog.choices.Folder, out.File("new/sub"));
+    EXPECT_EQ(dialogs.progressSteps,
+              (std::vector<std::string>{"PLAN.bmp", "tall.bmp", "wide.bmp"}));
+    for (const char* name : {"PLAN.bmp", "tall.bmp", "wide.bmp"})
+        EXPECT_EQ(PictureSize(out.File(std::string("new/sub/") + name)), "32x32") << name;
+    // The wide slide is centred vertically on the black background: top row black.
+    TBitmap wide;
+    LoadBmpFile(out.File("new/sub/wide.bmp"), wide);
+    EXPECT_EQ(wide.Canvas().Pixel(16, 0), 0u);
+    ExpectPreviewPalette();
+
+    // Selected slides only: just those, custom size and metafiles ten times as large.
+    dialog.choices.Which = TExportSelection::Selected;
+    dialog.choices.Size = TExportSize::Custom;
+    dialog.choices.Width = 5000;
+    dialog.choices.Height = 1;
+    dialog.choices.Format = TImageFormat::Emf;
+    model.SetSelection({0, 2});
+    dialogs.folders.push_back(out.Path());
+    SaveAsPicts(model, dialog, 0);
+    EXPECT_EQ(PictureSize(out.File("PLAN.emf")), "50000x10");
+    EXPECT_TRUE(FileExists(out.File("wide.emf")));
+    EXPECT_FALSE(FileExists(out.File("tall.emf")));
+
+    // With nothing selected it says so and asks for no folder.
+    model.SetSelection({});
+    dialogs.log.clear();
+    SaveAsPicts(model, dialog, 0);
+    EXPECT_EQ(dialogs.log, std::vector<std::string>{"error: No selected slides!"});
+}
+
+TEST_F(ExportCommandsTest, CancelledOrFailedBatchKeepsWhatWasWrittenAndThePalette) {
+    dialog.choices.Which = TExportSelection::All;
+    dialog.choices.Format = TImageFormat::Jpg;
+    dialogs.cancelProgressAt = 1;
+    dialogs.folders.push_back(out.Path());
+    SaveAsPicts(model, dialog, 0);
+    EXPECT_TRUE(FileExists(out.File("PLAN.jpg")));
+    EXPECT_FALSE(FileExists(out.File("tall.jpg")));
+
+    // A slide cut short fails while it is drawn on the export's background: the batch ends
+    // there, the files before it stay, and the preview's palette is back.
+    std::vector<uint8_t> cut = MakeSlide(300, 300);
+    cut.resize(cut.size() - 6);
+    WriteFileBytes(dir.File("short.sld"), cut);
+    model.ReloadSlideList();
+    dialogs.cancelProgressAt = -1;
+    dialogs.folders.push_back(out.File("again"));
+    EXPECT_THROW(SaveAsPicts(model, dialog, 0), EVarnelError);
+    EXPECT_TRUE(FileExists(out.File("again/PLAN.jpg")));
+    EXPECT_FALSE(FileExists(out.File("again/short.jpg")));
+    EXPECT_FALSE(FileExists(out.File("again/wide.jpg")));
+    ExpectPreviewPalette();
+
+    // A folder that cannot be made (a file is in the way) is an error naming it.
+    WriteFileBytes(out.File("file"), {1});
+    dialogs.folders.push_back(out.File("file/sub"));
+    try {
+        SaveAsPicts(model, dialog, 0);
+        ADD_FAILURE() << "no error";
+    } catch (const EFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("file/sub"), std::string::npos) << e.what();
+    }
+    ExpectPreviewPalette();
+}
+
+// The dialog's values in the settings, under the dialog's own keys.
+class TMapStore : public TSettingsStore {
+public:
+    std::map<std::string, std::string> values;
+    std::string ReadString(const std::string& s, const std::string& k,
+                           const std::string& d) const override {
+        auto it = values.find(s + "/" + k);
+        return it == values.end() ? d : it->second;
+    }
+    int ReadInteger(const std::string& s, const std::string& k, int d) const override {
+        const std::string v = ReadString(s, k, "");
+        return v.empty() || v.find_first_not_of("-0123456789") != std::string::npos ? d
+                                                                                    : std::stoi(v);
+    }
+    void WriteString(const std::string& s, const std::string& k, const std::string& v) override {
+        values[s + "/" + k] = v;
+    }
+    void WriteInteger(const std::string& s, const std::string& k, int v) override {
+        values[s + "/" + k] = std::to_string(v);
+    }
+};
+
+TEST(ExportSettingsTest, KeptUnderTheDialogsKeysAndDamagedValuesGiveDefaults) {
+    TMapStore store;
+    EXPECT_EQ(ReadExportChoices(store), TExportChoices());
+    const TExportChoices chosen{TExportSelection::Selected,
+                                TImageFormat::Emf,
+                                TExportSize::Custom,
+                                640,
+                                480,
+                                TExportBackground::ButtonFace,
+                                "/pictures",
+                                "/out"};
+    WriteExportChoices(store, chosen);
+    EXPECT_EQ(store.values, (std::map<std::string, std::string>{
+                                {"BFolder/Folder", "/out"},
+                                {"Tfimage/SavePictureDialog1_InitialDir", "/pictures"},
+                                {"Tfimage/SpinEdit1_Value", "640"},
+                                {"Tfimage/SpinEdit2_Value", "480"},
+                                {"Tfimage/rbsel_ItemIndex", "2"},
+                                {"Tfimage/rdFormat_ItemIndex", "4"},
+                                {"Tfimage/rdSize_ItemIndex", "3"},
+                                {"Tfimage/rdback_ItemIndex", "2"}}));
+    EXPECT_EQ(ReadExportChoices(store), chosen);
+
+    store.values["Tfimage/SpinEdit1_Value"] = "9000";
+    store.values["Tfimage/SpinEdit2_Value"] = "0";
+    store.values["Tfimage/rdFormat_ItemIndex"] = "5"; // there are five formats
+    store.values["Tfimage/rbsel_ItemIndex"] = "-1";
+    const TExportChoices damaged = ReadExportChoices(store);
+    EXPECT_EQ(damaged.Width, 5000);
+    EXPECT_EQ(damaged.Height, 1);
+    EXPECT_EQ(damaged.Format, TImageFormat::Bmp);
+    EXPECT_EQ(damaged.Which, TExportSelection::Current);
+    EXPECT_EQ(ExportOptionsOf(damaged, 0xABCDEF).Background, 0xABCDEFu);
+}
+
+TEST_F(ExportCommandsTest, ClipboardPictureKeepsSmallSlidesAndScalesLargeOnesTo256Square) {
+    int w = 0, h = 0;
+    ClipboardPictureSize(1000, 500, w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(362, 181));
+    ClipboardPictureSize(200, 300, w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(200, 300));
+    ClipboardPictureSize(256, 256, w, h); // exactly 65536 stays
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(256, 256));
+
+    model.SelectItem(2); // wide.sld, 1000 x 500
+    const std::optional<TClipboardPicture> picture = ClipboardPicture(model);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Emf.size() > 24 ? U32(picture->Emf, 16) + 1 : 0, 3620u);
+    EXPECT_EQ(U32(picture->Emf, 20) + 1, 1810u);
+    EXPECT_EQ(picture->Bitmap->Width(), 362);
+    EXPECT_EQ(picture->Bitmap->Height(), 181);
+    EXPECT_EQ(picture->Bitmap->Canvas().Pixel(180, 90), 0x123456u); // the preview background
+    ExpectPreviewPalette();
+
+    model.SetSelection({});
+    EXPECT_FALSE(ClipboardPicture(model));
+    EXPECT_EQ(dialogs.log, std::vector<std::string>{"error: No selected slide!"});
+}
+
+TEST_F(ExportCommandsTest, PictureBecomesASlideBesideItAndShowsInTheFolder) {
+    TBitmap4 p;
+    p.Width = 3;
+    p.Height = 2;
+    p.Indices = {9, 15, 15, 0, 0, 15}; // red, white, black
+    WriteFileBytes(dir.File("logo.bmp"), EncodeBmp4(p));
+    dialogs.files.push_back(TFileChoice{dir.File("logo.bmp")});
+    const TBmpPictureReader reader;
+    EXPECT_EQ(ConvertBMPToSlideClick(model, reader), dir.File("logo.sld"));
+    EXPECT_EQ(dialogs.fileOptions.at(0).Filter, "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(dialogs.fileOptions.at(0).DefaultExt, "bmp");
+    const std::vector<uint8_t> slide = ReadFileBytes(dir.File("logo.sld"));
+    ASSERT_GT(slide.size(), 31u);
+    EXPECT_EQ(slide[19] | (slide[20] << 8), 3);
+    EXPECT_EQ(slide[21] | (slide[22] << 8), 2);
+    // The new slide is in the list and selected.
+    EXPECT_EQ(model.Items()[static_cast<size_t>(model.SelectedSlide())], "logo.sld");
+
+    // An existing slide file is replaced only when the user agrees.
+    const std::vector<uint8_t> mine = {1, 2, 3};
+    WriteFileBytes(dir.File("logo.sld"), mine);
+    dialogs.log.clear();
+    dialogs.files.push_back(TFileChoice{dir.File("logo.bmp")});
+    dialogs.okAnswers.push_back(false);
+    EXPECT_EQ(ConvertBMPToSlideClick(model, reader), "");
+    EXPECT_EQ(ReadFileBytes(dir.File("logo.sld")), mine);
+    EXPECT_EQ(dialogs.log.at(1), "confirm: The slide file \"" + dir.File("logo.sld") +
+                                     "\" already exists. Replace it?");
+
+    // A picture elsewhere leaves the list alone; a damaged one names itself and writes nothing.
+    WriteFileBytes(out.File("x.bmp"), EncodeBmp4(p));
+    const int generation = model.ListGeneration();
+    dialogs.files.push_back(TFileChoice{out.File("x.bmp")});
+    ConvertBMPToSlideClick(model, reader);
+    EXPECT_TRUE(FileExists(out.File("x.sld")));
+    EXPECT_EQ(model.ListGeneration(), generation);
+    WriteFileBytes(out.File("bad.bmp"), {'B', 'M', 1});
+    dialogs.files.push_back(TFileChoice{out.File("bad.bmp")});
+    EXPECT_THROW(ConvertBMPToSlideClick(model, reader), EVarnelError);
+    EXPECT_FALSE(FileExists(out.File("bad.sld")));
+}
+
+TEST_F(ExportCommandsTest, CommandsApplyWithSlidesAndASelection) {
+    EXPECT_TRUE(CommandApplies(model, TCommand::ExportToImage));
+    EXPECT_TRUE(CommandApplies(model, TCommand::CopyToClipboard));
+    model.SetSelection({});
+    EXPECT_TRUE(CommandApplies(model, TCommand::ExportToImage)); // "All slides" still can
+    EXPECT_FALSE(CommandApplies(model, TCommand::CopyToClipboard));
+    ASSERT_TRUE(model.TreeFolderChanged(out.Path())); // no slides
+    EXPECT_FALSE(CommandApplies(model, TCommand::ExportToImage));
+    EXPECT_TRUE(CommandApplies(model, TCommand::ImportFromImage));
+}
+
+} // namespace

@@ -1,0 +1,392 @@
+// The pattern page without widgets: opening, selecting, zooming, editing and storing, thumbnails,
+// saving as a pattern file or PDF sheets, and files that are not pattern files.
+#include "PdfTestSupport.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "base/Errors.h"
+#include "base/UiHooks.h"
+#include "graphics/RasterCanvas.h"
+#include "model/Commands.h"
+#include "model/PatternPage.h"
+#include "model/WindowModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kPatterns = ";; test patterns\r\n"
+                              "*ANSI31,ANSI Iron\r\n"
+                              "45, 0,0, 0,.125\r\n"
+                              "*BRICK,Brick\r\n"
+                              "0, 0,0, 0,.25\r\n"
+                              "90, 0,0, .25,.25, .25,-.25\r\n"
+                              "*GRID\xE9,grid\r\n"
+                              "0, 0,0, 0,1\r\n"
+                              "90, 0,0, 0,1\r\n"
+                              "*Gravel,stones\r\n"
+                              "0, 0,0, 0,1\r\n";
+
+std::vector<uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+std::string Text(const std::vector<uint8_t>& b) {
+    return {b.begin(), b.end()};
+}
+
+// Pixels that are not white.
+int Inked(const TRasterCanvas& c) {
+    int n = 0;
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x)
+            n += c.Pixel(x, y) != 0xFFFFFF;
+    return n;
+}
+
+class PatternPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileBytes(file, Bytes(kPatterns));
+        page.SetPreviewSize(271, 181);
+    }
+    void Open() { page.OpenFile(file); }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const TPatternEntry& e : page.Entries())
+            names.push_back(e.Name);
+        return names;
+    }
+
+    TTempDir dir;
+    std::string file = dir.File("test.pat");
+    TScriptedDialogs dialogs;
+    TPatternPage page{dialogs};
+};
+
+TEST_F(PatternPageTest, OpeningListsThePatternsAndShowsTheFirst) {
+    EXPECT_EQ(page.LabelText(), "Scale:");
+    Open();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ANSI31", "BRICK", "GRID\xE9", "Gravel"}));
+    EXPECT_EQ(page.SelectedEntry(), 0);
+    EXPECT_EQ(page.Module().CurrentPatternLine, 1);
+    EXPECT_EQ(page.EditorLines(),
+              (std::vector<std::string>{"*ANSI31,ANSI Iron", "45, 0,0, 0,.125"}));
+    EXPECT_EQ(page.LabelText(), "Scale: 100.00");
+    EXPECT_GT(Inked(page.Preview()), 1000);
+    EXPECT_FALSE(page.HasUnstoredEdits());
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(PatternPageTest, SelectingTheShownPatternAgainDoesNotRedraw) {
+    Open();
+    const int drawn = page.PreviewGeneration();
+    EXPECT_TRUE(page.SelectEntry(0));
+    EXPECT_EQ(page.PreviewGeneration(), drawn);
+    EXPECT_TRUE(page.SelectEntry(1));
+    EXPECT_GT(page.PreviewGeneration(), drawn);
+    EXPECT_EQ(page.EditorLines().front(), "*BRICK,Brick");
+    EXPECT_FALSE(page.SelectEntry(7)); // no such entry: nothing changes
+    EXPECT_EQ(page.SelectedEntry(), 1);
+}
+
+TEST_F(PatternPageTest, PlusAndMinusScaleByOneAndAHalfAndGravelStaysAt75) {
+    Open();
+    page.SelectEntry(2);
+    EXPECT_EQ(page.PatternScale(), 25);
+    page.Enlarge();
+    page.Enlarge();
+    EXPECT_EQ(page.PatternScale(), 56.25);
+    EXPECT_EQ(page.LabelText(), "Scale:  56.25");
+    page.Reduce();
+    EXPECT_EQ(page.PatternScale(), 37.5);
+    EXPECT_EQ(page.LabelText(), "Scale:  37.50");
+    // A new selection starts at the automatic scale again.
+    page.SelectEntry(3);
+    EXPECT_EQ(page.PatternScale(), 75);
+    page.Enlarge();
+    EXPECT_EQ(page.LabelText(), "Scale:  75.00");
+}
+
+TEST_F(PatternPageTest, ButtonsBeforeAnyPatternClearThePreview) {
+    for (auto press : {&TPatternPage::Redraw, &TPatternPage::Enlarge, &TPatternPage::Reduce}) {
+        TScriptedDialogs d;
+        TPatternPage fresh(d);
+        fresh.SetPreviewSize(60, 40);
+        (fresh.*press)();
+        EXPECT_EQ(Inked(fresh.Preview()), 0);
+        EXPECT_TRUE(fresh.Module().PatternLines.empty());
+    }
+}
+
+TEST_F(PatternPageTest, AnotherSelectionAsksBeforeDroppingTheUsersEdits) {
+    Open();
+    // The page's own filling of the editor is no edit of the user's.
+    page.SelectEntry(1);
+    page.SelectEntry(0);
+    EXPECT_TRUE(dialogs.log.empty());
+
+    const std::vector<std::string> edited = {"*ANSI31,ANSI Iron", "0, 0,0, 0,.5"};
+    page.EditorChanged(edited);
+    EXPECT_TRUE(page.HasUnstoredEdits());
+    dialogs.yesNoAnswers = {false};
+    EXPECT_FALSE(page.SelectEntry(2));
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"yes/no: Discard the changes to this pattern?"}));
+    EXPECT_EQ(page.SelectedEntry(), 0);
+    EXPECT_EQ(page.EditorLines(), edited);
+    // The thumbnail build replaces the editor's text as well: it asks the same.
+    dialogs.yesNoAnswers = {false};
+    page.SetThumbnailsShown(true);
+    EXPECT_FALSE(page.ThumbnailsShown());
+    EXPECT_EQ(page.ThumbnailCount(), 0);
+
+    dialogs.yesNoAnswers = {true};
+    EXPECT_TRUE(page.SelectEntry(2));
+    EXPECT_EQ(page.EditorLines().front(), "*GRID\xE9,grid");
+    EXPECT_FALSE(page.HasUnstoredEdits());
+    // After Redraw the edits are stored: no question.
+    dialogs.log.clear();
+    page.EditorChanged({"*GRID,grid", "0, 0,0, 0,1"});
+    page.Redraw();
+    EXPECT_TRUE(page.SelectEntry(0));
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(PatternPageTest, RedrawStoresTheEditorAndSaveWritesStoredEditsOnly) {
+    Open();
+    page.SelectEntry(1);
+    page.EditorChanged({"*BRICKS,renamed", "0, 0,0, 0,.5", "90, 0,0, 0,.5", "; four lines now"});
+    // Drawn at the scale in use (the one BRICK was shown at), then stored.
+    page.Redraw();
+    EXPECT_EQ(page.LabelText(), "Scale: 100.00");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ANSI31", "BRICKS", "GRID\xE9", "Gravel"}));
+    EXPECT_EQ(page.Entries()[2].HeaderLine, 7);
+    // Typed but not redrawn: not in the file.
+    page.EditorChanged({"*BRICKS,renamed", "0, 0,0, 0,.75"});
+
+    const std::string copy = dir.File("copy.pat");
+    dialogs.files = {TFileChoice{copy, 1}};
+    page.Save();
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save File as Slide-Library-File"}));
+    EXPECT_EQ(Text(ReadFileBytes(copy)), ";; test patterns\r\n"
+                                         "*ANSI31,ANSI Iron\r\n"
+                                         "45, 0,0, 0,.125\r\n"
+                                         "*BRICKS,renamed\r\n"
+                                         "0, 0,0, 0,.5\r\n"
+                                         "90, 0,0, 0,.5\r\n"
+                                         "; four lines now\r\n"
+                                         "*GRID\xE9,grid\r\n"
+                                         "0, 0,0, 0,1\r\n"
+                                         "90, 0,0, 0,1\r\n"
+                                         "*Gravel,stones\r\n"
+                                         "0, 0,0, 0,1\r\n");
+    // The loaded file itself is left alone.
+    EXPECT_EQ(Text(ReadFileBytes(file)), kPatterns);
+}
+
+TEST_F(PatternPageTest, SaveDialogStartsAtTheFileAndAsksBeforeReplacingAnotherFile) {
+    Open();
+    const TFileDialogOptions o = page.PatsaveOptions();
+    EXPECT_EQ(o.Filter, "Hatch Pattern files (*.pat)|*.pat|PDF file|*.pdf");
+    EXPECT_EQ(o.DefaultExt, "pat");
+    EXPECT_EQ(o.InitialDir, dir.Path());
+    EXPECT_EQ(o.FileName, "test.pat");
+
+    const std::string other = dir.File("other.pat");
+    WriteFileBytes(other, Bytes("keep me"));
+    dialogs.files = {TFileChoice{other, 1}};
+    dialogs.okAnswers = {false};
+    page.Save();
+    EXPECT_EQ(dialogs.log.back(), "confirm: \"" + other + "\" already exists. Replace it?");
+    EXPECT_EQ(Text(ReadFileBytes(other)), "keep me");
+
+    // Saving over the file that is open is a plain save.
+    dialogs.log.clear();
+    page.EditorChanged({"*ANSI31,changed", "45, 0,0, 0,.125"});
+    page.Redraw();
+    dialogs.files = {TFileChoice{file, 1}};
+    page.Save();
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save File as Slide-Library-File"}));
+    EXPECT_EQ(Text(ReadFileBytes(file)).find(";; test patterns\r\n*ANSI31,changed\r\n45,"), 0u);
+
+    // A cancelled dialog writes nothing.
+    dialogs.files = {std::nullopt};
+    page.Save();
+    EXPECT_FALSE(FileExists(dir.File("test.pdf")));
+}
+
+TEST_F(PatternPageTest, SaveWithThePdfFilterWritesEveryPatternAndKeepsThePreviewScale) {
+    std::string text = "*P0,first\r\n0, 0,0, 0,.5\r\n";
+    for (int k = 1; k < 16; ++k)
+        text += "*P" + std::to_string(k) + "\r\n45, 0,0, 0,.3\r\n";
+    WriteFileBytes(file, Bytes(text));
+    Open();
+    page.Enlarge();
+    EXPECT_EQ(page.PatternScale(), 37.5);
+    dialogs.files = {TFileChoice{dir.File("sheets.pat"), 2}};
+    page.Save();
+    // 16 patterns: two pages of 3 x 5 cells, under the name with ".pdf".
+    ExpectValidPdf(Text(ReadFileBytes(dir.File("sheets.pdf"))), 2);
+    EXPECT_FALSE(FileExists(dir.File("sheets.pat")));
+    EXPECT_EQ(page.PatternScale(), 37.5);
+    page.Enlarge();
+    EXPECT_EQ(page.PatternScale(), 56.25);
+}
+
+TEST_F(PatternPageTest, ThumbnailsAreBuiltOnceWithProgressAndKeptAcrossTheSwitch) {
+    Open();
+    page.EditorChanged({"*ANSI31", "0, 0,0, 0,.5"});
+    page.Redraw(); // stored: the build asks nothing
+    // The preview is smaller than a thumbnail: each thumbnail is still a whole drawing.
+    page.SetPreviewSize(60, 40);
+    std::vector<std::string> progress;
+    std::vector<bool> editorShown;
+    const UiHooks::TProcessHook saved = UiHooks::SetProcessHook([&] {
+        if (progress.empty() || progress.back() != page.LabelText())
+            progress.push_back(page.LabelText());
+        editorShown.push_back(page.EditorVisible());
+    });
+    page.SetProgressInterval(0);
+    page.SetThumbnailsShown(true);
+    UiHooks::SetProcessHook(saved);
+
+    EXPECT_EQ(progress,
+              (std::vector<std::string>{"1 of 4:ANSI31 ", "2 of 4:BRICK ", "3 of 4:GRID\xC3\xA9 ",
+                                        "4 of 4:Gravel ", "Scale:  25.00"}));
+    EXPECT_EQ(editorShown.front(), false);
+    EXPECT_TRUE(page.EditorVisible());
+    EXPECT_TRUE(page.ThumbnailsShown());
+    ASSERT_EQ(page.ThumbnailCount(), 4);
+    for (int k = 0; k < 4; ++k) {
+        const TRasterCanvas& t = page.Thumbnail(k);
+        EXPECT_EQ(t.Width(), 128);
+        EXPECT_EQ(t.Height(), 80);
+        EXPECT_EQ(page.Entries()[static_cast<size_t>(k)].ThumbnailIndex, k);
+        // Drawn on white over the whole bitmap, also beyond the preview's 60 x 40.
+        int white = 0;
+        for (int y = 44; y < 80; ++y)
+            for (int x = 64; x < 128; ++x)
+                white += t.Pixel(x, y) == 0xFFFFFF;
+        EXPECT_GT(white, 36 * 64 / 2) << k;
+        EXPECT_GT(Inked(t), 100) << k;
+    }
+    // The first pattern is shown afresh: the stored text.
+    EXPECT_EQ(page.SelectedEntry(), 0);
+    EXPECT_EQ(page.EditorLines(), (std::vector<std::string>{"*ANSI31", "0, 0,0, 0,.5"}));
+
+    const TRasterCanvas* first = &page.Thumbnail(0);
+    page.SetThumbnailsShown(false);
+    EXPECT_FALSE(page.ThumbnailsShown());
+    page.SetThumbnailsShown(true);
+    EXPECT_EQ(&page.Thumbnail(0), first);
+
+    // Another file drops them and the switch goes up.
+    Open();
+    EXPECT_FALSE(page.ThumbnailsShown());
+    EXPECT_EQ(page.ThumbnailCount(), 0);
+}
+
+TEST_F(PatternPageTest, FilesThatAreNotPatternFiles) {
+    Open();
+    // No header line: nothing listed, and nothing of the last file shown.
+    const std::string none = dir.File("none.pat");
+    WriteFileBytes(none, Bytes(";; nothing\r\n0, 0,0, 0,1\r\n"));
+    page.OpenFile(none);
+    EXPECT_TRUE(page.Entries().empty());
+    EXPECT_TRUE(page.EditorLines().empty());
+    EXPECT_EQ(Inked(page.Preview()), 0);
+    page.SetThumbnailsShown(true);
+    EXPECT_EQ(page.ThumbnailCount(), 0);
+
+    // Binary bytes with header-like lines: they load, draw and make thumbnails, and end.
+    std::vector<uint8_t> binary;
+    uint32_t seed = 7;
+    const char hostile[] = "\n*\0x,1e300,-0,\n1,2,3,1e-300,4e-300,0\n";
+    for (int i = 0; i < 100000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        binary.push_back(static_cast<uint8_t>(seed >> 24));
+        if (i % 2500 == 0)
+            binary.insert(binary.end(), hostile, hostile + sizeof hostile - 1);
+    }
+    const std::string bin = dir.File("binary.pat");
+    WriteFileBytes(bin, binary);
+    page.OpenFile(bin);
+    EXPECT_GE(page.Entries().size(), 40u);
+    page.SetThumbnailsShown(true);
+    EXPECT_EQ(page.ThumbnailCount(), static_cast<int>(page.Entries().size()));
+    page.Redraw();
+
+    // Too large: the error names the file and the reason, and the page is left empty.
+    const std::string large = dir.File("large.pat");
+    WriteFileBytes(large, std::vector<uint8_t>(17 * 1024 * 1024, 'x'));
+    try {
+        page.OpenFile(large);
+        ADD_FAILURE() << "no error";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "\"" + large + "\" is too large for a pattern file");
+    }
+    EXPECT_TRUE(page.Entries().empty());
+    EXPECT_TRUE(page.EditorLines().empty());
+    EXPECT_TRUE(page.Module().PatternLines.empty());
+    EXPECT_EQ(page.LabelText(), "");
+    EXPECT_EQ(Inked(page.Preview()), 0);
+    EXPECT_THROW(page.OpenFile(dir.File("missing.pat")), EFileError);
+}
+
+TEST_F(PatternPageTest, PreviewSizeFollowsThePanelAndRedrawsAtTheScaleInUse) {
+    // A 3:2 rectangle above the editor, centred; it may be wider than a narrow panel.
+    const TPreviewPlace p = PlacePreview(500, 299, 116);
+    EXPECT_EQ(p.Height, 181);
+    EXPECT_EQ(p.Width, 271);
+    EXPECT_EQ(p.Left, 114);
+    EXPECT_EQ(p.Top, 0);
+    EXPECT_EQ(PlacePreview(200, 299, 116).Left, -35);
+    EXPECT_EQ(PlacePreview(200, 50, 116).Width, 0);
+
+    Open();
+    page.SelectEntry(2);
+    page.Enlarge();
+    page.SetPreviewSize(450, 300);
+    EXPECT_EQ(page.Module().TileWidth, 450);
+    EXPECT_EQ(page.PatternScale(), 37.5);
+    // The grid's vertical lines at multiples of 37.5 pixels reach the new right part.
+    EXPECT_EQ(page.Preview().Pixel(375, 160), 0u);
+    EXPECT_EQ(page.Preview().Pixel(376, 160), 0xFFFFFFu);
+}
+
+TEST(PatternTextTest, EditorTextAndLinesConvertBothWays) {
+    const std::vector<std::string> lines = {"*A,\xE9t\xE9", "", "0, 0,0, 0,1"};
+    EXPECT_EQ(PatternLinesToText(lines), "*A,\xC3\xA9t\xC3\xA9\n\n0, 0,0, 0,1");
+    EXPECT_EQ(PatternTextToLines(PatternLinesToText(lines)), lines);
+    EXPECT_EQ(PatternTextToLines("a\r\nb\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(PatternTextToLines("a\n\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_TRUE(PatternTextToLines("").empty());
+    EXPECT_EQ(PatternTextToLines("\xE2\x82\xAC \xE4\xB8\x80"),
+              (std::vector<std::string>{"\x80 ?"}));
+}
+
+TEST(PatternWindowModelTest, PageSwitchHandsTheFileOverAndLeavingEmptiesIt) {
+    TTempDir dir;
+    WriteFileBytes(dir.File("hatch.pat"), Bytes(kPatterns));
+    TScriptedDialogs dialogs;
+    TWindowModel model(dialogs);
+    model.TreeFolderChanged(dir.Path());
+    ASSERT_EQ(model.Sources(), (std::vector<std::string>{"hatch.pat"}));
+    EXPECT_EQ(model.ChooseSource(0), TSourceKind::Pattern);
+    EXPECT_EQ(model.Page(), TPage::Hatchs);
+    EXPECT_EQ(model.PatternPage().Entries().size(), 4u);
+    EXPECT_EQ(model.PatternPage().Module().PatternFileName, dir.File("hatch.pat"));
+    EXPECT_FALSE(CommandApplies(model, TCommand::DeleteSlides));
+
+    model.ShowFolderSlides();
+    EXPECT_EQ(model.Page(), TPage::Slides);
+    EXPECT_TRUE(model.PatternPage().Module().PatternLines.empty());
+    EXPECT_TRUE(model.PatternPage().Entries().empty());
+    // The editor's text stays until another file is opened.
+    EXPECT_FALSE(model.PatternPage().EditorLines().empty());
+}
+
+} // namespace
