@@ -314,12 +314,11 @@ void THatchPage::FillList() {
     }
 
     // The thumbnails go into the window's image list as the model holds them.
-    std::vector<QPixmap>& limg = m_form.limg;
+    TThumbnailList& limg = m_form.limg;
     if (static_cast<int>(limg.size()) != m_page.ThumbnailCount()) {
-        limg.clear();
-        limg.reserve(static_cast<size_t>(m_page.ThumbnailCount()));
+        limg.Reset(static_cast<size_t>(m_page.ThumbnailCount()));
         for (int k = 0; k < m_page.ThumbnailCount(); ++k)
-            limg.push_back(QPixmap::fromImage(Wrap(m_page.Thumbnail(k))));
+            limg.Set(static_cast<size_t>(k), Wrap(m_page.Thumbnail(k)).copy());
     }
 
     patv->clear();
@@ -333,7 +332,7 @@ void THatchPage::FillList() {
         item->setData(Qt::UserRole, entry.HeaderLine);
         const int image = entry.ThumbnailIndex;
         if (thumbs && image >= 0 && image < static_cast<int>(limg.size()))
-            item->setIcon(QIcon(limg[static_cast<size_t>(image)]));
+            item->setIcon(QIcon(QPixmap::fromImage(limg[static_cast<size_t>(image)])));
         else if (!thumbs)
             item->setIcon(nameIcon);
         patv->addItem(item);
