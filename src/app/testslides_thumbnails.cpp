@@ -18,8 +18,8 @@
 
 namespace {
 
-// Pictures held at most (about 40 MB of packed thumbnails).
-constexpr size_t kHeldThumbnails = 4000;
+// Pictures held at most (about 20 MB of packed thumbnails; a screen shows a few dozen).
+constexpr size_t kHeldThumbnails = 2000;
 
 } // namespace
 

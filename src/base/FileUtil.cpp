@@ -148,9 +148,15 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
         const std::string name = e->d_name;
         if (name == "." || name == ".." || !MatchesMask(name, mask))
             continue;
-        struct stat st {};
-        if (::stat((folder + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-            continue;
+        // The entry's type saves a stat() of every file; links and file systems that do not
+        // tell are asked.
+        if (e->d_type != DT_REG) {
+            struct stat st {};
+            if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN)
+                continue;
+            if (::stat((folder + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+                continue;
+        }
         names.push_back(name);
     }
     ::closedir(dir);
