@@ -77,7 +77,8 @@ bool WildMatch(const char* pattern, const char* pend, const char* text, const ch
 
 } // namespace
 
-void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write) {
+void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write,
+                        TDurability durability) {
     std::string temp = FolderOf(path) + "/.varnel-save-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
@@ -99,7 +100,7 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
     try {
         TFdStream stream(fd);
         write(stream);
-        if (::fsync(fd) != 0)
+        if (durability == TDurability::Synced && ::fsync(fd) != 0)
             throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));
         // The descriptor is gone after close(), whatever it returned: never close it twice.
         const int closed = ::close(fd);
@@ -117,6 +118,17 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
         ::unlink(temp.c_str());
         throw EFileError("Cannot replace file \"" + path + "\". " + std::strerror(err));
     }
+}
+
+void SyncFileSystemOf(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        const int err = errno;
+        if (fd >= 0)
+            ::close(fd);
+        throw EWriteError("Cannot write the files in \"" + folder + "\". " + std::strerror(err));
+    }
+    ::close(fd);
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {

@@ -7,10 +7,20 @@
 
 class TStream;
 
+// Whether a saved file is on the disk before the save returns (Synced), or reaches it with the
+// file system's own writing or a later SyncFileSystemOf (Unsynced: files of a batch, which pays
+// for one sync at its end rather than one per file).
+enum class TDurability { Synced, Unsynced };
+
 // Writes a file by calling write() on a new file beside it (same folder, unique name) and then
 // renaming that file over path. When write() or the rename fails, the partial file is removed,
-// the old file at path stays as it was, and the error passes to the caller.
-void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write);
+// the old file at path stays as it was, and the error passes to the caller. Either way no reader
+// ever sees a half-written file under path.
+void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write,
+                        TDurability durability = TDurability::Synced);
+// Puts everything written to the file system that holds folder on the disk (the end of a batch
+// of Unsynced saves); throws EWriteError naming the folder when that fails.
+void SyncFileSystemOf(const std::string& folder);
 
 // Reads a whole file; throws EFileError naming the file when it cannot be read.
 std::vector<uint8_t> ReadWholeFile(const std::string& path);

@@ -154,3 +154,13 @@ std::string JsonString(const std::string& text) {
     }
     return out + "\"";
 }
+
+int ParseJobs(const std::string& text) {
+    int jobs = -1;
+    if (!text.empty() && text.size() <= 3 &&
+        text.find_first_not_of("0123456789") == std::string::npos)
+        jobs = std::stoi(text);
+    if (jobs < 0 || jobs > 256)
+        throw TUsageError{"bad -j \"" + text + "\" (0..256 threads, 0: one per core)"};
+    return jobs;
+}

@@ -34,6 +34,8 @@ std::vector<TSlideSource> OpenSources(const TArgs& sources);
 
 // Parses "WxH" into width and height; throws TUsageError.
 void ParseSize(const std::string& text, int& width, int& height);
+// "-j N": 1..256 threads, or 0 for one per core; throws TUsageError.
+int ParseJobs(const std::string& text);
 // "black", "white", "buttonface" or "#RRGGBB" as a colour value (0x00BBGGRR).
 unsigned ParseBackground(const std::string& text);
 

@@ -42,6 +42,7 @@ int CmdExport(TArgs args) {
     const std::string format = TakeOption(args, "--format");
     const std::string size = TakeOption(args, "--size", "original");
     const std::string background = TakeOption(args, "--background", "white");
+    const std::string jobs = TakeOption(args, "-j", "0");
     RejectUnknownOptions(args);
     if (args.empty() || folder.empty() || format.empty())
         throw TUsageError{"export needs slide sources, -d DIR and --format"};
@@ -49,9 +50,15 @@ int CmdExport(TArgs args) {
     options.Format = ParseFormat(format);
     ParseExportSize(size, options);
     options.Background = ParseBackground(background);
+    options.Threads = ParseJobs(jobs);
 
-    for (TSlideSource& s : OpenSources(args))
-        for (const std::string& path : ExportSlidesToFolder(*s.lib, s.indices, folder, options))
-            std::cout << path << '\n';
+    // One batch of every source's slides, so many slide files share the cores too.
+    const std::vector<TSlideSource> sources = OpenSources(args);
+    std::vector<TExportItem> items;
+    for (const TSlideSource& s : sources)
+        for (int i : s.indices)
+            items.push_back({s.lib.get(), i});
+    for (const std::string& path : ExportSlidesToFolder(items, folder, options))
+        std::cout << path << '\n';
     return 0;
 }

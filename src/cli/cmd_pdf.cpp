@@ -13,12 +13,14 @@ int CmdPdf(TArgs args) {
     const std::string sheet = TakeOption(args, "--sheet");
     const bool sorted = TakeFlag(args, "--sorted");
     const bool blackWhite = TakeFlag(args, "--bw");
+    const std::string jobs = TakeOption(args, "-j", "0");
     RejectUnknownOptions(args);
     if (args.empty() || output.empty())
         throw TUsageError{"pdf needs slide sources and -o OUT.pdf"};
     TPdfSheetSettings settings;
     settings.Sorted = sorted;
     settings.ColourMode = blackWhite ? TPdfColourMode::BlackWhite : TPdfColourMode::Color;
+    settings.Threads = ParseJobs(jobs);
     if (!sheet.empty()) {
         try {
             ParseSize(sheet, settings.Columns, settings.Rows);

@@ -23,8 +23,8 @@ const char* const kUsage =
   lib create|add LIB.slb SRC...   lib delete LIB.slb NAME...   lib rename LIB.slb OLD NEW
   lib move LIB.slb NAME up|down   lib extract LIB.slb [NAME...] -d DIR
   export SRC... -d DIR --format bmp|png|jpg|wmf|emf|svg [--size original|32x32|16x16|WxH]
-         [--background ...]
-  pdf SRC... -o OUT.pdf [--sheet CxR] [--sorted] [--bw]
+         [--background ...] [-j N]
+  pdf SRC... -o OUT.pdf [--sheet CxR] [--sorted] [--bw] [-j N]
   pat list [--json] FILE.pat      pat render FILE.pat NAME -o OUT.png [--size WxH] [--scale S]
   pat pdf FILE.pat -o OUT.pdf     convert IMAGE.bmp [-o OUT.sld] [--background ...]
   thumbnail [-s SIZE] IN OUT.png  a slide, a library's first slides or a pattern file's first

@@ -18,7 +18,11 @@
 #include "slides/SlideNames.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
 #include <filesystem>
+#include <thread>
+#include <unordered_map>
 
 namespace {
 
@@ -28,10 +32,11 @@ std::string SlideLabel(const TSlide& slide) {
     return "\"" + Cp1252ToUtf8(slide.Name()) + "\"";
 }
 
-std::vector<uint8_t> RenderBitmapFile(const TSlideLib& lib, int index, int width, int height,
-                                      const TExportOptions& options) {
+std::vector<uint8_t> RenderBitmapFile(const TSlide& slide, int width, int height,
+                                      const TExportOptions& options, const TPalette& palette,
+                                      std::string* message) {
     TBitmap bitmap;
-    DrawToGraphic(lib, index, bitmap, height, width, options.Background);
+    DrawToGraphic(slide, bitmap, options.Background, height, width, palette, message);
     const TBitmap4 picture = ReduceToStandardColours(bitmap.Canvas());
     return options.Format == TImageFormat::Bmp ? EncodeBmp4(picture) : EncodePng4(picture);
 }
@@ -155,77 +160,170 @@ void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& wi
 }
 
 std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
-                                      const TExportOptions& options) {
+                                      const TExportOptions& options, std::string* message) {
     const TSlide* slide = lib.Slide(index);
     if (slide == nullptr)
         throw EVarnelError("No slide at position " + std::to_string(index));
     int width = 0, height = 0;
     ExportImageSize(*slide, options, width, height);
 
-    UiHooks::TBusyCursor busy;
-    TPaletteScope palette(options.Background);
+    // A table of its own for the background: the process-wide one stays as it is, and several
+    // slides may be rendered at once.
+    const TPalette palette = PaletteFor(options.Background);
+    const TColor bg = options.Background;
     switch (options.Format) {
     case TImageFormat::Bmp:
     case TImageFormat::Png:
-        return RenderBitmapFile(lib, index, width, height, options);
+        return RenderBitmapFile(*slide, width, height, options, palette, message);
     case TImageFormat::Jpg: {
         TJpegImage jpeg;
-        DrawToGraphic(lib, index, jpeg, height, width, options.Background);
+        DrawToGraphic(*slide, jpeg, bg, height, width, palette, message);
         return jpeg.Bytes();
     }
     case TImageFormat::Wmf:
     case TImageFormat::Emf: {
         TMetafile metafile(options.Format == TImageFormat::Wmf ? TMetafileFormat::Wmf
                                                                : TMetafileFormat::Emf);
-        DrawToGraphic(lib, index, metafile, height, width, options.Background);
+        DrawToGraphic(*slide, metafile, bg, height, width, palette, message);
         return metafile.Bytes();
     }
     case TImageFormat::Svg: {
         TSvgImage svg;
-        DrawToGraphic(lib, index, svg, height, width, options.Background);
+        DrawToGraphic(*slide, svg, bg, height, width, palette, message);
         return std::vector<uint8_t>(svg.Text().begin(), svg.Text().end());
     }
     }
     return {};
 }
 
-void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
-                       const TExportOptions& options) {
+namespace {
+
+// Renders the slide and replaces path with the image; errors name the slide or the file.
+void WriteSlideImage(const TSlideLib& lib, int index, const std::string& path,
+                     const TExportOptions& options, TDurability durability, std::string* message) {
     std::vector<uint8_t> bytes;
     try {
-        bytes = RenderSlideImage(lib, index, options);
+        bytes = RenderSlideImage(lib, index, options, message);
     } catch (const EReadError& e) {
         throw EVarnelError("Cannot export slide " + SlideLabel(*lib.Slide(index)) + ": " +
                            e.what());
     } catch (const ESlideError& e) {
         throw EVarnelError("Cannot export slide " + SlideLabel(*lib.Slide(index)) + ": " +
                            e.what());
+    } catch (const EFileError& e) {
+        throw EVarnelError("Cannot export slide " + SlideLabel(*lib.Slide(index)) + ": " +
+                           e.what());
     }
-    SaveFileAtomically(path, [&](TStream& stream) {
-        if (stream.Write(bytes.data(), bytes.size()) != bytes.size())
-            throw EWriteError("Cannot write file \"" + path + "\"");
-    });
+    SaveFileAtomically(
+        path,
+        [&](TStream& stream) {
+            if (stream.Write(bytes.data(), bytes.size()) != bytes.size())
+                throw EWriteError("Cannot write file \"" + path + "\"");
+        },
+        durability);
+}
+
+// The items of a batch rendered and written by threads workers at once. Each item's file is the
+// same as one thread writes; of items that share a file only the last is written, as it is the
+// one left when they are written in order. The first failure (in item order) passes on, after
+// the workers stopped; renderer messages are shown in item order, on the calling thread.
+void ExportInParallel(const std::vector<TExportItem>& items, const std::vector<std::string>& paths,
+                      const TExportOptions& options, int threads) {
+    std::unordered_map<std::string, size_t> last;
+    for (size_t i = 0; i < items.size(); ++i)
+        last[paths[i]] = i;
+    std::vector<size_t> work;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (last[paths[i]] == i)
+            work.push_back(i);
+    std::vector<std::string> messages(items.size());
+    std::vector<std::exception_ptr> failures(items.size());
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    auto run = [&] {
+        for (size_t k; !failed && (k = next.fetch_add(1)) < work.size();) {
+            const size_t i = work[k];
+            try {
+                WriteSlideImage(*items[i].Lib, items[i].Index, paths[i], options,
+                                TDurability::Unsynced, &messages[i]);
+            } catch (...) {
+                failures[i] = std::current_exception();
+                failed = true;
+            }
+        }
+    };
+    std::vector<std::jthread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(run);
+    run();
+    pool.clear(); // joins
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!messages[i].empty())
+            UiHooks::ShowMessage(messages[i]);
+        if (failures[i])
+            std::rethrow_exception(failures[i]);
+    }
+}
+
+} // namespace
+
+void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
+                       const TExportOptions& options) {
+    UiHooks::TBusyCursor busy;
+    WriteSlideImage(lib, index, path, options, TDurability::Synced, nullptr);
 }
 
 std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
                                               const std::string& folder,
                                               const TExportOptions& options,
                                               const TExportProgress& progress) {
-    std::vector<std::string> written;
-    bool folderReady = false;
-    for (int index : indices) {
-        const TSlide* slide = lib.Slide(index);
-        if (slide == nullptr)
-            continue;
-        const std::string path = JoinPath(folder, ExportFileName(*slide, options.Format));
-        if (progress && !progress(written.size(), path))
-            break;
-        if (!folderReady) {
-            CreateFolders(folder);
-            folderReady = true;
+    std::vector<TExportItem> items;
+    for (int index : indices)
+        items.push_back({&lib, index});
+    return ExportSlidesToFolder(items, folder, options, progress);
+}
+
+std::vector<std::string> ExportSlidesToFolder(const std::vector<TExportItem>& items,
+                                              const std::string& folder,
+                                              const TExportOptions& options,
+                                              const TExportProgress& progress) {
+    UiHooks::TBusyCursor busy;
+    std::vector<TExportItem> present;
+    std::vector<std::string> paths;
+    for (const TExportItem& item : items) {
+        if (const TSlide* slide = item.Lib ? item.Lib->Slide(item.Index) : nullptr) {
+            present.push_back(item);
+            paths.push_back(JoinPath(folder, ExportFileName(*slide, options.Format)));
         }
-        ExportSlideToFile(lib, index, path, options);
-        written.push_back(path);
     }
+    const int threads = options.Threads > 0
+                            ? options.Threads
+                            : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::string> written;
+    if (!present.empty())
+        CreateFolders(folder);
+    if (threads > 1 && !progress && present.size() > 1) {
+        ExportInParallel(present, paths, options,
+                         std::min<int>(threads, static_cast<int>(present.size())));
+        written = paths;
+    } else {
+        for (size_t i = 0; i < present.size(); ++i) {
+            if (progress && !progress(written.size(), paths[i]))
+                break;
+            try {
+                WriteSlideImage(*present[i].Lib, present[i].Index, paths[i], options,
+                                TDurability::Unsynced, nullptr);
+            } catch (...) {
+                // What was written before the failure is on the disk too.
+                if (!written.empty())
+                    SyncFileSystemOf(folder);
+                throw;
+            }
+            written.push_back(paths[i]);
+        }
+    }
+    // Each file was replaced atomically; one sync makes the whole batch durable.
+    if (!written.empty())
+        SyncFileSystemOf(folder);
     return written;
 }

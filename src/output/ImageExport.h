@@ -1,8 +1,8 @@
 // Image export: slides of a TSlideLib written as image files, one file per slide. Plain
 // functions, so the window's export dialog and `sldtool export` share them.
 //
-// Each slide is rendered on the chosen background with the palette built for that background;
-// the palette is restored to what it was before the slide, also when rendering fails. Files are
+// Each slide is rendered on the chosen background with a palette built for that background;
+// the process-wide palette is not touched. Files are
 // replaced atomically: a failed export leaves no half-written file under the target name.
 #pragma once
 
@@ -34,6 +34,14 @@ struct TExportOptions {
     int CustomWidth = 1; // 1..5000, used with TExportSize::Custom
     int CustomHeight = 1;
     TColor Background = 0xFFFFFF;
+    // Slides of a batch rendered at once (0: one per core); the files do not depend on it.
+    int Threads = 1;
+};
+
+// One slide of a batch: slide Index of Lib.
+struct TExportItem {
+    const TSlideLib* Lib = nullptr;
+    int Index = 0;
 };
 
 // The slides to export, in list order: the current one (none when current is out of range),
@@ -52,11 +60,16 @@ std::string ExportFileName(const TSlide& slide, TImageFormat format);
 // pixels).
 void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& width, int& height);
 
-// Renders the slide into the bytes of an image file of the chosen format.
+// Renders the slide into the bytes of an image file of the chosen format, with a palette of its
+// own for the background (the process-wide one is not touched, so slides may be rendered on
+// several threads). With message given, the renderer's message about a record that cannot be
+// drawn goes there instead of to the user.
 std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
-                                      const TExportOptions& options);
+                                      const TExportOptions& options,
+                                      std::string* message = nullptr);
 
-// Renders the slide and replaces path with the image. Errors name the slide or the file.
+// Renders the slide and replaces path with the image, on the disk when this returns. Errors
+// name the slide or the file.
 void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
                        const TExportOptions& options);
 
@@ -66,8 +79,15 @@ using TExportProgress = std::function<bool(size_t done, const std::string& path)
 
 // Exports each of the slides into folder under ExportFileName; returns the paths written, in
 // order. A folder that does not exist yet is created (with its parents) before the first file.
+// Each file is replaced atomically and the batch is put on the disk with one sync at its end.
 // The first failure ends the batch and passes to the caller; the files written before it stay.
+// With options.Threads other than 1 and no progress, the slides are rendered on several
+// threads (files written after the failing slide may stay too); the files are the same.
 std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
+                                              const std::string& folder,
+                                              const TExportOptions& options,
+                                              const TExportProgress& progress = {});
+std::vector<std::string> ExportSlidesToFolder(const std::vector<TExportItem>& items,
                                               const std::string& folder,
                                               const TExportOptions& options,
                                               const TExportProgress& progress = {});

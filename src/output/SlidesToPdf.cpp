@@ -256,6 +256,7 @@ TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEnt
         throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
     UiHooks::TBusyCursor busy;
     TPdfDoc doc;
+    doc.Threads = settings.Threads;
     StartSlideDocument(doc, 596, 842);
     TPdfSlidesResult result;
     std::string current;

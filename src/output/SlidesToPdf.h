@@ -71,6 +71,9 @@ struct TPdfSheetSettings {
     int Rows = 1;    // 1..20
     bool Sorted = true;
     TPdfColourMode ColourMode = TPdfColourMode::Color;
+    // Threads that compress the pages when the file is written (0: one per core); the file does
+    // not depend on it.
+    int Threads = 0;
 };
 
 // The name list of a sheet: the slides of lib at indices (all of them when indices is empty),

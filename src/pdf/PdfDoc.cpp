@@ -454,13 +454,14 @@ namespace {
 
 // Deflates every compressed stream ahead of writing, one stream per task, on all cores. Each
 // stream's bytes depend only on its own data, so the file does not depend on the thread count.
-void PrepareStreams(const std::vector<TPdfStream*>& streams) {
+void PrepareStreams(const std::vector<TPdfStream*>& streams, int threadCount) {
     std::vector<TPdfStream*> work;
     for (TPdfStream* s : streams)
         if (s->IsCompressed())
             work.push_back(s);
-    const size_t threads =
-        std::min<size_t>(work.size(), std::max(1u, std::thread::hardware_concurrency()));
+    const size_t cores = threadCount > 0 ? static_cast<size_t>(threadCount)
+                                         : std::max(1u, std::thread::hardware_concurrency());
+    const size_t threads = std::min<size_t>(work.size(), cores);
     if (threads <= 1) {
         for (TPdfStream* s : work)
             s->PrepareEncoded();
@@ -509,7 +510,7 @@ void TPdfDoc::SaveToStream(TStream& stream) {
     m_root->Data()->RemoveItem("OpenAction");
     if (m_outlineRoot)
         m_outlineRoot->AddItem("Count", std::make_unique<TPdfNumber>(0));
-    PrepareStreams(m_contentStreams);
+    PrepareStreams(m_contentStreams, Threads);
 
     stream.SetPosition(0);
     TPdfWriter out(stream);

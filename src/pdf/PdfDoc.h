@@ -188,6 +188,8 @@ public:
     uint16_t NewPageWidth = 596;
     uint16_t NewPageHeight = 842;
     TPdfCompressionMethod ContentCompression = TPdfCompressionMethod::None;
+    // Threads that deflate the content streams when saving (0: one per core).
+    int Threads = 0;
     bool WithOutlines = false;
 
     // Discards any document and builds a new empty one: catalog (1), information (2) and the

@@ -4,6 +4,7 @@
 #include "graphics/Bitmap4.h"
 #include "graphics/BmpWriter.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -110,4 +111,61 @@ TEST(SldtoolConvert, RefusesPicturesTooLargeForASlideAndWritesNothing) {
     WriteFileBytes(dir.File("junk.bmp"), {'B', 'M', 0});
     EXPECT_EQ(RunSldtool("convert " + Q(dir.File("junk.bmp")), &out), 1);
     EXPECT_NE(out.find("junk.bmp"), std::string::npos) << out;
+}
+
+TEST(SldtoolExport, ThreadsWriteTheSameFilesAsOne) {
+    TTempDir dir;
+    // Forty slides of a library and two slide files, one of them named like a library slide
+    // (S3): the file left is the one written last, as with one thread.
+    std::string sources;
+    for (int n = 0; n < 40; ++n) {
+        TSlideWriter w(300 + n, 200);
+        for (int k = 0; k < 10; ++k) {
+            w.Colour(n + k + 1);
+            w.Vector(k * 20, 0, 299 - k * 9, 199 - n);
+        }
+        w.End();
+        const std::string name = "S" + std::to_string(n) + ".sld";
+        WriteFileBytes(dir.File(name), w.Bytes());
+        sources += " " + Q(dir.File(name));
+    }
+    std::string out;
+    ASSERT_EQ(RunSldtool("lib create " + Q(dir.File("all.slb")) + sources, &out), 0) << out;
+    WriteFileBytes(dir.File("PLAN.SLD"), PlanSlide());
+    std::filesystem::create_directory(dir.File("twin"));
+    WriteFileBytes(dir.File("twin/S3.sld"), PlanSlide());
+    const std::string what =
+        Q(dir.File("all.slb")) + " " + Q(dir.File("PLAN.SLD")) + " " + Q(dir.File("twin/S3.sld"));
+    for (const char* format : {"png", "emf", "jpg"}) {
+        std::string one, two;
+        ASSERT_EQ(RunSldtool("export " + what + " -d " + Q(dir.File("one")) + " --format " +
+                                 format + " --size 128x80 -j 1",
+                             &one),
+                  0)
+            << one;
+        ASSERT_EQ(RunSldtool("export " + what + " -d " + Q(dir.File("two")) + " --format " +
+                                 format + " --size 128x80 -j 2",
+                             &two),
+                  0)
+            << two;
+        // The same paths, in the same order, and the same bytes in each file.
+        std::string twoAsOne = two;
+        for (size_t at; (at = twoAsOne.find(dir.File("two/"))) != std::string::npos;)
+            twoAsOne.replace(at, dir.File("two/").size(), dir.File("one/"));
+        EXPECT_EQ(twoAsOne, one);
+        for (int n = 0; n < 40; ++n) {
+            const std::string file = "S" + std::to_string(n) + "." + format;
+            ASSERT_EQ(ReadFileBytes(dir.File("one/" + file)),
+                      ReadFileBytes(dir.File("two/" + file)))
+                << file;
+        }
+        const std::string planned = std::string("S3.") + format;
+        EXPECT_EQ(ReadFileBytes(dir.File("one/" + planned)),
+                  ReadFileBytes(dir.File("two/" + planned)));
+        EXPECT_EQ(ReadFileBytes(dir.File("one/" + planned)),
+                  ReadFileBytes(dir.File(std::string("one/PLAN.") + format)));
+    }
+    EXPECT_EQ(
+        RunSldtool("export " + what + " -d " + Q(dir.File("x")) + " --format png -j many", &out),
+        2);
 }

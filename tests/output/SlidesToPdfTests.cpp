@@ -173,6 +173,26 @@ TEST(SlidesToPdf, SheetsPaginateSortAndSelect) {
     EXPECT_EQ(none.Size(), 0);
 }
 
+TEST(SlidesToPdf, SheetsCompressedOnSeveralThreadsAreTheSameFile) {
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> slides;
+    for (int n = 0; n < 30; ++n)
+        slides.push_back({"S" + std::to_string(n), LineSlide(640 + n, 480)});
+    auto lib = LibOf(slides);
+    const TFixedPdfClock clock;
+    TPdfSheetSettings settings;
+    settings.Columns = 2;
+    settings.Rows = 2;
+    std::string files[3];
+    for (int threads : {1, 2, 5}) {
+        settings.Threads = threads;
+        TMemoryStream out;
+        EXPECT_EQ(WriteSlideSheetPdf(out, PdfSheetEntries(*lib, {}, false), settings).Pages, 8);
+        files[threads == 1 ? 0 : threads == 2 ? 1 : 2] = Str(out);
+    }
+    EXPECT_EQ(files[1], files[0]);
+    EXPECT_EQ(files[2], files[0]);
+}
+
 TEST(SlidesToPdf, BrokenSlideMidSheetKeepsTheDocumentDrawnSoFar) {
     TSlideWriter bad(100, 100);
     bad.Vector(1, 1, 2, 2);
