@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "base/FileUtil.h"
+#include "base/Paths.h"
 #include "base/Streams.h"
 
 #include <algorithm>
@@ -12,13 +13,6 @@ namespace {
 
 // Settings files are a few hundred bytes; anything far larger is not ours.
 constexpr std::streamoff kMaxIniSize = 1 << 20;
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
 
 std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");

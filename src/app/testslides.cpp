@@ -83,19 +83,20 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     // The core reaches the window through these hooks: long work lets paint and timer events
     // through but no user input, and busy work shows the wait cursor. (Its messages go to the
     // model, which shows them once the drawing is done.)
-    m_savedProcessHook = UiHooks::SetProcessHook([this] {
-        // What the model changed so far shows while the rest of the work waits.
-        if (!m_refreshing) {
-            RefreshPage();
-        }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    m_savedBusyHook = UiHooks::SetBusyHook([](bool busy) {
-        if (busy)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    });
+    m_hooks = std::make_unique<UiHooks::THookScope>(
+        UiHooks::TMessageHook(),
+        [this] {
+            // What the model changed so far shows while the rest of the work waits.
+            if (!m_refreshing)
+                RefreshPage();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        },
+        [](bool busy) {
+            if (busy)
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+                QApplication::restoreOverrideCursor();
+        });
 
     setObjectName("Form1");
     setWindowTitle(kCaption);
@@ -132,8 +133,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
 TForm1::~TForm1() {
     // The workers stop before anything they deliver to goes.
     m_renderer.reset();
-    UiHooks::SetProcessHook(std::move(m_savedProcessHook));
-    UiHooks::SetBusyHook(std::move(m_savedBusyHook));
+    m_hooks.reset();
 }
 
 namespace {

@@ -273,9 +273,8 @@ private:
     QFileSystemModel* m_treeModel = nullptr;
     QLabel* m_panels[kStatusPanelCount] = {};
 
-    // The hooks that were installed before this window, put back when it goes.
-    UiHooks::TProcessHook m_savedProcessHook;
-    UiHooks::TBusyHook m_savedBusyHook;
+    // The window's own hooks (pending messages, busy cursor) while it lives.
+    std::unique_ptr<UiHooks::THookScope> m_hooks;
 
     bool m_formRestored = false;
     bool m_startMaximized = false;

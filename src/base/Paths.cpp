@@ -1,6 +1,7 @@
 #include "base/Paths.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -57,6 +58,18 @@ std::string ChangeFileExt(const std::string& name, const std::string& ext) {
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool SamePlace(const std::string& a, const std::string& b) {
+    auto trimmed = [](std::string s) {
+        while (s.size() > 1 && s.back() == '/')
+            s.pop_back();
+        return s;
+    };
+    if (SameText(trimmed(a), trimmed(b)))
+        return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
 }
 
 bool LessText(const std::string& a, const std::string& b) {

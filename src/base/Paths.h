@@ -22,6 +22,9 @@ std::string ChangeFileExt(const std::string& name, const std::string& ext);
 
 // Equal ignoring ASCII letter case.
 bool SameText(const std::string& a, const std::string& b);
+// The same file or folder: the same path ignoring ASCII letter case and a trailing '/', or one
+// file or folder reached by two paths (a link, "..").
+bool SamePlace(const std::string& a, const std::string& b);
 // Ordering ignoring ASCII letter case; names that differ only in case are ordered by their bytes,
 // so the order is total.
 bool LessText(const std::string& a, const std::string& b);

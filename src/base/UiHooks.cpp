@@ -2,21 +2,47 @@
 
 #include <chrono>
 #include <utility>
+#include <vector>
 
 namespace UiHooks {
 namespace {
 
-TMessageHook& MessageHook() {
-    static TMessageHook hook;
-    return hook;
+// A hook set with Set...Hook, and the hooks of the living scopes, newest last.
+template <class Hook> struct THookStack {
+    Hook Base;
+    std::vector<std::pair<const THookScope*, Hook>> Scoped;
+
+    const Hook& Current() const { return Scoped.empty() ? Base : Scoped.back().second; }
+    void Push(const THookScope* scope, Hook hook) {
+        if (hook)
+            Scoped.emplace_back(scope, std::move(hook));
+    }
+    void Remove(const THookScope* scope) {
+        std::erase_if(Scoped, [scope](const auto& entry) { return entry.first == scope; });
+    }
+};
+
+THookStack<TMessageHook>& Messages() {
+    static THookStack<TMessageHook> hooks;
+    return hooks;
 }
-TProcessHook& ProcessHook() {
-    static TProcessHook hook;
-    return hook;
+THookStack<TProcessHook>& Processes() {
+    static THookStack<TProcessHook> hooks;
+    return hooks;
 }
-TBusyHook& BusyHook() {
-    static TBusyHook hook;
-    return hook;
+THookStack<TBusyHook>& Busies() {
+    static THookStack<TBusyHook> hooks;
+    return hooks;
+}
+
+const TMessageHook& MessageHook() {
+    return Messages().Current();
+}
+const TProcessHook& ProcessHook() {
+    return Processes().Current();
+}
+const TBusyHook& BusyHook() {
+    return Busies().Current();
 }
 int g_busyDepth = 0;
 
@@ -28,33 +54,48 @@ long long NowMs() {
 } // namespace
 
 void ShowMessage(const std::string& text) {
-    if (MessageHook())
-        MessageHook()(text);
+    // A copy: the hook may install or remove hooks while it runs.
+    if (const TMessageHook hook = MessageHook())
+        hook(text);
 }
 
 void ProcessPendingMessages() {
-    if (ProcessHook())
-        ProcessHook()();
+    if (const TProcessHook hook = ProcessHook())
+        hook();
 }
 
 TMessageHook SetMessageHook(TMessageHook hook) {
-    return std::exchange(MessageHook(), std::move(hook));
+    return std::exchange(Messages().Base, std::move(hook));
 }
 TProcessHook SetProcessHook(TProcessHook hook) {
-    return std::exchange(ProcessHook(), std::move(hook));
+    return std::exchange(Processes().Base, std::move(hook));
 }
 TBusyHook SetBusyHook(TBusyHook hook) {
-    return std::exchange(BusyHook(), std::move(hook));
+    return std::exchange(Busies().Base, std::move(hook));
+}
+
+THookScope::THookScope(TMessageHook message, TProcessHook process, TBusyHook busy) {
+    Messages().Push(this, std::move(message));
+    Processes().Push(this, std::move(process));
+    Busies().Push(this, std::move(busy));
+}
+
+THookScope::~THookScope() {
+    Messages().Remove(this);
+    Processes().Remove(this);
+    Busies().Remove(this);
 }
 
 TBusyCursor::TBusyCursor() {
-    if (g_busyDepth++ == 0 && BusyHook())
-        BusyHook()(true);
+    if (g_busyDepth++ == 0)
+        if (const TBusyHook hook = BusyHook())
+            hook(true);
 }
 
 TBusyCursor::~TBusyCursor() {
-    if (--g_busyDepth == 0 && BusyHook())
-        BusyHook()(false);
+    if (--g_busyDepth == 0)
+        if (const TBusyHook hook = BusyHook())
+            hook(false);
 }
 
 TPendingMessagePump::TPendingMessagePump(int intervalMs)

@@ -21,6 +21,18 @@ TMessageHook SetMessageHook(TMessageHook hook);
 TProcessHook SetProcessHook(TProcessHook hook);
 TBusyHook SetBusyHook(TBusyHook hook);
 
+// Installs hooks for its lifetime, over the ones set before. Scopes may end in any order (two
+// windows closed in the order they were opened): while several live, the newest one is in
+// use, and when it ends the newest of the others is used again. Empty hooks are not
+// installed.
+class THookScope {
+public:
+    explicit THookScope(TMessageHook message, TProcessHook process = {}, TBusyHook busy = {});
+    ~THookScope();
+    THookScope(const THookScope&) = delete;
+    THookScope& operator=(const THookScope&) = delete;
+};
+
 // Shows the busy cursor for its lifetime; nests.
 class TBusyCursor {
 public:

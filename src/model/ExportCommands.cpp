@@ -41,15 +41,6 @@ int FormatIndex(TImageFormat format) {
     return 0;
 }
 
-// Folders compare as the folder tree compares them: ignoring case and a trailing '/'.
-bool SameFolder(std::string a, std::string b) {
-    while (a.size() > 1 && a.back() == '/')
-        a.pop_back();
-    while (b.size() > 1 && b.back() == '/')
-        b.pop_back();
-    return SameText(a, b);
-}
-
 std::string SlideLabel(const TSlideLib& list, int index) {
     return "\"" + Cp1252ToUtf8(list.SlideName(index)) + "\"";
 }
@@ -267,7 +258,7 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
     }
 
     if (model.Page() == TPage::Slides && !model.LibraryView() &&
-        SameFolder(FolderOf(slideFile), model.Folder())) {
+        SamePlace(FolderOf(slideFile), model.Folder())) {
         model.ReloadSlideList();
         // The new slide shows in the preview.
         const std::vector<std::string>& items = model.Items();

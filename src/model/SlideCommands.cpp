@@ -40,19 +40,6 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-// The same file or folder: the same text ignoring case (and a trailing '/'), or the same file
-// reached by another path.
-bool SamePlace(std::string a, std::string b) {
-    while (a.size() > 1 && a.back() == '/')
-        a.pop_back();
-    while (b.size() > 1 && b.back() == '/')
-        b.pop_back();
-    if (SameText(a, b))
-        return true;
-    std::error_code ec;
-    return fs::equivalent(a, b, ec);
-}
-
 enum class TMessageKind { Error, Warning };
 
 void Show(TDialogs& dialogs, TMessageKind kind, const std::string& text) {

@@ -19,15 +19,6 @@ namespace {
 const char* const kSlideMask = "*.sld";
 const char* const kSourceMask = "*.slb;*.pat";
 
-// Folders compare as the desktop compares them: ignoring case and a trailing '/'.
-bool SameFolder(std::string a, std::string b) {
-    while (a.size() > 1 && a.back() == '/')
-        a.pop_back();
-    while (b.size() > 1 && b.back() == '/')
-        b.pop_back();
-    return SameText(a, b);
-}
-
 void FillCanvas(TRasterCanvas& canvas, TColor colour) {
     canvas.SetBrushColor(colour);
     canvas.SetBrushStyle(TBrushStyle::Solid);
@@ -37,14 +28,10 @@ void FillCanvas(TRasterCanvas& canvas, TColor colour) {
 } // namespace
 
 TWindowModel::TWindowModel(TDialogs& dialogs)
-    : m_dialogs(dialogs), m_patternPage(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {
-    m_savedMessageHook =
-        UiHooks::SetMessageHook([this](const std::string& text) { PostMessage(text, false); });
-}
+    : m_dialogs(dialogs), m_hooks([this](const std::string& text) { PostMessage(text, false); }),
+      m_patternPage(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
 
-TWindowModel::~TWindowModel() {
-    UiHooks::SetMessageHook(std::move(m_savedMessageHook));
-}
+TWindowModel::~TWindowModel() = default;
 
 // ---- Messages ----
 
@@ -110,7 +97,7 @@ void TWindowModel::ClearSourceSelection() {
 
 bool TWindowModel::TreeFolderChanged(const std::string& folder) {
     m_treeFolder = folder;
-    if (SameFolder(folder, m_folder))
+    if (SamePlace(folder, m_folder))
         return false;
     m_folderSourceActive = true;
     UiHooks::ProcessPendingMessages(); // so the header's colour shows at once
@@ -124,7 +111,7 @@ bool TWindowModel::TreeFolderChanged(const std::string& folder) {
 }
 
 void TWindowModel::TreeFolderClicked() {
-    if (!SameFolder(m_treeFolder, m_folder))
+    if (!SamePlace(m_treeFolder, m_folder))
         return;
     // Back to the folder's slide files. The list is loaded again when it showed a library or a
     // pattern file, so the view and the list always agree.
@@ -173,7 +160,7 @@ void TWindowModel::RefreshFileList() {
     if (!LibraryView() || !m_currentList)
         return;
     const std::string& lib = m_currentList->FileName();
-    if (!SameFolder(FolderOf(lib), m_folder))
+    if (!SamePlace(FolderOf(lib), m_folder))
         return;
     for (size_t i = 0; i < m_sources.size(); ++i) {
         if (SameText(m_sources[i], BaseName(lib))) {

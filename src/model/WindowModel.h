@@ -52,8 +52,7 @@ public:
     static constexpr int kThumbWidth = 128;
     static constexpr int kThumbHeight = 80;
 
-    // The core's messages (UiHooks::ShowMessage) come to this model while it lives; the hook
-    // that was there before is put back when it goes.
+    // The core's messages (UiHooks::ShowMessage) come to this model while it lives.
     explicit TWindowModel(TDialogs& dialogs);
     ~TWindowModel();
     TWindowModel(const TWindowModel&) = delete;
@@ -191,7 +190,7 @@ private:
     void ShowPostedMessages();
 
     TDialogs& m_dialogs;
-    UiHooks::TMessageHook m_savedMessageHook;
+    UiHooks::THookScope m_hooks;
     std::string m_treeFolder;
     std::string m_folder;
     std::vector<std::string> m_sources;
