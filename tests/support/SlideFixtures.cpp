@@ -1,7 +1,9 @@
 #include "SlideFixtures.h"
 
 #include "SlideWriter.h"
+#include "TestFiles.h"
 #include "base/Streams.h"
+#include "graphics/AcadPal.h"
 #include "slides/SlideClasses.h"
 
 std::vector<uint8_t> MakeSlide(int highX, int highY) {
@@ -35,4 +37,20 @@ std::vector<std::string> LibraryNames(const std::string& path) {
     for (int i = 0; i < lib->Count(); ++i)
         names.push_back(lib->SlideName(i));
     return names;
+}
+
+void WriteBrowseFolder(const std::string& folder) {
+    WriteFileBytes(folder + "/b.sld", MakeSlide(300, 300));
+    WriteFileBytes(folder + "/A.SLD", MakeSlide(400, 200));
+    WriteFileBytes(folder + "/c.Sld", MakeSlide(200, 100));
+    WriteLibrary(folder + "/Lib.SLB", {{"FIRST", MakeSlide(100, 50)},
+                                       {"SECOND", MakeSlide(50, 100)},
+                                       {"THIRD", MakeSlide(80, 80)}});
+    WriteFileText(folder + "/hatch.pat", "*X,x\n0,0,0,0,1\n");
+    WriteFileText(folder + "/notes.txt", "x");
+}
+
+TPaletteReset::~TPaletteReset() {
+    BackgroundColour = 0;
+    BuildPalette();
 }

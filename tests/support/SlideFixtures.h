@@ -13,3 +13,15 @@ void WriteLibrary(const std::string& path,
                   const std::vector<std::pair<std::string, std::vector<uint8_t>>>& slides);
 // The slide names of a library file, in directory order.
 std::vector<std::string> LibraryNames(const std::string& path);
+// The folder most window tests browse: b.sld (300 x 300), A.SLD (400 x 200), c.Sld (200 x 100),
+// Lib.SLB holding FIRST (100 x 50), SECOND (50 x 100) and THIRD (80 x 80), a pattern file
+// hatch.pat with one pattern X, and notes.txt, which is none of these.
+void WriteBrowseFolder(const std::string& folder);
+
+// Puts the screen's palette (black background) back when it goes, whatever a test changed.
+struct TPaletteReset {
+    TPaletteReset() = default;
+    TPaletteReset(const TPaletteReset&) = delete;
+    TPaletteReset& operator=(const TPaletteReset&) = delete;
+    ~TPaletteReset();
+};

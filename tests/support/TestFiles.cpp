@@ -45,6 +45,30 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
+void WriteFileText(const std::string& path, const std::string& text) {
+    WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::string ReadFileText(const std::string& path) {
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TScopedEnv::TScopedEnv(const char* name, const std::string& value) : m_name(name) {
+    if (const char* old = std::getenv(name)) {
+        m_had = true;
+        m_old = old;
+    }
+    ::setenv(name, value.c_str(), 1);
+}
+
+TScopedEnv::~TScopedEnv() {
+    if (m_had)
+        ::setenv(m_name.c_str(), m_old.c_str(), 1);
+    else
+        ::unsetenv(m_name.c_str());
+}
+
 int RunCommand(const std::string& command, std::string* output) {
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (!pipe)

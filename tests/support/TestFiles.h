@@ -25,6 +25,23 @@ private:
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// A file's bytes as text, and text written as a file's bytes.
+void WriteFileText(const std::string& path, const std::string& text);
+std::string ReadFileText(const std::string& path);
+
+// Sets an environment variable for its lifetime; the old value (or its absence) comes back.
+class TScopedEnv {
+public:
+    TScopedEnv(const char* name, const std::string& value);
+    ~TScopedEnv();
+    TScopedEnv(const TScopedEnv&) = delete;
+    TScopedEnv& operator=(const TScopedEnv&) = delete;
+
+private:
+    std::string m_name;
+    bool m_had = false;
+    std::string m_old;
+};
 
 // Runs a shell command; returns its exit status and fills output with stdout and stderr.
 int RunCommand(const std::string& command, std::string* output = nullptr);
