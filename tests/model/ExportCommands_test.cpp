@@ -63,10 +63,6 @@ protected:
         model.SetPreviewBackground(0x123456);
         ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
     }
-    void TearDown() override {
-        BackgroundColour = 0;
-        BuildPalette();
-    }
     // The palette is the preview's: built for 0x123456, so entry 7 is black.
     void ExpectPreviewPalette() {
         EXPECT_EQ(BackgroundColour, 0x123456u);
@@ -74,6 +70,7 @@ protected:
         EXPECT_EQ(Palette[7], 0u);
     }
 
+    TPaletteReset palette;
     TTempDir dir, out;
     TScriptedDialogs dialogs;
     TWindowModel model{dialogs};
@@ -117,6 +114,8 @@ TEST_F(ExportCommandsTest, AllAndSelectedSlidesGoIntoTheChosenFolderAtTheChosenS
     // A folder that is not there yet is made.
     dialogs.folders.push_back(out.File("new/sub"));
     SaveAsPicts(model, dialog, 0);
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"folder: Choose the folder for the images",
+                                                     "progress: Export to Image (3)"}));
     EXPECT_EQ(dialogs.folderStarts, std::vector<std::string>{out.Path()});
     EXPECT_EQ(dialog.choices.Folder, out.File("new/sub"));
     EXPECT_EQ(dialogs.progressSteps,

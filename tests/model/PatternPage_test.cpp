@@ -6,10 +6,9 @@
 #include "base/Errors.h"
 #include "base/UiHooks.h"
 #include "graphics/RasterCanvas.h"
-#include "model/Commands.h"
 #include "model/PatternPage.h"
-#include "model/WindowModel.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,14 +28,6 @@ const std::string kPatterns = ";; test patterns\r\n"
                               "*Gravel,stones\r\n"
                               "0, 0,0, 0,1\r\n";
 
-std::vector<uint8_t> Bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-std::string Text(const std::vector<uint8_t>& b) {
-    return {b.begin(), b.end()};
-}
-
 // Pixels that are not white.
 int Inked(const TRasterCanvas& c) {
     int n = 0;
@@ -49,7 +40,7 @@ int Inked(const TRasterCanvas& c) {
 class PatternPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFileBytes(file, Bytes(kPatterns));
+        WriteFileText(file, kPatterns);
         page.SetPreviewSize(271, 181);
     }
     void Open() { page.OpenFile(file); }
@@ -66,7 +57,7 @@ protected:
     TPatternPage page{dialogs};
 };
 
-TEST_F(PatternPageTest, OpeningListsThePatternsAndShowsTheFirst) {
+TEST_F(PatternPageTest, OpeningSelectingAndScaling) {
     EXPECT_EQ(page.LabelText(), "Scale:");
     Open();
     EXPECT_EQ(Names(), (std::vector<std::string>{"ANSI31", "BRICK", "GRID\xE9", "Gravel"}));
@@ -78,10 +69,8 @@ TEST_F(PatternPageTest, OpeningListsThePatternsAndShowsTheFirst) {
     EXPECT_GT(Inked(page.Preview()), 1000);
     EXPECT_FALSE(page.HasUnstoredEdits());
     EXPECT_TRUE(dialogs.log.empty());
-}
 
-TEST_F(PatternPageTest, SelectingTheShownPatternAgainDoesNotRedraw) {
-    Open();
+    // Selecting the pattern shown again does not redraw.
     const int drawn = page.PreviewGeneration();
     EXPECT_TRUE(page.SelectEntry(0));
     EXPECT_EQ(page.PreviewGeneration(), drawn);
@@ -90,10 +79,8 @@ TEST_F(PatternPageTest, SelectingTheShownPatternAgainDoesNotRedraw) {
     EXPECT_EQ(page.EditorLines().front(), "*BRICK,Brick");
     EXPECT_FALSE(page.SelectEntry(7)); // no such entry: nothing changes
     EXPECT_EQ(page.SelectedEntry(), 1);
-}
 
-TEST_F(PatternPageTest, PlusAndMinusScaleByOneAndAHalfAndGravelStaysAt75) {
-    Open();
+    // Plus and minus scale by one and a half; Gravel stays at 75.
     page.SelectEntry(2);
     EXPECT_EQ(page.PatternScale(), 25);
     page.Enlarge();
@@ -171,20 +158,20 @@ TEST_F(PatternPageTest, RedrawStoresTheEditorAndSaveWritesStoredEditsOnly) {
     dialogs.files = {TFileChoice{copy, 1}};
     page.Save();
     EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save File as Slide-Library-File"}));
-    EXPECT_EQ(Text(ReadFileBytes(copy)), ";; test patterns\r\n"
-                                         "*ANSI31,ANSI Iron\r\n"
-                                         "45, 0,0, 0,.125\r\n"
-                                         "*BRICKS,renamed\r\n"
-                                         "0, 0,0, 0,.5\r\n"
-                                         "90, 0,0, 0,.5\r\n"
-                                         "; four lines now\r\n"
-                                         "*GRID\xE9,grid\r\n"
-                                         "0, 0,0, 0,1\r\n"
-                                         "90, 0,0, 0,1\r\n"
-                                         "*Gravel,stones\r\n"
-                                         "0, 0,0, 0,1\r\n");
+    EXPECT_EQ(ReadFileText(copy), ";; test patterns\r\n"
+                                  "*ANSI31,ANSI Iron\r\n"
+                                  "45, 0,0, 0,.125\r\n"
+                                  "*BRICKS,renamed\r\n"
+                                  "0, 0,0, 0,.5\r\n"
+                                  "90, 0,0, 0,.5\r\n"
+                                  "; four lines now\r\n"
+                                  "*GRID\xE9,grid\r\n"
+                                  "0, 0,0, 0,1\r\n"
+                                  "90, 0,0, 0,1\r\n"
+                                  "*Gravel,stones\r\n"
+                                  "0, 0,0, 0,1\r\n");
     // The loaded file itself is left alone.
-    EXPECT_EQ(Text(ReadFileBytes(file)), kPatterns);
+    EXPECT_EQ(ReadFileText(file), kPatterns);
 }
 
 TEST_F(PatternPageTest, SaveDialogStartsAtTheFileAndAsksBeforeReplacingAnotherFile) {
@@ -196,12 +183,12 @@ TEST_F(PatternPageTest, SaveDialogStartsAtTheFileAndAsksBeforeReplacingAnotherFi
     EXPECT_EQ(o.FileName, "test.pat");
 
     const std::string other = dir.File("other.pat");
-    WriteFileBytes(other, Bytes("keep me"));
+    WriteFileText(other, "keep me");
     dialogs.files = {TFileChoice{other, 1}};
     dialogs.okAnswers = {false};
     page.Save();
     EXPECT_EQ(dialogs.log.back(), "confirm: \"" + other + "\" already exists. Replace it?");
-    EXPECT_EQ(Text(ReadFileBytes(other)), "keep me");
+    EXPECT_EQ(ReadFileText(other), "keep me");
 
     // Saving over the file that is open is a plain save.
     dialogs.log.clear();
@@ -210,7 +197,7 @@ TEST_F(PatternPageTest, SaveDialogStartsAtTheFileAndAsksBeforeReplacingAnotherFi
     dialogs.files = {TFileChoice{file, 1}};
     page.Save();
     EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save File as Slide-Library-File"}));
-    EXPECT_EQ(Text(ReadFileBytes(file)).find(";; test patterns\r\n*ANSI31,changed\r\n45,"), 0u);
+    EXPECT_EQ(ReadFileText(file).find(";; test patterns\r\n*ANSI31,changed\r\n45,"), 0u);
 
     // A cancelled dialog writes nothing.
     dialogs.files = {std::nullopt};
@@ -222,14 +209,14 @@ TEST_F(PatternPageTest, SaveWithThePdfFilterWritesEveryPatternAndKeepsThePreview
     std::string text = "*P0,first\r\n0, 0,0, 0,.5\r\n";
     for (int k = 1; k < 16; ++k)
         text += "*P" + std::to_string(k) + "\r\n45, 0,0, 0,.3\r\n";
-    WriteFileBytes(file, Bytes(text));
+    WriteFileText(file, text);
     Open();
     page.Enlarge();
     EXPECT_EQ(page.PatternScale(), 37.5);
     dialogs.files = {TFileChoice{dir.File("sheets.pat"), 2}};
     page.Save();
     // 16 patterns: two pages of 3 x 5 cells, under the name with ".pdf".
-    ExpectValidPdf(Text(ReadFileBytes(dir.File("sheets.pdf"))), 2);
+    ExpectValidPdf(ReadFileText(dir.File("sheets.pdf")), 2);
     EXPECT_FALSE(FileExists(dir.File("sheets.pat")));
     EXPECT_EQ(page.PatternScale(), 37.5);
     page.Enlarge();
@@ -293,7 +280,7 @@ TEST_F(PatternPageTest, FilesThatAreNotPatternFiles) {
     Open();
     // No header line: nothing listed, and nothing of the last file shown.
     const std::string none = dir.File("none.pat");
-    WriteFileBytes(none, Bytes(";; nothing\r\n0, 0,0, 0,1\r\n"));
+    WriteFileText(none, ";; nothing\r\n0, 0,0, 0,1\r\n");
     page.OpenFile(none);
     EXPECT_TRUE(page.Entries().empty());
     EXPECT_TRUE(page.EditorLines().empty());
@@ -368,25 +355,24 @@ TEST(PatternTextTest, EditorTextAndLinesConvertBothWays) {
               (std::vector<std::string>{"\x80 ?"}));
 }
 
-TEST(PatternWindowModelTest, PageSwitchHandsTheFileOverAndLeavingEmptiesIt) {
-    TTempDir dir;
-    WriteFileBytes(dir.File("hatch.pat"), Bytes(kPatterns));
-    TScriptedDialogs dialogs;
-    TWindowModel model(dialogs);
-    model.TreeFolderChanged(dir.Path());
-    ASSERT_EQ(model.Sources(), (std::vector<std::string>{"hatch.pat"}));
-    EXPECT_EQ(model.ChooseSource(0), TSourceKind::Pattern);
-    EXPECT_EQ(model.Page(), TPage::Hatchs);
-    EXPECT_EQ(model.PatternPage().Entries().size(), 4u);
-    EXPECT_EQ(model.PatternPage().Module().PatternFileName, dir.File("hatch.pat"));
-    EXPECT_FALSE(CommandApplies(model, TCommand::DeleteSlides));
-
-    model.ShowFolderSlides();
-    EXPECT_EQ(model.Page(), TPage::Slides);
-    EXPECT_TRUE(model.PatternPage().Module().PatternLines.empty());
-    EXPECT_TRUE(model.PatternPage().Entries().empty());
-    // The editor's text stays until another file is opened.
-    EXPECT_FALSE(model.PatternPage().EditorLines().empty());
+// Pattern files that other programs ship, where they are installed.
+TEST_F(PatternPageTest, PatternFilesOfOtherProgramsOpenAndDraw) {
+    const char* const candidates[] = {"/usr/share/freecad/Mod/TechDraw/PAT/FCPAT.pat"};
+    int tried = 0;
+    for (const char* path : candidates) {
+        if (!std::filesystem::exists(path))
+            continue;
+        ++tried;
+        page.OpenFile(path);
+        ASSERT_GT(page.Entries().size(), 0u) << path;
+        page.SetThumbnailsShown(true);
+        for (int k = 0; k < page.ThumbnailCount(); ++k)
+            EXPECT_GT(Inked(page.Thumbnail(k)), 50)
+                << path << " " << page.Entries()[static_cast<size_t>(k)].Name;
+        EXPECT_TRUE(dialogs.log.empty());
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "no pattern files of other programs installed";
 }
 
 } // namespace

@@ -24,15 +24,10 @@ public:
     bool Execute(const std::string&) override { return ok; }
 };
 
-std::string FileText(const std::string& path) {
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // The texts shown on the pages, but the page numbers, in file order.
 std::string Captions(const std::string& path) {
     std::string captions;
-    for (const std::string& s : InflatedStreams(FileText(path)))
+    for (const std::string& s : InflatedStreams(ReadFileText(path)))
         for (size_t at = s.find(") Tj"); at != std::string::npos; at = s.find(") Tj", at + 1)) {
             const size_t open = s.rfind('(', at);
             if (s.compare(open + 1, 3, "pg.") != 0)
@@ -74,14 +69,14 @@ TEST_F(PdfCommandTest, CurrentSlideInTheShownFolderAskingBeforeReplacing) {
     EXPECT_EQ(dialogs.log,
               (std::vector<std::string>{"save: Save as PDF",
                                         "confirm: \"" + file + "\" already exists. Replace it?"}));
-    EXPECT_EQ(FileText(file), "old");
+    EXPECT_EQ(ReadFileText(file), "old");
 
     // Replaced, in the dialog's colour mode although the dialog is not shown.
     settings.values.ColourMode = TPdfColourMode::BlackWhite;
     Answer(file);
     dialogs.okAnswers.push_back(true);
     MakeCurrentSlidePdf(model, settings);
-    const std::string stream = InflatedStreams(FileText(file)).at(0);
+    const std::string stream = InflatedStreams(ReadFileText(file)).at(0);
     EXPECT_EQ(stream.rfind("/F0 10 Tf\n/F0 8 Tf\nBT\n48 548 Td\n(DELTA) Tj\nET\n", 0), 0u);
     EXPECT_EQ(stream.find("1 0 0 RG"), std::string::npos); // red drawn black
     EXPECT_EQ(PdfColourMode, TPdfColourMode::Color);
@@ -93,9 +88,10 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     const std::string file = dir.File("sheets.pdf");
     Answer(file);
     MakeSlideSheetPdf(model, settings);
-    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"save: Save as PDF", "progress: Make PDF (4)"}));
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"save: Save as PDF", "progress: Make PDF (4)"}));
     EXPECT_EQ(Captions(file), "ALPHA BETA DELTA GAMMA ");
-    ExpectValidPdf(FileText(file), 4);
+    ExpectValidPdf(ReadFileText(file), 4);
 
     model.SetSelection({3, 0}); // BETA, GAMMA
     settings.values.SelectedOnly = true;
@@ -105,7 +101,7 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     dialogs.okAnswers.push_back(true);
     MakeSlideSheetPdf(model, settings);
     EXPECT_EQ(Captions(file), "GAMMA BETA ");
-    ExpectValidPdf(FileText(file), 1);
+    ExpectValidPdf(ReadFileText(file), 1);
 
     model.SetSelection({});
     dialogs.log.clear();
@@ -118,7 +114,7 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     dialogs.okAnswers.push_back(true);
     MakeSlideSheetPdf(model, settings);
     EXPECT_EQ(Captions(file), "ALPHA BETA ");
-    ExpectValidPdf(FileText(file), 2);
+    ExpectValidPdf(ReadFileText(file), 2);
 }
 
 TEST_F(PdfCommandTest, ASlideThatCannotBeDrawnIsReportedAfterSaving) {
@@ -135,7 +131,7 @@ TEST_F(PdfCommandTest, ASlideThatCannotBeDrawnIsReportedAfterSaving) {
     ExpectThrowMessage<EVarnelError>([&] { MakeSlideSheetPdf(model, settings); },
                                      "Slide \"B\": Stream read error\n\"" + file +
                                          "\" holds the pages drawn before it.");
-    ExpectValidPdf(FileText(file), 2);
+    ExpectValidPdf(ReadFileText(file), 2);
     EXPECT_EQ(PdfColourMode, TPdfColourMode::Color);
     EXPECT_EQ(Palette[7], 0xFFFFFFu);
 }

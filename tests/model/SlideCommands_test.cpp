@@ -9,7 +9,6 @@
 #include "model/WindowModel.h"
 #include "slides/SlideClasses.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -35,11 +34,6 @@ TFileChoice File(const std::string& path) {
 class SlideCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Trashed files go to a trash of the test's own.
-        const char* old = std::getenv("XDG_DATA_HOME");
-        m_savedDataHome = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("XDG_DATA_HOME", dataHome.Path().c_str(), 1);
-
         WriteFileBytes(dir.File("a.sld"), MakeSlide(300, 300));
         WriteFileBytes(dir.File("B.sld"), MakeSlide(400, 200));
         WriteFileBytes(dir.File("plan.v2.sld"), MakeSlide(200, 100));
@@ -51,12 +45,6 @@ protected:
         model.SetPreviewSize(64, 48);
         ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
     }
-    void TearDown() override {
-        if (m_savedDataHome)
-            ::setenv("XDG_DATA_HOME", m_savedDataHome->c_str(), 1);
-        else
-            ::unsetenv("XDG_DATA_HOME");
-    }
     void OpenLibrary() {
         for (size_t i = 0; i < model.Sources().size(); ++i)
             if (model.Sources()[i] == "Lib.slb")
@@ -66,21 +54,13 @@ protected:
     std::string Trashed(const std::string& name) const {
         return dataHome.File("Trash/files/" + name);
     }
-    std::string TrashInfo(const std::string& name) const {
-        const std::vector<uint8_t> bytes = ReadFileBytes(dataHome.File("Trash/info/" + name));
-        return std::string(bytes.begin(), bytes.end());
-    }
-
     TTempDir dir;
+    // Trashed files go to a trash of the test's own.
     TTempDir dataHome;
+    TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
     TScriptedDialogs dialogs;
     TWindowModel model{dialogs};
-
-private:
-    std::optional<std::string> m_savedDataHome;
 };
-
-// ---- Selection rules ----
 
 TEST_F(SlideCommandsTest, CommandsSayWhatIsWrongWithTheSelection) {
     OpenLibrary();
@@ -101,8 +81,6 @@ TEST_F(SlideCommandsTest, CommandsSayWhatIsWrongWithTheSelection) {
                      "warning: Must be selected only one slide!",
                      "error: Must be selected only one slide!"}));
 }
-
-// ---- Delete ----
 
 TEST_F(SlideCommandsTest, DeleteWritesTheLibraryBackOrTrashesTheFiles) {
     OpenLibrary();
@@ -142,8 +120,6 @@ TEST_F(SlideCommandsTest, FolderSlidesWithLongNamesAreFoundByTheirFiles) {
     EXPECT_TRUE(FileExists(Trashed(longName)));
     EXPECT_TRUE(FileExists(dir.File(cutName)));
 }
-
-// ---- Save as, add and move to a library ----
 
 TEST_F(SlideCommandsTest, SaveAsReplacesAnExistingFileAfterOneQuestion) {
     WriteLibrary(dir.File("out.slb"), {{"OLD", MakeSlide(10, 10)}});
@@ -292,8 +268,6 @@ TEST_F(SlideCommandsTest, SlidesThatShareANameWithoutExtensionAreNotLost) {
     EXPECT_TRUE(LibraryNames(dir.File("Lib.slb")).empty());
 }
 
-// ---- New library ----
-
 TEST_F(SlideCommandsTest, NewLibraryIsAnEmptyLibraryFile) {
     dialogs.files = {File(dir.File("empty.slb")), File(dir.File("Lib.slb"))};
     dialogs.okAnswers = {false};
@@ -302,16 +276,11 @@ TEST_F(SlideCommandsTest, NewLibraryIsAnEmptyLibraryFile) {
     EXPECT_EQ(dialogs.log, (Names{"save: Create New Empty Slide-Library-File",
                                   "save: Create New Empty Slide-Library-File",
                                   "confirm: File exists. Overwrite?"}));
-    const std::vector<uint8_t> bytes = ReadFileBytes(dir.File("empty.slb"));
-    ASSERT_EQ(bytes.size(), 68u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 28),
-              std::string("AutoCAD Slide Library 1.0\r\n\x1a"));
-    EXPECT_EQ(bytes[64], 68);
+    // An empty library: 68 bytes (the library's own tests check each of them).
+    EXPECT_EQ(ReadFileBytes(dir.File("empty.slb")).size(), 68u);
     EXPECT_EQ(model.Sources(), (Names{"empty.slb", "Lib.slb"}));
     EXPECT_EQ(LibraryNames(dir.File("Lib.slb")).size(), 5u);
 }
-
-// ---- Rename ----
 
 TEST_F(SlideCommandsTest, RenameInALibrary) {
     OpenLibrary();
@@ -372,8 +341,6 @@ TEST_F(SlideCommandsTest, RenameInAFolder) {
     EXPECT_TRUE(FileExists(dir.File("door.sld")));
 }
 
-// ---- Move up and down ----
-
 TEST_F(SlideCommandsTest, MoveUpAndDownInALibrary) {
     OpenLibrary();
     const std::vector<uint8_t> before = ReadFileBytes(dir.File("Lib.slb"));
@@ -401,8 +368,6 @@ TEST_F(SlideCommandsTest, MoveUpAndDownInALibrary) {
     EXPECT_EQ(dialogs.log, Names{"error: This is not a slide-library!"});
 }
 
-// ---- Save one slide, copy slides to a folder ----
-
 TEST_F(SlideCommandsTest, SaveOneSlide) {
     model.SelectItem(1);
     dialogs.files = {File(dir.File("b.sld")), File(dir.File("copy.sld"))};
@@ -428,6 +393,7 @@ TEST_F(SlideCommandsTest, SaveOneSlide) {
     SlideSave(model);
     EXPECT_EQ(ReadFileBytes(dir.File("copy.sld")), MakeSlide(60, 60));
     EXPECT_EQ(dialogs.log[1], "confirm: File exists. Overwrite?");
+    EXPECT_EQ(dialogs.fileOptions.back().FileName, "FOURTH"); // the library's name of it
 }
 
 TEST_F(SlideCommandsTest, SaveToDirectoryMakesTheFolderAndAsksAboutEachFile) {

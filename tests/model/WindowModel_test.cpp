@@ -7,32 +7,22 @@
 #include "graphics/AcadPal.h"
 #include "graphics/RasterCanvas.h"
 #include "model/Commands.h"
+#include "model/PatternPage.h"
 #include "model/WindowModel.h"
-#include "slides/SlideClasses.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 class WindowModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFileBytes(dir.File("b.sld"), MakeSlide(300, 300));
-        WriteFileBytes(dir.File("A.SLD"), MakeSlide(400, 200));
-        WriteFileBytes(dir.File("c.Sld"), MakeSlide(200, 100));
-        WriteLibrary(dir.File("Lib.SLB"), {{"FIRST", MakeSlide(100, 50)},
-                                           {"SECOND", MakeSlide(50, 100)},
-                                           {"THIRD", MakeSlide(80, 80)}});
-        WriteFileBytes(dir.File("hatch.pat"), {'*', 'X', ',', 'x', '\n', '0', ',', '0', ',', '0',
-                                               ',', '0', ',', '1', '\n'});
-        WriteFileBytes(dir.File("notes.txt"), {'x'});
+        WriteBrowseFolder(dir.Path());
         model.SetPreviewSize(200, 100);
         ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
-    }
-    void TearDown() override {
-        BackgroundColour = 0;
-        BuildPalette();
     }
     // Chooses the file list's entry of that name.
     TSourceKind Choose(const std::string& name) {
@@ -44,14 +34,15 @@ protected:
     }
     std::string Status(TStatusPanel panel) const { return model.StatusText(panel); }
 
+    TPaletteReset palette;
     TTempDir dir;
     TScriptedDialogs dialogs;
     TWindowModel model{dialogs};
 };
 
 TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
-    EXPECT_EQ(model.Items(), (std::vector<std::string>{"A.SLD", "b.sld", "c.Sld"}));
-    EXPECT_EQ(model.Sources(), (std::vector<std::string>{"hatch.pat", "Lib.SLB"}));
+    EXPECT_EQ(model.Items(), (Names{"A.SLD", "b.sld", "c.Sld"}));
+    EXPECT_EQ(model.Sources(), (Names{"hatch.pat", "Lib.SLB"}));
     EXPECT_EQ(model.ViewMode(), TViewMode::Folder);
     EXPECT_TRUE(model.FolderSourceActive());
     EXPECT_EQ(model.SelectedSource(), -1);
@@ -85,7 +76,7 @@ TEST_F(WindowModelTest, LibraryViewShowsEntriesAndLibrarySizes) {
     EXPECT_EQ(Choose("Lib.SLB"), TSourceKind::Library);
     EXPECT_TRUE(model.LibraryView());
     EXPECT_FALSE(model.FolderSourceActive());
-    EXPECT_EQ(model.Items(), (std::vector<std::string>{"FIRST", "SECOND", "THIRD"}));
+    EXPECT_EQ(model.Items(), (Names{"FIRST", "SECOND", "THIRD"}));
     EXPECT_EQ(Status(TStatusPanel::SlideName), "FIRST");
     // The entry's own length, and the size of the whole library file.
     EXPECT_EQ(Status(TStatusPanel::SlideSize), std::to_string(MakeSlide(100, 50).size()));
@@ -93,20 +84,26 @@ TEST_F(WindowModelTest, LibraryViewShowsEntriesAndLibrarySizes) {
     EXPECT_EQ(Status(TStatusPanel::LibrarySize),
               std::to_string(ReadFileBytes(dir.File("Lib.SLB")).size()));
 
-    // The header goes back to the folder's slide files.
+    // A new file in the list: the library shown is chosen again.
+    WriteLibrary(dir.File("aaa.slb"), {{"X", MakeSlide(10, 10)}});
+    model.RefreshFileList();
+    EXPECT_EQ(model.Sources(), (Names{"aaa.slb", "hatch.pat", "Lib.SLB"}));
+    EXPECT_EQ(model.SelectedSource(), 2);
+    EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
+
+    // The header goes back to the folder's slide files, and so does a click on the tree's
+    // own folder.
     model.ShowFolderSlides();
     EXPECT_FALSE(model.LibraryView());
     EXPECT_EQ(model.Items().size(), 3u);
     EXPECT_EQ(model.SelectedSource(), -1);
-
-    // A click on the tree's own folder does the same.
     Choose("Lib.SLB");
     model.TreeFolderClicked();
     EXPECT_FALSE(model.LibraryView());
     EXPECT_EQ(model.Items().size(), 3u);
 }
 
-TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaption) {
+TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaptionAndTheViewSwitch) {
     Choose("Lib.SLB");
     model.SetSelection({2});
     model.ActivateSelection();
@@ -139,9 +136,8 @@ TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaption) {
     EXPECT_EQ(model.Selection(), (std::vector<int>{0, 1, 2}));
     model.SetSelection({7, -1, 1, 1});
     EXPECT_EQ(model.Selection(), std::vector<int>{1});
-}
 
-TEST_F(WindowModelTest, ViewSwitchKeepsTheSelection) {
+    // The view switch rebuilds the list and keeps the selection.
     ASSERT_TRUE(model.ThumbnailView());
     model.SetSelection({0, 2});
     const int generation = model.ListGeneration();
@@ -154,7 +150,7 @@ TEST_F(WindowModelTest, ViewSwitchKeepsTheSelection) {
 }
 
 TEST_F(WindowModelTest, UnreadableSourcesLeaveTheListEmptyAndSaySoInTheStatus) {
-    WriteFileBytes(dir.File("broken.slb"), {'n', 'o', 't', ' ', 'a', ' ', 'l', 'i', 'b'});
+    WriteFileText(dir.File("broken.slb"), "not a lib");
     model.RefreshFileList();
     EXPECT_EQ(Choose("broken.slb"), TSourceKind::Library);
     EXPECT_TRUE(model.Items().empty());
@@ -164,7 +160,7 @@ TEST_F(WindowModelTest, UnreadableSourcesLeaveTheListEmptyAndSaySoInTheStatus) {
 
     // A folder holding a slide cut short.
     TTempDir other;
-    WriteFileBytes(other.File("cut.sld"), {'A', 'u', 't', 'o'});
+    WriteFileText(other.File("cut.sld"), "Auto");
     model.TreeFolderChanged(other.Path());
     EXPECT_TRUE(model.Items().empty());
     EXPECT_NE(Status(TStatusPanel::Problem).find("cut.sld"), std::string::npos);
@@ -183,8 +179,7 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
     WriteLibrary(dir.File("bad.slb"), {{"BAD", w.Bytes()}, {"BAD2", w.Bytes()}});
     model.RefreshFileList();
     Choose("bad.slb");
-    EXPECT_EQ(dialogs.log,
-              std::vector<std::string>{"message: Error reading slide file. *Invalid*"});
+    EXPECT_EQ(dialogs.log, Names{"message: Error reading slide file. *Invalid*"});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "BAD");
 
     // Repainting the same slide (a resize) does not repeat the box; another slide does.
@@ -207,19 +202,26 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
     EXPECT_EQ(dialogs.log[3], "message: two");
 }
 
-TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndEmptiesTheList) {
+TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndLeavingItEmptiesThePage) {
     EXPECT_EQ(Choose("hatch.pat"), TSourceKind::Pattern);
     EXPECT_EQ(model.Page(), TPage::Hatchs);
     EXPECT_EQ(model.PatternFile(), dir.File("hatch.pat"));
+    EXPECT_EQ(model.PatternPage().Entries().size(), 1u);
+    EXPECT_EQ(model.PatternPage().Module().PatternFileName, dir.File("hatch.pat"));
     EXPECT_FALSE(model.LibraryView());
     EXPECT_TRUE(model.Items().empty());
     EXPECT_EQ(model.CurrentList(), nullptr);
     EXPECT_FALSE(CommandApplies(model, TCommand::SelectAll));
+    EXPECT_FALSE(CommandApplies(model, TCommand::DeleteSlides));
 
     model.ShowFolderSlides();
     EXPECT_EQ(model.Page(), TPage::Slides);
     EXPECT_EQ(model.Items().size(), 3u);
     EXPECT_TRUE(CommandApplies(model, TCommand::SelectAll));
+    EXPECT_TRUE(model.PatternPage().Module().PatternLines.empty());
+    EXPECT_TRUE(model.PatternPage().Entries().empty());
+    // The editor's text stays until another file is opened.
+    EXPECT_FALSE(model.PatternPage().EditorLines().empty());
 
     EXPECT_EQ(model.ChooseSource(5), TSourceKind::None);
 }
@@ -242,15 +244,6 @@ TEST_F(WindowModelTest, EmptyFolderAndNoFolderEmptyTheLists) {
     EXPECT_EQ(model.Folder(), "");
 }
 
-TEST_F(WindowModelTest, RefreshFileListChoosesTheShownLibraryAgain) {
-    Choose("Lib.SLB");
-    WriteLibrary(dir.File("aaa.slb"), {{"X", MakeSlide(10, 10)}});
-    model.RefreshFileList();
-    EXPECT_EQ(model.Sources(), (std::vector<std::string>{"aaa.slb", "hatch.pat", "Lib.SLB"}));
-    EXPECT_EQ(model.SelectedSource(), 2);
-    EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
-}
-
 TEST_F(WindowModelTest, BackgroundColourIsThePalettesAndRepaintsThePreview) {
     dialogs.colours.push_back(RGBColor(255, 255, 255));
     ChangeBackCol(model);
@@ -262,7 +255,7 @@ TEST_F(WindowModelTest, BackgroundColourIsThePalettesAndRepaintsThePreview) {
     // Cancelled: nothing changes.
     ChangeBackCol(model);
     EXPECT_EQ(model.PreviewBackground(), 0xFFFFFFu);
-    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"colour", "colour"}));
+    EXPECT_EQ(dialogs.log, (Names{"colour", "colour"}));
 }
 
 TEST_F(WindowModelTest, HelpOpensTheHtmlOrTheCompiledHelp) {
@@ -271,11 +264,11 @@ TEST_F(WindowModelTest, HelpOpensTheHtmlOrTheCompiledHelp) {
     EXPECT_EQ(dialogs.log.back(),
               "error: Cannot find the help file \"" + program.File("quorvane.html") + "\".");
 
-    WriteFileBytes(program.File("quorvane.html"), {'<', 'p', '>'});
+    WriteFileText(program.File("quorvane.html"), "<p>");
     OpenHelp(model, program.Path());
     EXPECT_EQ(dialogs.log.back(), "open: " + program.File("quorvane.html"));
 
-    WriteFileBytes(program.File("quorvane.chm"), {'I', 'T', 'S', 'F'});
+    WriteFileText(program.File("quorvane.chm"), "ITSF");
     dialogs.openSucceeds = false;
     OpenHelp(model, program.Path());
     EXPECT_EQ(dialogs.log.back(),
