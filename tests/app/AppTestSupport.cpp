@@ -1,8 +1,13 @@
 #include "AppTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <filesystem>
 
 std::vector<std::string> Captions(const TForm1& form) {
@@ -42,13 +47,40 @@ void ClickWidget(QWidget* widget) {
     Settle();
 }
 
-TWindowSetup::TWindowSetup(std::string programDir) {
+void Key(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(widget, key, modifiers);
+    Settle();
+}
+
+void Trigger(QAction* action) {
+    action->trigger();
+    Settle();
+}
+
+bool Drop(QWidget* widget, const std::vector<std::string>& urls) {
+    QMimeData data;
+    QList<QUrl> list;
+    for (const std::string& u : urls)
+        list.push_back(QUrl(QString::fromStdString(u)));
+    data.setUrls(list);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+    Settle();
+    return drop.isAccepted();
+}
+
+TWindowSetup::TWindowSetup(std::string programDir, bool start) {
     if (programDir.empty()) {
         programDir = home.File("program");
         std::filesystem::create_directory(programDir);
     }
     m_programDir = programDir;
-    form = NewForm();
+    if (start)
+        form = NewForm();
 }
 
 std::unique_ptr<TForm1> TWindowSetup::NewForm() {
@@ -58,8 +90,16 @@ std::unique_ptr<TForm1> TWindowSetup::NewForm() {
     options.DefaultSettingsFile = DefaultSettingsFile();
     options.ExportDialog = exportDialog;
     options.Dialogs = &dialogs;
+    options.OpenPaths = openPaths;
     auto f = std::make_unique<TForm1>(options);
-    f->show();
-    QApplication::processEvents();
+    f->ShowRestored();
+    // The first show restores the window and opens what it was given.
+    Settle();
+    Settle();
     return f;
+}
+
+void TWindowTest::ShowDir() {
+    form().SetTreeFolder(QString::fromStdString(dir.Path()));
+    Settle();
 }

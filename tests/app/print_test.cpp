@@ -5,7 +5,6 @@
 #include "AppTestSupport.h"
 
 #include "IniFile.h"
-#include "PdfTestSupport.h"
 #include "QtCanvas.h"
 #include "SlideWriter.h"
 #include "graphics/AcadPal.h"
@@ -15,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
 #include <QListWidget>
@@ -25,33 +23,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Runs action on the modal dialog of type T once its own event loop shows it; gives up after
-// ten seconds, so a dialog that never comes fails the test instead of hanging it.
-template <class T> void WhenModal(std::function<void(T*)> action) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && clock->elapsed() < 10000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (dialog)
-            action(dialog);
-        else
-            ADD_FAILURE() << "no modal dialog came";
-    });
-    timer->start(10);
-}
 
 void TypeInto(QSpinBox* box, const QString& text) {
     box->setFocus();
@@ -94,7 +69,7 @@ std::vector<int> PageColours(const std::string& file) {
     return count;
 }
 
-class PrintWindowTest : public ::testing::Test {
+class PrintWindowTest : public TWindowTest {
 protected:
     void SetUp() override {
         std::vector<std::pair<std::string, std::vector<uint8_t>>> slides;
@@ -106,17 +81,11 @@ protected:
         red.Fill({{10, 10}, {90, 10}, {90, 90}, {10, 90}});
         red.End();
         WriteLibrary(dir.File("red.slb"), {{"RED", red.Bytes()}});
-        form().SetTreeFolder(QString::fromStdString(dir.Path()));
-        Settle();
+        ShowDir();
         ASSERT_TRUE(ClickItem(form().FileListBox1, "seven.slb"));
         printer.Printer().setOutputFormat(QPrinter::PdfFormat);
         printer.Printer().setOutputFileName(QString::fromStdString(printed));
     }
-    void TearDown() override {
-        BackgroundColour = 0;
-        BuildPalette();
-    }
-    TForm1& form() { return *window.form; }
     // The settings Tdpdf holds, confirmed with its OK button when it next shows.
     void Settings(int columns, int rows, bool selectedOnly = false) {
         TSheetSettings s;
@@ -127,25 +96,15 @@ protected:
         WhenModal<Tdpdf>([](Tdpdf* d) { ClickWidget(d->OKBtn); });
     }
 
-    TTempDir dir;
-    TWindowSetup window;
     TQtPrinter printer;
     const std::string printed = dir.File("printed.pdf");
 };
 
 TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     Tdpdf& d = *form().dpdf;
-    EXPECT_EQ(d.windowTitle(), "Make PDF");
     EXPECT_EQ(d.SpinEdit1->maximum(), 100);
     EXPECT_EQ(d.SpinEdit2->maximum(), 20);
-    EXPECT_EQ(Radio(d.rdcolor, 1)->text(), "Black / White");
     EXPECT_TRUE(d.OKBtn->isDefault());
-    for (QWidget* w : d.findChildren<QWidget*>()) {
-        if (qobject_cast<QSpinBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
-            qobject_cast<QGroupBox*>(w)) {
-            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
-        }
-    }
     const TSheetSettings defaults = d.Settings();
     EXPECT_TRUE(defaults.Columns == 1 && defaults.Rows == 1 && defaults.Sorted &&
                 !defaults.SelectedOnly && defaults.ColourMode == TPdfColourMode::Color);
@@ -158,7 +117,7 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
         ClickWidget(Radio(dialog->rdcolor, 1));
         ClickWidget(dialog->OKBtn);
     });
-    window.dialogs.files.push_back(std::nullopt); // the file chooser is cancelled
+    dialogs().files.push_back(std::nullopt); // the file chooser is cancelled
     form().ConvertSlidestoPDF1->trigger();
     EXPECT_EQ(d.windowTitle(), "PDF Settings");
     const TIniFile ini(window.SettingsFile());
@@ -175,7 +134,7 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     });
     form().PrintAllSlides1->trigger();
     EXPECT_EQ(d.Settings().Rows, 2);
-    EXPECT_EQ(window.dialogs.log, std::vector<std::string>{"save: Save as PDF"}); // no printer
+    EXPECT_EQ(dialogs().log, std::vector<std::string>{"save: Save as PDF"}); // no printer
 
     // The next start reads them; the main window's own settings stay beside them.
     form().close();
@@ -186,45 +145,17 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     EXPECT_TRUE(TIniFile(window.SettingsFile()).HasKey("TForm1", "NormPos"));
 }
 
-TEST_F(PrintWindowTest, MakePdfFromTheMenuAndTheDropDown) {
-    TFixedPdfClock clock;
-    ASSERT_TRUE(ClickItem(form().ListBox1, "E"));
-    const std::string current = dir.File("current.pdf");
-    window.dialogs.files.push_back(TFileChoice{current, 1});
-    form().ConvertCurrentSlidetoPDF1->trigger();
-    const std::vector<uint8_t> cb = ReadFileBytes(current);
-    EXPECT_EQ(InflatedStreams(std::string(cb.begin(), cb.end()))
-                  .at(0)
-                  .rfind("/F0 10 Tf\n/F0 8 Tf\nBT\n48 548 Td\n(E) Tj\nET\n0.3 w\n0 0 0 RG\n", 0),
-              0u);
-
-    // 1 x 1 sheets from the tool button's drop-down, in name order.
-    Settings(1, 1);
-    const std::string sheets = dir.File("sheets.pdf");
-    window.dialogs.files.push_back(TFileChoice{sheets, 1});
-    form().ConvertSlidestoPDF2->trigger();
-    EXPECT_EQ(PdfPages(sheets), 7);
-    const std::vector<uint8_t> sb = ReadFileBytes(sheets);
-    const std::string first = InflatedStreams(std::string(sb.begin(), sb.end())).at(0);
-    EXPECT_EQ(first.rfind("/F0 10 Tf\n/F0 8 Tf\nBT\n451.76 794 Td\n(pg.  1.) Tj\nET\n", 0), 0u);
-    EXPECT_NE(first.find("36 782 m\n507.6 782 l\n507.6 78 l\n36 78 l\n36 782 l\nS\n"
-                         "BT\n66 63 Td\n(A) Tj\nET\n"),
-              std::string::npos);
-    EXPECT_EQ(BackgroundColour, 0u);
-    EXPECT_EQ(Palette[7], 0xFFFFFFu);
-}
-
 TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
     Settings(3, 2); // 7 slides at 3 x 2: two pages
-    window.dialogs.printers.push_back(&printer);
+    dialogs().printers.push_back(&printer);
     ClickWidget(form().PrintButton);
     EXPECT_EQ(form().dpdf->windowTitle(), "Print Slides");
-    EXPECT_EQ(window.dialogs.log,
+    EXPECT_EQ(dialogs().log,
               (std::vector<std::string>{"print dialog", "progress: Print Slides (7)"}));
     EXPECT_EQ(PdfPages(printed), 2);
 
     Settings(1, 1); // seven framed pages with their labels
-    window.dialogs.printers.push_back(&printer);
+    dialogs().printers.push_back(&printer);
     form().PrintAllSlides1->trigger();
     EXPECT_EQ(PdfPages(printed), 7);
     const std::string text = PdfText(printed);
@@ -237,29 +168,29 @@ TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
     ASSERT_TRUE(ClickItem(form().ListBox1, "B", Qt::ControlModifier));
     ASSERT_TRUE(ClickItem(form().ListBox1, "D", Qt::ControlModifier));
     Settings(3, 1, true);
-    window.dialogs.printers.push_back(&printer);
+    dialogs().printers.push_back(&printer);
     form().PrintSlides2->trigger();
     EXPECT_EQ(PdfText(printed), "pg. 1.\nB D F\n\f");
 
     form().ListBox1->clearSelection();
     Settle();
-    window.dialogs.log.clear();
+    dialogs().log.clear();
     Settings(3, 1, true);
     form().PrintSlides2->trigger();
-    EXPECT_EQ(window.dialogs.log, std::vector<std::string>{"error: No slides selected."});
+    EXPECT_EQ(dialogs().log, std::vector<std::string>{"error: No slides selected."});
 }
 
 TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
     ASSERT_TRUE(ClickItem(form().FileListBox1, "red.slb"));
     form().Model().SetPreviewBackground(0x404040);
-    window.dialogs.printers.push_back(&printer);
+    dialogs().printers.push_back(&printer);
     form().PrintCurrentSlide1->trigger();
     EXPECT_GT(PageColours(printed)[0], 1000); // the red square
 
     TSheetSettings bw;
     bw.ColourMode = TPdfColourMode::BlackWhite;
     form().dpdf->SetSettings(bw);
-    window.dialogs.printers.push_back(&printer);
+    dialogs().printers.push_back(&printer);
     form().PrintCurrentSlide2->trigger();
     const std::vector<int> mono = PageColours(printed);
     EXPECT_GT(mono[1], 1000); // the square in black
@@ -279,14 +210,14 @@ public:
 };
 
 TEST_F(PrintWindowTest, QtPrintDialogAndProgressDialog) {
-    TRealPrintDialogs dialogs;
+    TRealPrintDialogs qtDialogs;
     TForm1::TOptions options;
     options.ProgramDir = window.ProgramDir();
     options.SettingsFile = dir.File("real.ini");
-    options.Dialogs = &dialogs;
+    options.Dialogs = &qtDialogs;
     TForm1 real(options);
-    dialogs.qtPrinter = &printer;
-    dialogs.parent = &real;
+    qtDialogs.qtPrinter = &printer;
+    qtDialogs.parent = &real;
     real.show();
     real.SetTreeFolder(QString::fromStdString(dir.Path()));
     Settle();

@@ -90,8 +90,6 @@ TEST(ThumbnailsTest, AReloadInTheMiddleOfAFillLeavesNoStaleThumbnail) {
     form.WaitForThumbnails();
     for (int i = 0; i < 400; ++i)
         ASSERT_TRUE(form.limg.Has(static_cast<size_t>(i))) << i;
-    BackgroundColour = 0;
-    BuildPalette();
 }
 
 } // namespace

@@ -1,0 +1,214 @@
+// Starting and closing the real window: `varnel PATH` at start, files dropped on the window,
+// where an installed program finds its files, and the settings file (INI text, written on close
+// and on a termination signal, read on start).
+#include "AppTestSupport.h"
+
+#include "AppSettings.h"
+#include "IniFile.h"
+#include "SignalWatcher.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTreeView>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class OpenWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteBrowseFolder(dir.Path());
+        WriteFileBytes(other.File("z.sld"), MakeSlide(100, 100));
+        // The folder the window showed when it was last closed.
+        TIniFile ini(window.SettingsFile());
+        ini.WriteString("Path", "Dir", other.Path());
+        ini.Save();
+    }
+    // Starts the window as `varnel paths...` starts it.
+    TForm1& Start(std::vector<std::string> paths) {
+        window.form.reset();
+        window.openPaths = std::move(paths);
+        window.form = window.NewForm();
+        return *window.form;
+    }
+    Names Selected() const {
+        Names names;
+        for (const QListWidgetItem* item : window.form->ListBox1->selectedItems())
+            names.push_back(item->text().toStdString());
+        return names;
+    }
+
+    TTempDir dir, other;
+    TWindowSetup window{{}, false};
+};
+
+TEST_F(OpenWindowTest, ASlideOnTheCommandLineOpensItsFolderWithItSelected) {
+    TForm1& f = Start({dir.File("b.sld")});
+    EXPECT_EQ(f.TreeFolder().toStdString(), dir.Path());
+    EXPECT_EQ(Captions(f), (Names{"A.SLD", "b.sld", "c.Sld"}));
+    EXPECT_EQ(Selected(), Names{"b.sld"});
+    EXPECT_EQ(f.ListBox1->currentItem()->text(), "b.sld");
+    EXPECT_TRUE(window.dialogs.log.empty());
+
+    // The tree's own late signal finds the folder shown and leaves the selection alone.
+    Settle();
+    EXPECT_EQ(Selected(), Names{"b.sld"});
+    // Closing remembers the folder opened from the command line.
+    f.close();
+    EXPECT_EQ(TIniFile(window.SettingsFile()).ReadString("Path", "Dir", ""), dir.Path());
+}
+
+TEST_F(OpenWindowTest, APathThatOpensNothingIsReportedAndTheLastFolderOpens) {
+    TForm1& f = Start({dir.File("gone.sld")});
+    EXPECT_EQ(window.dialogs.log, Names{"error: Cannot find \"" + dir.File("gone.sld") + "\"."});
+    EXPECT_EQ(f.TreeFolder().toStdString(), other.Path());
+    EXPECT_EQ(Captions(f), Names{"z.sld"});
+}
+
+TEST_F(OpenWindowTest, FilesDroppedOnTheWindowOpenThere) {
+    TForm1& f = Start({});
+    ASSERT_EQ(f.TreeFolder().toStdString(), other.Path());
+    EXPECT_FALSE(Drop(&f, {"https://example.org/plan.sld"}));
+    // Dropped on the slide list, which takes no files itself: the window opens them.
+    EXPECT_TRUE(Drop(f.ListBox1->viewport(),
+                     {"file://" + dir.File("c.Sld"), "file://" + dir.File("A.SLD")}));
+    EXPECT_EQ(f.TreeFolder().toStdString(), dir.Path());
+    EXPECT_EQ(Selected(), (Names{"A.SLD", "c.Sld"}));
+    EXPECT_TRUE(window.dialogs.log.empty());
+
+    // A dropped folder shows its slide files, after a library of it was open.
+    ASSERT_TRUE(ClickItem(f.FileListBox1, "Lib.SLB"));
+    ASSERT_TRUE(f.Model().LibraryView());
+    Drop(f.PTShellTree1->viewport(), {"file://" + dir.Path()});
+    EXPECT_FALSE(f.Model().LibraryView());
+    EXPECT_EQ(Captions(f).size(), 3u);
+    EXPECT_TRUE(f.FileListBox1->selectedItems().isEmpty());
+}
+
+// An installed program: <prefix>/bin/varnel with its files in <prefix>/share/varnel.
+TEST(InstalledLayoutTest, TheProgramFindsItsFilesAndKeepsItsSettingsInTheConfigFolder) {
+    TTempDir prefix;
+    std::filesystem::create_directories(prefix.File("bin"));
+    std::filesystem::create_directories(prefix.File("share/varnel/samples"));
+    WriteFileText(prefix.File("share/varnel/quorvane.html"), "<p>");
+    WriteFileBytes(prefix.File("share/varnel/samples/s.sld"), MakeSlide(100, 100));
+
+    EXPECT_EQ(DataDirFromBinDir(), "../share/varnel");
+    EXPECT_EQ(ProgramDataDir(prefix.File("bin")), prefix.File("share/varnel"));
+    // A build tree or an unpacked copy keeps them beside the program.
+    EXPECT_EQ(ProgramDataDir(prefix.File("share/varnel")), prefix.File("share/varnel"));
+    // Neither there: the program's folder, where the window says what is missing.
+    EXPECT_EQ(ProgramDataDir(prefix.File("a/b")), prefix.File("a/b"));
+
+    {
+        // Settings beside a program whose folder is writable, else in the config folder. The
+        // installed bin folder is writable here, as it is for root, yet they go to the config
+        // folder.
+        const TScopedEnv config("XDG_CONFIG_HOME", prefix.File("config"));
+        EXPECT_EQ(MainSettingsFile(prefix.File("bin/varnel")), prefix.File("config/varnel.ini"));
+        EXPECT_EQ(MainSettingsFile(prefix.File("share/varnel/varnel")),
+                  prefix.File("share/varnel/varnel.ini"));
+        EXPECT_EQ(MainSettingsFile("/no/such/folder/varnel"), prefix.File("config/varnel.ini"));
+        EXPECT_EQ(DefaultSettingsFile(prefix.File("a/varnel")), prefix.File("config/varnel.ini"));
+        EXPECT_EQ(ProgramSettingsFile("/opt/v/varnel"), "/opt/v/varnel.ini");
+    }
+
+    // The first start opens the installed samples.
+    TWindowSetup window(ProgramDataDir(prefix.File("bin")));
+    EXPECT_EQ(window.form->TreeFolder().toStdString(), prefix.File("share/varnel/samples"));
+    EXPECT_EQ(Captions(*window.form), Names{"s.sld"});
+}
+
+TEST(IniFileTest, ReadsWritesAndKeepsOtherSections) {
+    TTempDir dir;
+    const std::string path = dir.File("x.ini");
+    WriteFileText(path, "; comment\r\n[Other]\r\nKey = kept\r\n[Path]\r\nDir=/a b\r\n"
+                        "garbage line\r\n[TForm1]\r\nNormPos=1,2,3,4\r\nPanel2_Height=x\r\n");
+    TIniFile ini(path);
+    EXPECT_TRUE(ini.Loaded());
+    EXPECT_EQ(ini.ReadString("path", "DIR", ""), "/a b");
+    EXPECT_EQ(ini.ReadIntegers("TForm1", "NormPos"), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(ini.ReadInteger("TForm1", "Panel2_Height", 170), 170);
+    EXPECT_EQ(ini.ReadInteger("TForm1", "Missing", -1), -1);
+
+    ini.WriteString("Path", "Dir", "/new\nline");
+    ini.WriteInteger("TForm1", "Panel1_Width", 171);
+    ini.Save();
+    EXPECT_EQ(ini.Text(), "[Other]\nKey=kept\n\n[Path]\nDir=/new line\n\n[TForm1]\n"
+                          "NormPos=1,2,3,4\nPanel2_Height=x\nPanel1_Width=171\n");
+    TIniFile again(path);
+    EXPECT_EQ(again.ReadInteger("TForm1", "Panel1_Width", 0), 171);
+    EXPECT_EQ(again.ReadString("Other", "Key", ""), "kept");
+
+    // A damaged or missing file gives the defaults.
+    EXPECT_FALSE(TIniFile(dir.File("none.ini")).Loaded());
+    WriteFileBytes(dir.File("bin.ini"), {'[', 'P', 'a', 't', 'h', ']', '\n', 0, 0xFF, 'D', '='});
+    const TIniFile damaged(dir.File("bin.ini"));
+    EXPECT_FALSE(damaged.Loaded());
+    EXPECT_EQ(damaged.ReadString("Path", "Dir", "default"), "default");
+}
+
+TEST(WindowSettingsTest, WrittenOnCloseAndReadOnStart) {
+    TTempDir slides;
+    WriteFileBytes(slides.File("one.sld"), MakeSlide(10, 10));
+    TWindowSetup window;
+    window.form->SetTreeFolder(QString::fromStdString(slides.Path()));
+    window.form->Splitter3->setSizes({120, 300});
+    QApplication::processEvents();
+    window.form->close();
+
+    const TIniFile ini(window.SettingsFile());
+    ASSERT_TRUE(ini.Loaded());
+    EXPECT_EQ(ini.ReadString("Path", "Dir", ""), slides.Path());
+    for (const char* key :
+         {"Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos", "NormPos", "Panel2_Height",
+          "Panel3_Width", "Panel1_Width", "Splitter1_Width", "Splitter2_Width"})
+        EXPECT_TRUE(ini.HasKey("TForm1", key)) << key;
+    EXPECT_EQ(ini.ReadInteger("TForm1", "Panel2_Height", 0), 120);
+    EXPECT_EQ(ini.ReadIntegers("TForm1", "NormPos").size(), 4u);
+
+    // The next start opens the same folder with the same preview height.
+    std::unique_ptr<TForm1> next = window.NewForm();
+    EXPECT_EQ(next->TreeFolder().toStdString(), slides.Path());
+    EXPECT_EQ(next->ListBox1->count(), 1);
+    EXPECT_EQ(next->Panel2->height(), 120);
+}
+
+TEST(WindowSettingsTest, FirstStartOpensTheSamplesAndDamagedFileGivesDefaults) {
+    TTempDir program;
+    std::filesystem::create_directory(program.File("samples"));
+    WriteFileBytes(program.File("samples/demo.sld"), MakeSlide(20, 10));
+    TWindowSetup window(program.Path());
+    EXPECT_EQ(window.form->TreeFolder().toStdString(), program.File("samples"));
+    EXPECT_EQ(window.form->ListBox1->count(), 1);
+
+    WriteFileBytes(window.SettingsFile(), {0, 1, 2, 0xFF, '[', 'P'});
+    std::unique_ptr<TForm1> next = window.NewForm();
+    EXPECT_EQ(next->TreeFolder().toStdString(), program.File("samples"));
+    EXPECT_EQ(next->size(), QSize(890, 570));
+}
+
+TEST(WindowSettingsTest, TerminationSignalSavesTheSettings) {
+    TTempDir slides;
+    TWindowSetup window;
+    window.form->SetTreeFolder(QString::fromStdString(slides.Path()));
+    TSignalWatcher watcher;
+    int received = 0;
+    QObject::connect(&watcher, &TSignalWatcher::TerminationRequested, window.form.get(),
+                     [&](int signalNumber) {
+                         received = signalNumber;
+                         window.form->close();
+                     });
+    std::raise(SIGTERM);
+    for (int i = 0; i < 50 && received == 0; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(received, SIGTERM);
+    EXPECT_EQ(TIniFile(window.SettingsFile()).ReadString("Path", "Dir", ""), slides.Path());
+}
+
+} // namespace
