@@ -11,9 +11,11 @@
 #include "output/SlideGraphic.h"
 #include "slides/SlideClasses.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -99,10 +101,19 @@ TEST_F(ThumbnailRendererTest, WorkersDrawWhatOneThreadDraws) {
 }
 
 TEST_F(ThumbnailRendererTest, ItemsOnScreenComeFirstAndANewBatchDropsTheOld) {
-    // One worker makes the order visible.
-    TThumbnailRenderer renderer([this](auto&& t) { collector(std::move(t)); }, 1);
+    // One worker makes the order visible. It hands over its first thumbnail only once the
+    // screen has moved: on a busy machine it could otherwise draw dozens before that.
+    std::atomic<bool> moved = false;
+    TThumbnailRenderer renderer(
+        [&](auto&& t) {
+            while (!moved)
+                std::this_thread::yield();
+            collector(std::move(t));
+        },
+        1);
     const int first = renderer.Start(Data(), {}, 0, 128, 80);
     renderer.Prioritize(40, 44);
+    moved = true;
     renderer.WaitIdle();
     std::vector<int> order;
     for (auto& t : collector.arrived)
