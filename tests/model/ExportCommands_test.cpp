@@ -1,8 +1,6 @@
 // The picture commands without a window: the export's prompts, files, sizes and palette, the
 // dialog's kept values, the clipboard picture's size rule, and pictures traced into slides.
-#include "ScriptedDialogs.h"
-#include "SlideFixtures.h"
-#include "TestFiles.h"
+#include "ModelFixture.h"
 #include "base/Errors.h"
 #include "graphics/AcadPal.h"
 #include "graphics/Bitmap4.h"
@@ -10,7 +8,6 @@
 #include "graphics/BmpWriter.h"
 #include "model/Commands.h"
 #include "model/ExportCommands.h"
-#include "model/WindowModel.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -53,15 +50,14 @@ public:
     }
 };
 
-class ExportCommandsTest : public ::testing::Test {
+class ExportCommandsTest : public TModelTest {
 protected:
     void SetUp() override {
         WriteFileBytes(dir.File("PLAN.SLD"), MakeSlide(400, 300));
         WriteFileBytes(dir.File("wide.sld"), MakeSlide(1000, 500));
         WriteFileBytes(dir.File("tall.sld"), MakeSlide(200, 300));
-        model.SetPreviewSize(100, 80);
         model.SetPreviewBackground(0x123456);
-        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
+        ShowDir(100, 80);
     }
     // The palette is the preview's: built for 0x123456, so entry 7 is black.
     void ExpectPreviewPalette() {
@@ -70,10 +66,7 @@ protected:
         EXPECT_EQ(Palette[7], 0u);
     }
 
-    TPaletteReset palette;
-    TTempDir dir, out;
-    TScriptedDialogs dialogs;
-    TWindowModel model{dialogs};
+    TTempDir out;
     TScriptedExportDialog dialog;
 };
 

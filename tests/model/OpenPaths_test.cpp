@@ -1,9 +1,6 @@
 // Paths from the desktop: what each kind of path opens, and how the model shows it.
-#include "ScriptedDialogs.h"
-#include "SlideFixtures.h"
-#include "TestFiles.h"
+#include "ModelFixture.h"
 #include "model/OpenPaths.h"
-#include "model/WindowModel.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -11,7 +8,7 @@
 
 namespace {
 
-class OpenPathsTest : public ::testing::Test {
+class OpenPathsTest : public TModelTest {
 protected:
     void SetUp() override {
         WriteBrowseFolder(dir.Path());
@@ -28,11 +25,6 @@ protected:
             names.push_back(model.Items()[static_cast<size_t>(i)]);
         return names;
     }
-
-    TPaletteReset palette;
-    TTempDir dir;
-    TScriptedDialogs dialogs;
-    TWindowModel model{dialogs};
 };
 
 TEST_F(OpenPathsTest, EachKindOfPathHasItsTarget) {

@@ -1,16 +1,13 @@
 // The PDF commands over the window's model: the file chooser, replacing a file, the files they
 // write as the sheet settings say, stopping, a slide that cannot be drawn, and the palette and
 // colour mode afterwards. (The pages' own layout is tested with the PDF core.)
+#include "ModelFixture.h"
 #include "PdfTestSupport.h"
-#include "ScriptedDialogs.h"
-#include "SlideFixtures.h"
 #include "SlideWriter.h"
-#include "TestFiles.h"
 #include "base/Errors.h"
 #include "graphics/AcadPal.h"
 #include "model/PdfCommands.h"
 #include "model/SheetSettings.h"
-#include "model/WindowModel.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +33,18 @@ std::string Captions(const std::string& path) {
     return captions;
 }
 
-class PdfCommandTest : public ::testing::Test {
+class PdfCommandTest : public TModelTest {
 protected:
     void SetUp() override {
         WriteLibrary(dir.File("plans.slb"), {{"GAMMA", MakeSlide(640, 480)},
                                              {"ALPHA", MakeSlide(640, 480)},
                                              {"DELTA", MakeSlide(640, 480)},
                                              {"BETA", MakeSlide(640, 480)}});
-        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
-        ASSERT_EQ(model.ChooseSource(0), TSourceKind::Library);
+        ShowDir(100, 80);
+        ASSERT_EQ(Choose("plans.slb"), TSourceKind::Library);
     }
     void Answer(const std::string& file) { dialogs.files.push_back(TFileChoice{file, 1}); }
 
-    TTempDir dir;
-    TScriptedDialogs dialogs;
-    TWindowModel model{dialogs};
     TScriptedSettings settings;
 };
 

@@ -1,12 +1,9 @@
 // The slide management commands over the model with scripted dialogs: the questions asked, and
 // the files left on disk after each command.
-#include "ScriptedDialogs.h"
-#include "SlideFixtures.h"
-#include "TestFiles.h"
+#include "ModelFixture.h"
 #include "base/Errors.h"
 #include "base/Streams.h"
 #include "model/SlideCommands.h"
-#include "model/WindowModel.h"
 #include "slides/SlideClasses.h"
 
 #include <filesystem>
@@ -31,7 +28,7 @@ TFileChoice File(const std::string& path) {
     return TFileChoice{path, 1};
 }
 
-class SlideCommandsTest : public ::testing::Test {
+class SlideCommandsTest : public TModelTest {
 protected:
     void SetUp() override {
         WriteFileBytes(dir.File("a.sld"), MakeSlide(300, 300));
@@ -42,24 +39,15 @@ protected:
                                            {"THIRD", MakeSlide(80, 80)},
                                            {"FOURTH", MakeSlide(60, 60)},
                                            {"FIFTH", MakeSlide(70, 40)}});
-        model.SetPreviewSize(64, 48);
-        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
+        ShowDir(64, 48);
     }
-    void OpenLibrary() {
-        for (size_t i = 0; i < model.Sources().size(); ++i)
-            if (model.Sources()[i] == "Lib.slb")
-                model.ChooseSource(static_cast<int>(i));
-        ASSERT_TRUE(model.LibraryView());
-    }
+    void OpenLibrary() { ASSERT_EQ(Choose("Lib.slb"), TSourceKind::Library); }
     std::string Trashed(const std::string& name) const {
         return dataHome.File("Trash/files/" + name);
     }
-    TTempDir dir;
     // Trashed files go to a trash of the test's own.
     TTempDir dataHome;
     TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
-    TScriptedDialogs dialogs;
-    TWindowModel model{dialogs};
 };
 
 TEST_F(SlideCommandsTest, CommandsSayWhatIsWrongWithTheSelection) {

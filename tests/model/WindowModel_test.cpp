@@ -1,14 +1,11 @@
 // The window's browsing rules, without a window: folder and library view, the file list, the
 // selection kept by caption, the view switch, the status texts, unreadable sources and pages.
-#include "ScriptedDialogs.h"
-#include "SlideFixtures.h"
+#include "ModelFixture.h"
 #include "SlideWriter.h"
-#include "TestFiles.h"
 #include "graphics/AcadPal.h"
 #include "graphics/RasterCanvas.h"
 #include "model/Commands.h"
 #include "model/PatternPage.h"
-#include "model/WindowModel.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,27 +14,13 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class WindowModelTest : public ::testing::Test {
+class WindowModelTest : public TModelTest {
 protected:
     void SetUp() override {
         WriteBrowseFolder(dir.Path());
-        model.SetPreviewSize(200, 100);
-        ASSERT_TRUE(model.TreeFolderChanged(dir.Path()));
-    }
-    // Chooses the file list's entry of that name.
-    TSourceKind Choose(const std::string& name) {
-        for (size_t i = 0; i < model.Sources().size(); ++i)
-            if (model.Sources()[i] == name)
-                return model.ChooseSource(static_cast<int>(i));
-        ADD_FAILURE() << "no source " << name;
-        return TSourceKind::None;
+        ShowDir(200, 100);
     }
     std::string Status(TStatusPanel panel) const { return model.StatusText(panel); }
-
-    TPaletteReset palette;
-    TTempDir dir;
-    TScriptedDialogs dialogs;
-    TWindowModel model{dialogs};
 };
 
 TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
