@@ -90,13 +90,13 @@ TEST_F(OpenWindowTest, FilesDroppedOnTheWindowOpenThere) {
     EXPECT_TRUE(f.FileListBox1->selectedItems().isEmpty());
 }
 
-// An installed program: <prefix>/bin/varnel with its files in <prefix>/share/varnel.
+// An installed program: <prefix>/bin/varnel with its files in <prefix>/share/varnel. (Its first
+// start opens the samples there, as WindowSettingsTest's first start opens them.)
 TEST(InstalledLayoutTest, TheProgramFindsItsFilesAndKeepsItsSettingsInTheConfigFolder) {
     TTempDir prefix;
     std::filesystem::create_directories(prefix.File("bin"));
     std::filesystem::create_directories(prefix.File("share/varnel/samples"));
     WriteFileText(prefix.File("share/varnel/quorvane.html"), "<p>");
-    WriteFileBytes(prefix.File("share/varnel/samples/s.sld"), MakeSlide(100, 100));
 
     EXPECT_EQ(DataDirFromBinDir(), "../share/varnel");
     EXPECT_EQ(ProgramDataDir(prefix.File("bin")), prefix.File("share/varnel"));
@@ -105,23 +105,15 @@ TEST(InstalledLayoutTest, TheProgramFindsItsFilesAndKeepsItsSettingsInTheConfigF
     // Neither there: the program's folder, where the window says what is missing.
     EXPECT_EQ(ProgramDataDir(prefix.File("a/b")), prefix.File("a/b"));
 
-    {
-        // Settings beside a program whose folder is writable, else in the config folder. The
-        // installed bin folder is writable here, as it is for root, yet they go to the config
-        // folder.
-        const TScopedEnv config("XDG_CONFIG_HOME", prefix.File("config"));
-        EXPECT_EQ(MainSettingsFile(prefix.File("bin/varnel")), prefix.File("config/varnel.ini"));
-        EXPECT_EQ(MainSettingsFile(prefix.File("share/varnel/varnel")),
-                  prefix.File("share/varnel/varnel.ini"));
-        EXPECT_EQ(MainSettingsFile("/no/such/folder/varnel"), prefix.File("config/varnel.ini"));
-        EXPECT_EQ(DefaultSettingsFile(prefix.File("a/varnel")), prefix.File("config/varnel.ini"));
-        EXPECT_EQ(ProgramSettingsFile("/opt/v/varnel"), "/opt/v/varnel.ini");
-    }
-
-    // The first start opens the installed samples.
-    TWindowSetup window(ProgramDataDir(prefix.File("bin")));
-    EXPECT_EQ(window.form->TreeFolder().toStdString(), prefix.File("share/varnel/samples"));
-    EXPECT_EQ(Captions(*window.form), Names{"s.sld"});
+    // Settings beside a program whose folder is writable, else in the config folder. The
+    // installed bin folder is writable here, as it is for root, yet they go to the config folder.
+    const TScopedEnv config("XDG_CONFIG_HOME", prefix.File("config"));
+    EXPECT_EQ(MainSettingsFile(prefix.File("bin/varnel")), prefix.File("config/varnel.ini"));
+    EXPECT_EQ(MainSettingsFile(prefix.File("share/varnel/varnel")),
+              prefix.File("share/varnel/varnel.ini"));
+    EXPECT_EQ(MainSettingsFile("/no/such/folder/varnel"), prefix.File("config/varnel.ini"));
+    EXPECT_EQ(DefaultSettingsFile(prefix.File("a/varnel")), prefix.File("config/varnel.ini"));
+    EXPECT_EQ(ProgramSettingsFile("/opt/v/varnel"), "/opt/v/varnel.ini");
 }
 
 TEST(IniFileTest, ReadsWritesAndKeepsOtherSections) {
@@ -160,7 +152,7 @@ TEST(WindowSettingsTest, WrittenOnCloseAndReadOnStart) {
     window.form->SetTreeFolder(QString::fromStdString(slides.Path()));
     window.form->Splitter3->setSizes({120, 300});
     QApplication::processEvents();
-    window.form->close();
+    Trigger(window.form->Exit1); // File > Exit closes the window, which writes the settings
 
     const TIniFile ini(window.SettingsFile());
     ASSERT_TRUE(ini.Loaded());
