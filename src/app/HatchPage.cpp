@@ -1,5 +1,6 @@
 // THatchPage: the pattern page's widgets, and showing the pattern page's model.
 #include "HatchPage.h"
+#include "QtSupport.h"
 
 #include "Icons.h"
 #include "base/CodePage.h"
@@ -22,29 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// A picture of the core as a QImage that wraps its pixels (valid while the canvas is unchanged).
-QImage Wrap(const TRasterCanvas& canvas) {
-    return QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
-                  canvas.Width() * 4, QImage::Format_RGB32);
-}
-
-// Restores a flag on every path out of a scope.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~TFlagScope() { m_flag = m_saved; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 // The editor's font: "Courier New" where it is installed, else the desktop's fixed font; 15
 // pixels high.
@@ -70,7 +48,7 @@ void TPatternImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     if (m_picture.Width() > 0 && m_picture.Height() > 0)
-        p.drawImage(QPoint(0, 0), Wrap(m_picture));
+        p.drawImage(QPoint(0, 0), WrapCanvas(m_picture));
 }
 
 void TPatternPanel::resizeEvent(QResizeEvent* event) {
@@ -318,7 +296,7 @@ void THatchPage::FillList() {
     if (static_cast<int>(limg.size()) != m_page.ThumbnailCount()) {
         limg.Reset(static_cast<size_t>(m_page.ThumbnailCount()));
         for (int k = 0; k < m_page.ThumbnailCount(); ++k)
-            limg.Set(static_cast<size_t>(k), Wrap(m_page.Thumbnail(k)).copy());
+            limg.Set(static_cast<size_t>(k), WrapCanvas(m_page.Thumbnail(k)).copy());
     }
 
     patv->clear();

@@ -1,4 +1,5 @@
 #include "PreviewBox.h"
+#include "QtSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,8 +14,7 @@ void TPreviewBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (m_buffer.Width() <= 0 || m_buffer.Height() <= 0)
         return;
-    const QImage image(reinterpret_cast<const uchar*>(m_buffer.Bits()), m_buffer.Width(),
-                       m_buffer.Height(), m_buffer.Width() * 4, QImage::Format_RGB32);
+    const QImage image = WrapCanvas(m_buffer);
     p.drawImage(QPoint(0, 0), image, QRect(1, 1, width(), height()));
 }
 

@@ -2,6 +2,7 @@
 #include "QtDialogs.h"
 #include "AboutBox.h"
 #include "QtCanvas.h"
+#include "QtSupport.h"
 #include "model/Progress.h"
 
 #include <QColorDialog>
@@ -21,10 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // "SLD-files (*.sld)|*.sld|PDF file|*.pdf" -> {"SLD-files (*.sld)", "PDF file (*.pdf)"}.
 QStringList QtFilters(const std::string& filter) {

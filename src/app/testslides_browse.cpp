@@ -1,5 +1,6 @@
 // TForm1: folder browsing, and showing the model: file list, page, slide list with thumbnails,
 // selection, preview and status bar.
+#include "QtSupport.h"
 #include "testslides.h"
 
 #include "HatchPage.h"
@@ -24,23 +25,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// Restores a flag on every path out of a scope.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~TFlagScope() { m_flag = m_saved; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 // Batch update of a widget: no repaint until the end, also on failure.
 class TUpdateScope {

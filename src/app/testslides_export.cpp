@@ -1,6 +1,7 @@
 // TForm1: the picture commands. "&Export to Image" writes slides as image files through the
 // export dialog fimage, "Copy to Clipboard (as WMF)" puts the selected slide on the clipboard
 // as an enhanced metafile and a PNG, "&Import from Image" traces a picture into a slide file.
+#include "QtSupport.h"
 #include "testslides.h"
 
 #include "AppSettings.h"
@@ -131,9 +132,7 @@ void TForm1::btnCopyclipClick() {
         if (!picture)
             return;
         const TRasterCanvas& canvas = picture->Bitmap->Canvas();
-        const QImage image = QImage(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(),
-                                    canvas.Height(), canvas.Width() * 4, QImage::Format_RGB32)
-                                 .copy();
+        const QImage image = WrapCanvas(canvas).copy();
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
