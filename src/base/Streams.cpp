@@ -76,6 +76,35 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
     return m_position;
 }
 
+size_t TBoundedStream::Read(void* buffer, size_t count) {
+    const int64_t size = Size();
+    if (m_position >= size || count == 0)
+        return 0;
+    const auto n =
+        static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(count), size - m_position));
+    m_inner.SetPosition(m_position);
+    const size_t read = m_inner.Read(buffer, n);
+    m_position += static_cast<int64_t>(read);
+    return read;
+}
+
+int64_t TBoundedStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = 0;
+    if (origin == TSeekOrigin::Current)
+        base = m_position;
+    else if (origin == TSeekOrigin::End)
+        base = Size();
+    const int64_t pos = base + offset;
+    if (pos < 0)
+        throw EReadError();
+    m_position = pos;
+    return m_position;
+}
+
+int64_t TBoundedStream::Size() {
+    return std::min(m_end, m_inner.Size());
+}
+
 void TMemoryStream::LoadFromFile(const std::string& path) {
     TFileStream file(path, TFileMode::OpenRead);
     file.SetPosition(0);

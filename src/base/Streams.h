@@ -69,6 +69,27 @@ private:
     int64_t m_position = 0;
 };
 
+// The bytes of another stream up to an end position: reading stops there as at the end of a
+// file, so a reader cannot walk into what follows (the next slide of a library). Positions are
+// the other stream's own; this stream keeps its own position and moves the other one only
+// while it reads. Read-only. The other stream must outlive this one.
+class TBoundedStream : public TStream {
+public:
+    TBoundedStream(TStream& inner, int64_t end) : m_inner(inner), m_end(end) {}
+
+    size_t Read(void* buffer, size_t count) override;
+    size_t Write(const void*, size_t) override { return 0; }
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+    // The end position, or the other stream's size when that is smaller.
+    int64_t Size() override;
+    const uint8_t* Memory() const override { return m_inner.Memory(); }
+
+private:
+    TStream& m_inner;
+    int64_t m_end;
+    int64_t m_position = 0;
+};
+
 enum class TFileMode { OpenRead, Create, OpenReadWrite };
 
 // A stream over an open file. Opening failures throw EFileError naming the file.

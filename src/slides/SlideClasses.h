@@ -21,8 +21,10 @@ public:
     // the slide owns; Size is the size of the copy. The source position is restored.
     static std::unique_ptr<TSlide> CreateFromStream(const std::string& name, TStream& source);
     // A library entry: refers to the shared library stream at position; Size unknown (-1).
+    // end, when not -1, is where the slide's bytes end at the latest (the next slide's start):
+    // reading beyond it fails like reading beyond the stream's end.
     static std::unique_ptr<TSlide> CreateInStream(const std::string& name, int64_t position,
-                                                  TStream& stream);
+                                                  TStream& stream, int64_t end = -1);
     // A copy of another slide's bytes (measured first when its size is unknown).
     static std::unique_ptr<TSlide> CreateCopy(TSlide& other);
     ~TSlide();
@@ -42,7 +44,8 @@ public:
     int64_t Size();
     // Writes the slide's bytes at the target's position; a complete *.sld file.
     void SaveToStream(TStream& target);
-    // Draws into rect (Right and Bottom inclusive) without a background; stores the length.
+    // Draws into rect (Right and Bottom inclusive) without a background; stores the length
+    // when the drawing reached the end-of-slide record (a damaged slide keeps its old size).
     void Draw(TCanvas& canvas, const TRect& rect);
     // Fills rect with background (solid brush), then Draw.
     void DrawOn(TColor background, TCanvas& canvas, const TRect& rect);
@@ -56,6 +59,8 @@ private:
     int m_highY = 0;
     int64_t m_start = 0;
     TStream* m_stream = nullptr;
+    // The slide's own memory copy (OwnsStream), or the window onto the library's bytes that
+    // ends where the next slide starts.
     std::unique_ptr<TStream> m_ownedStream;
     bool m_ownsStream = false;
     std::string m_name;
@@ -71,7 +76,17 @@ public:
     // read at once, its length only when first needed. A file that is short, a directory that
     // runs off the end, or an offset with no slide header behind it throws EFileError naming
     // the file (and the slide) and ending in "(Stream read error)"; nothing is kept.
+    //
+    // Each slide's bytes end at the latest where the next slide of the file (by offset) starts,
+    // so a slide without its end-of-slide record reads as damaged instead of running on into the
+    // next one, and all the slides together hold no more bytes than the file. Two entries with
+    // the same offset are refused with EFileError naming both: no library holds a slide twice,
+    // and such aliases would let a small file cost as much work and output as a huge one.
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
+    // The same for a library file's bytes already in memory; fileName names it in messages and
+    // becomes FileName().
+    static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName,
+                                                      std::vector<uint8_t> bytes);
     // One slide per file of folder matching mask (case-insensitive), each a copy of its file,
     // named by its file name (extension kept) converted from UTF-8 to Windows-1252. A file that
     // cannot be read throws EFileError naming it.

@@ -143,7 +143,11 @@ public:
         m_canvas.SetPenColor(c);
         m_canvas.SetBrushColor(c);
     }
-    void Invalid() { UiHooks::ShowMessage(kInvalidSlideMessage); }
+    void Invalid() {
+        m_invalid = true;
+        UiHooks::ShowMessage(kInvalidSlideMessage);
+    }
+    bool StoppedAtInvalid() const { return m_invalid; }
 
 private:
     int ConvertX(int a) {
@@ -165,6 +169,7 @@ private:
     TRect m_rect;
     std::optional<TSlideTransform> m_t;
     bool m_monochrome = false;
+    bool m_invalid = false;
     std::vector<TPoint> m_fill;
 };
 
@@ -222,7 +227,12 @@ int TSlideTransform::Y(int a, bool& outOfRange) const {
     return RoundEven(row) + top;
 }
 
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect) {
+int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, bool* complete) {
     TCanvasSink sink(canvas, rect);
-    return WalkSlide(stream, sink);
+    if (complete)
+        *complete = false;
+    const int64_t length = WalkSlide(stream, sink);
+    if (complete)
+        *complete = !sink.StoppedAtInvalid();
+    return length;
 }

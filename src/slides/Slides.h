@@ -93,5 +93,6 @@ inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *
 // including the end-of-slide record or the record where drawing stopped. An invalid record
 // shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing normally; a
 // short slide throws EReadError; both extents 0 throws ESlideError before anything is drawn.
-// The stream position is restored on every path.
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect);
+// The stream position is restored on every path. complete, when given, tells whether the
+// drawing ended at the end-of-slide record (so that the result is the slide's length).
+int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, bool* complete = nullptr);
