@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Varnel need, skipping the
 # ones already there (quick when everything is installed). Run as root on Debian 12.
+# "scripts/deps.sh fuzz" adds what scripts/fuzz.sh needs: clang, its libFuzzer and sanitizer
+# runtimes, and the symbolizer that names the lines of a finding's stack.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,15 @@ packages=(
     # Independent readers and viewers the tests check our files with.
     netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth
 )
+for group in "$@"; do
+    case "$group" in
+    fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+    *)
+        echo "deps.sh: unknown group \"$group\" (known: fuzz)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
