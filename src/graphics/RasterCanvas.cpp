@@ -180,25 +180,39 @@ void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t wor
         return;
     std::sort(edges.begin(), edges.end(),
               [](const TEdge& a, const TEdge& b) { return a.yTop < b.yTop; });
-    std::vector<TEdge*> active;
-    std::vector<double> xs;
+    // The crossings of the active edges with the row, kept in x order from row to row: edges
+    // cross each other rarely, so putting them back in order costs little even when thousands
+    // of edges span the whole picture.
+    struct TCrossing {
+        double x;
+        const TEdge* edge;
+    };
+    std::vector<TCrossing> active;
     size_t next = 0;
     for (int y = yMin; y < yMax; ++y) {
+        std::erase_if(active, [y](const TCrossing& c) { return c.edge->yBottom <= y; });
         while (next < edges.size() && edges[next].yTop == y)
-            active.push_back(&edges[next++]);
-        std::erase_if(active, [y](const TEdge* e) { return e->yBottom <= y; });
-        xs.clear();
-        for (const TEdge* e : active)
-            xs.push_back(e->x + e->slope * (y - e->yTop));
-        std::sort(xs.begin(), xs.end());
+            active.push_back({0, &edges[next++]});
+        for (TCrossing& c : active)
+            c.x = c.edge->x + c.edge->slope * (y - c.edge->yTop);
+        for (size_t i = 1; i < active.size(); ++i) {
+            const TCrossing c = active[i];
+            size_t j = i;
+            for (; j > 0 && active[j - 1].x > c.x; --j)
+                active[j] = active[j - 1];
+            active[j] = c;
+        }
+        m_fillWork += active.size();
         uint32_t* row = m_pixels.data() + static_cast<size_t>(y) * m_width;
-        for (size_t i = 0; i + 1 < xs.size(); i += 2) {
-            const double l = std::ceil(xs[i]);
-            const double r = std::ceil(xs[i + 1]);
+        for (size_t i = 0; i + 1 < active.size(); i += 2) {
+            const double l = std::ceil(active[i].x);
+            const double r = std::ceil(active[i + 1].x);
             const int left = static_cast<int>(std::clamp(l, 0.0, static_cast<double>(m_width)));
             const int right = static_cast<int>(std::clamp(r, 0.0, static_cast<double>(m_width)));
-            if (left < right)
+            if (left < right) {
                 std::fill(row + left, row + right, word);
+                m_fillWork += static_cast<uint64_t>(right - left);
+            }
         }
     }
 }

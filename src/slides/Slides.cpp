@@ -96,6 +96,13 @@ private:
     TSlideRecordCounts& m_counts;
 };
 
+// A slide's fills may together cost this many times the pixels of the rectangle they are drawn
+// in (plus a floor for small ones); past that, polygons are outlined only. Real slides fill
+// each area a few times at most; a 64 KB slide of thousands of polygons over a 10,000 x 10,000
+// picture would otherwise take minutes.
+constexpr uint64_t kFillCover = 16;
+constexpr uint64_t kFillFloor = 1 << 20;
+
 // Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
 // to entry 7; an invalid record shows the message and ends the drawing normally.
 class TCanvasSink {
@@ -109,6 +116,11 @@ public:
         m_canvas.SetBrushColor(Palette[7]);
         m_canvas.SetBrushStyle(TBrushStyle::Solid);
         m_monochrome = PrintMonochrome && m_canvas.IsPrinter();
+        const auto w =
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Right} - m_rect.Left + 1));
+        const auto h =
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Bottom} - m_rect.Top + 1));
+        m_fillLimit = m_canvas.FillWork() + kFillCover * w * h + kFillFloor;
     }
     void Line(TLineKind kind, int fx, int fy, int tx, int ty) {
         const int y0 = ConvertY(fy);
@@ -135,7 +147,13 @@ public:
         m_fill.push_back({dx, dy});
     }
     void FillEnd() {
-        m_canvas.Polygon(m_fill.data(), m_fill.size());
+        if (m_canvas.FillWork() > m_fillLimit) {
+            m_canvas.SetBrushStyle(TBrushStyle::Clear);
+            m_canvas.Polygon(m_fill.data(), m_fill.size());
+            m_canvas.SetBrushStyle(TBrushStyle::Solid);
+        } else {
+            m_canvas.Polygon(m_fill.data(), m_fill.size());
+        }
         m_fill.clear();
     }
     void Colour(int index) {
@@ -170,6 +188,7 @@ private:
     std::optional<TSlideTransform> m_t;
     bool m_monochrome = false;
     bool m_invalid = false;
+    uint64_t m_fillLimit = 0;
     std::vector<TPoint> m_fill;
 };
 

@@ -89,10 +89,12 @@ private:
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
 
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
-// centred, in Palette colours, without painting a background. Returns the bytes read up to and
-// including the end-of-slide record or the record where drawing stopped. An invalid record
-// shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing normally; a
-// short slide throws EReadError; both extents 0 throws ESlideError before anything is drawn.
-// The stream position is restored on every path. complete, when given, tells whether the
+// centred, in Palette colours, without painting a background. Once the slide's fills have cost
+// the canvas sixteen times the rectangle's pixels (TCanvas::FillWork), further polygons are
+// only outlined: no real slide comes near that, a hostile one cannot stall the drawing. Returns the
+// bytes read up to and including the end-of-slide record or the record where drawing stopped. An
+// invalid record shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing
+// normally; a short slide throws EReadError; both extents 0 throws ESlideError before anything is
+// drawn. The stream position is restored on every path. complete, when given, tells whether the
 // drawing ended at the end-of-slide record (so that the result is the slide's length).
 int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, bool* complete = nullptr);
