@@ -178,30 +178,45 @@ void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t wor
     }
     if (edges.empty())
         return;
-    std::sort(edges.begin(), edges.end(),
-              [](const TEdge& a, const TEdge& b) { return a.yTop < b.yTop; });
+    // By first row, and along a row by x, so that edges starting together join in order.
+    std::sort(edges.begin(), edges.end(), [](const TEdge& a, const TEdge& b) {
+        return a.yTop != b.yTop ? a.yTop < b.yTop : a.x < b.x;
+    });
     // The crossings of the active edges with the row, kept in x order from row to row: edges
-    // cross each other rarely, so putting them back in order costs little even when thousands
-    // of edges span the whole picture.
+    // seldom cross, so putting the row back in order is an insertion sort of a few moves, and a
+    // full sort when they cross a lot. Thousands of edges spanning every row then cost each
+    // row its crossings, not a sort of them.
     struct TCrossing {
         double x;
         const TEdge* edge;
     };
+    const auto byX = [](const TCrossing& a, const TCrossing& b) { return a.x < b.x; };
     std::vector<TCrossing> active;
     size_t next = 0;
     for (int y = yMin; y < yMax; ++y) {
         std::erase_if(active, [y](const TCrossing& c) { return c.edge->yBottom <= y; });
-        while (next < edges.size() && edges[next].yTop == y)
-            active.push_back({0, &edges[next++]});
         for (TCrossing& c : active)
             c.x = c.edge->x + c.edge->slope * (y - c.edge->yTop);
-        for (size_t i = 1; i < active.size(); ++i) {
+        size_t moves = 0;
+        const size_t allowed = 8 * active.size() + 64;
+        for (size_t i = 1; i < active.size() && moves <= allowed; ++i) {
             const TCrossing c = active[i];
             size_t j = i;
             for (; j > 0 && active[j - 1].x > c.x; --j)
                 active[j] = active[j - 1];
             active[j] = c;
+            moves += i - j;
         }
+        if (moves > allowed)
+            std::sort(active.begin(), active.end(), byX);
+        // Edges starting on this row, already in x order, merged in.
+        const size_t old = active.size();
+        while (next < edges.size() && edges[next].yTop == y) {
+            active.push_back({edges[next].x, &edges[next]});
+            ++next;
+        }
+        std::inplace_merge(active.begin(), active.begin() + static_cast<std::ptrdiff_t>(old),
+                           active.end(), byX);
         m_fillWork += active.size();
         uint32_t* row = m_pixels.data() + static_cast<size_t>(y) * m_width;
         for (size_t i = 0; i + 1 < active.size(); i += 2) {

@@ -155,9 +155,11 @@ TEST(RasterCanvas, SelfCrossingPolygonsFillByParityAndCountTheirWork) {
     std::srand(7);
     for (int round = 0; round < 40; ++round) {
         std::vector<TPoint> poly;
-        const int n = 3 + round % 17;
+        const int n = round % 4 == 3 ? 90 + round : 3 + round % 17;
         for (int i = 0; i < n; ++i) {
-            if (round % 2 == 0) // a star: every vertex far round the circle from the last
+            if (round % 4 == 3) // a comb: many edges start on one row, sharing vertices
+                poly.push_back({i * 60 / n + (i % 3), i % 2 == 0 ? 2 : 57});
+            else if (round % 2 == 0) // a star: every vertex far round the circle from the last
                 poly.push_back({static_cast<int>(30 + 28 * std::cos(i * 2.4 * (n / 2))),
                                 static_cast<int>(30 + 28 * std::sin(i * 2.4 * (n / 2)))});
             else
