@@ -1,5 +1,7 @@
 #include "graphics/RasterCanvas.h"
 
+#include <climits>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -148,6 +150,30 @@ void TRasterCanvas::Polygon(const TPoint* points, size_t count) {
         SetPixel(points[0].x, points[0].y, m_penColor);
     m_x = points[0].x;
     m_y = points[0].y;
+}
+
+uint64_t TRasterCanvas::FillCost(const TPoint* points, size_t count) const {
+    if (count == 0)
+        return 0;
+    uint64_t crossings = 0;
+    int64_t left = INT64_MAX, right = INT64_MIN, top = INT64_MAX, bottom = INT64_MIN;
+    for (size_t i = 0; i < count; ++i) {
+        const TPoint& p = points[i];
+        const TPoint& q = points[(i + 1) % count];
+        const int64_t from = std::max(std::min(p.y, q.y), 0);
+        const int64_t to = std::min(std::max(p.y, q.y), m_height);
+        if (from < to)
+            crossings += static_cast<uint64_t>(to - from);
+        left = std::min<int64_t>(left, p.x);
+        right = std::max<int64_t>(right, p.x);
+        top = std::min<int64_t>(top, p.y);
+        bottom = std::max<int64_t>(bottom, p.y);
+    }
+    const int64_t w = std::min<int64_t>(right, m_width) - std::max<int64_t>(left, 0);
+    const int64_t h = std::min<int64_t>(bottom, m_height) - std::max<int64_t>(top, 0);
+    const uint64_t pixels =
+        w > 0 && h > 0 ? static_cast<uint64_t>(w) * static_cast<uint64_t>(h) : 0;
+    return crossings + pixels;
 }
 
 // Alternate (even-odd) fill over pixel centres: in each row, the pixels from the ceiling of one

@@ -33,6 +33,8 @@ public:
     void TextOut(int, int, const std::string&) override {}
     int TextWidth(const std::string&) override { return 0; }
     uint64_t FillWork() const override { return m_fillWork; }
+    // The rows the polygon's edges cross in the buffer and the pixels of its bounding box there.
+    uint64_t FillCost(const TPoint* points, size_t count) const override;
 
     // The buffer word of a colour value.
     static uint32_t ToWord(TColor c) {

@@ -97,11 +97,12 @@ private:
 };
 
 // A slide's fills may together cost this many times the pixels of the rectangle they are drawn
-// in (plus a floor for small ones); past that, polygons are outlined only. Real slides fill
-// each area a few times at most; a 64 KB slide of thousands of polygons over a 10,000 x 10,000
-// picture would otherwise take minutes.
+// in (plus a floor for small ones); a polygon that would pass that is outlined only. Real
+// slides fill each area a few times at most; a 64 KB slide of thousands of polygons over a
+// 10,000 x 10,000 picture would otherwise take minutes, and one of ten thousand edges that
+// each cross every row would cost each row a sort of them.
 constexpr uint64_t kFillCover = 16;
-constexpr uint64_t kFillFloor = 1 << 20;
+constexpr uint64_t kFillFloor = 1 << 16;
 
 // Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
 // to entry 7; an invalid record shows the message and ends the drawing normally.
@@ -147,7 +148,8 @@ public:
         m_fill.push_back({dx, dy});
     }
     void FillEnd() {
-        if (m_canvas.FillWork() > m_fillLimit) {
+        const uint64_t cost = m_canvas.FillCost(m_fill.data(), m_fill.size());
+        if (m_canvas.FillWork() + cost > m_fillLimit) {
             m_canvas.SetBrushStyle(TBrushStyle::Clear);
             m_canvas.Polygon(m_fill.data(), m_fill.size());
             m_canvas.SetBrushStyle(TBrushStyle::Solid);

@@ -89,8 +89,8 @@ private:
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
 
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
-// centred, in Palette colours, without painting a background. Once the slide's fills have cost
-// the canvas sixteen times the rectangle's pixels (TCanvas::FillWork), further polygons are
+// centred, in Palette colours, without painting a background. A polygon whose fill would take
+// the slide's fills past sixteen times the rectangle's pixels (TCanvas::FillWork, FillCost) is
 // only outlined: no real slide comes near that, a hostile one cannot stall the drawing. Returns the
 // bytes read up to and including the end-of-slide record or the record where drawing stopped. An
 // invalid record shows kInvalidSlideMessage through UiHooks::ShowMessage and ends the drawing

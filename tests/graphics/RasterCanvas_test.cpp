@@ -186,5 +186,7 @@ TEST(RasterCanvas, SelfCrossingPolygonsFillByParityAndCountTheirWork) {
             }
         EXPECT_EQ(outline.FillWork(), 0u);
         EXPECT_GE(filled.FillWork(), static_cast<uint64_t>(inside));
+        // What a renderer is told in advance is no less than what the fill did.
+        EXPECT_LE(filled.FillWork(), filled.FillCost(poly.data(), poly.size()));
     }
 }
