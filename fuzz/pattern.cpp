@@ -18,7 +18,7 @@ namespace {
 
 // Work for all the drawings of one input (a millisecond or so under the sanitizers), and the
 // patterns drawn per input: the rest of a large file adds little.
-constexpr uint64_t kInputWork = 100'000;
+constexpr uint64_t kInputWork = 40'000;
 constexpr size_t kMaxPatterns = 8;
 // Sheet files are written for files of a few patterns (their compression costs the most).
 constexpr size_t kMaxSheetPatterns = 3;
