@@ -102,7 +102,7 @@ private:
 // 10,000 x 10,000 picture would otherwise take minutes, and one of ten thousand edges that
 // each cross every row would cost each row a sort of them.
 constexpr uint64_t kFillCover = 16;
-constexpr uint64_t kFillFloor = 1 << 16;
+constexpr uint64_t kFillFloor = 1 << 12;
 
 // Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
 // to entry 7; an invalid record shows the message and ends the drawing normally.
