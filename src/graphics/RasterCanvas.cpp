@@ -1,8 +1,7 @@
 #include "graphics/RasterCanvas.h"
 
-#include <climits>
-
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
