@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Varnel need, skipping the
 # ones already there (quick when everything is installed). Run as root on Debian 12.
+# "scripts/deps.sh fuzz" adds what scripts/fuzz.sh needs: clang, its libFuzzer and sanitizer
+# runtimes, and the symbolizer that names the lines of a finding's stack.
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,15 @@ packages=(
     desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin man-db groff-base bsdextrautils
     file dpkg-dev
 )
+for group in "$@"; do
+    case "$group" in
+    fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+    *)
+        echo "deps.sh: unknown group \"$group\" (known: fuzz)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

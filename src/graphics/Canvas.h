@@ -76,6 +76,12 @@ public:
     virtual int TextWidth(const std::string& text) = 0;
     // True for the printer back-end: monochrome printing depends on it.
     virtual bool IsPrinter() const { return false; }
+    // The work polygon fills have cost this canvas so far (pixels filled and edge crossings
+    // found), so that a renderer can bound what a hostile picture costs; 0 for canvases whose
+    // fills cost no more than their vertices.
+    virtual uint64_t FillWork() const { return 0; }
+    // At least what filling this polygon would add to FillWork, found in one pass over it.
+    virtual uint64_t FillCost(const TPoint*, size_t) const { return 0; }
 
 protected:
     TColor m_penColor = 0;

@@ -1,6 +1,7 @@
 #include "graphics/RasterCanvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -150,6 +151,30 @@ void TRasterCanvas::Polygon(const TPoint* points, size_t count) {
     m_y = points[0].y;
 }
 
+uint64_t TRasterCanvas::FillCost(const TPoint* points, size_t count) const {
+    if (count == 0)
+        return 0;
+    uint64_t crossings = 0;
+    int64_t left = INT64_MAX, right = INT64_MIN, top = INT64_MAX, bottom = INT64_MIN;
+    for (size_t i = 0; i < count; ++i) {
+        const TPoint& p = points[i];
+        const TPoint& q = points[(i + 1) % count];
+        const int64_t from = std::max(std::min(p.y, q.y), 0);
+        const int64_t to = std::min(std::max(p.y, q.y), m_height);
+        if (from < to)
+            crossings += static_cast<uint64_t>(to - from);
+        left = std::min<int64_t>(left, p.x);
+        right = std::max<int64_t>(right, p.x);
+        top = std::min<int64_t>(top, p.y);
+        bottom = std::max<int64_t>(bottom, p.y);
+    }
+    const int64_t w = std::min<int64_t>(right, m_width) - std::max<int64_t>(left, 0);
+    const int64_t h = std::min<int64_t>(bottom, m_height) - std::max<int64_t>(top, 0);
+    const uint64_t pixels =
+        w > 0 && h > 0 ? static_cast<uint64_t>(w) * static_cast<uint64_t>(h) : 0;
+    return crossings + pixels;
+}
+
 // Alternate (even-odd) fill over pixel centres: in each row, the pixels from the ceiling of one
 // crossing up to (not including) the ceiling of the next are filled, so right edges are left out.
 void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t word) {
@@ -178,27 +203,56 @@ void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t wor
     }
     if (edges.empty())
         return;
-    std::sort(edges.begin(), edges.end(),
-              [](const TEdge& a, const TEdge& b) { return a.yTop < b.yTop; });
-    std::vector<TEdge*> active;
-    std::vector<double> xs;
+    // By first row, and along a row by x, so that edges starting together join in order.
+    std::sort(edges.begin(), edges.end(), [](const TEdge& a, const TEdge& b) {
+        return a.yTop != b.yTop ? a.yTop < b.yTop : a.x < b.x;
+    });
+    // The crossings of the active edges with the row, kept in x order from row to row: edges
+    // seldom cross, so putting the row back in order is an insertion sort of a few moves, and a
+    // full sort when they cross a lot. Thousands of edges spanning every row then cost each
+    // row its crossings, not a sort of them.
+    struct TCrossing {
+        double x;
+        const TEdge* edge;
+    };
+    const auto byX = [](const TCrossing& a, const TCrossing& b) { return a.x < b.x; };
+    std::vector<TCrossing> active;
     size_t next = 0;
     for (int y = yMin; y < yMax; ++y) {
-        while (next < edges.size() && edges[next].yTop == y)
-            active.push_back(&edges[next++]);
-        std::erase_if(active, [y](const TEdge* e) { return e->yBottom <= y; });
-        xs.clear();
-        for (const TEdge* e : active)
-            xs.push_back(e->x + e->slope * (y - e->yTop));
-        std::sort(xs.begin(), xs.end());
+        std::erase_if(active, [y](const TCrossing& c) { return c.edge->yBottom <= y; });
+        for (TCrossing& c : active)
+            c.x = c.edge->x + c.edge->slope * (y - c.edge->yTop);
+        size_t moves = 0;
+        const size_t allowed = 8 * active.size() + 64;
+        for (size_t i = 1; i < active.size() && moves <= allowed; ++i) {
+            const TCrossing c = active[i];
+            size_t j = i;
+            for (; j > 0 && active[j - 1].x > c.x; --j)
+                active[j] = active[j - 1];
+            active[j] = c;
+            moves += i - j;
+        }
+        if (moves > allowed)
+            std::sort(active.begin(), active.end(), byX);
+        // Edges starting on this row, already in x order, merged in.
+        const size_t old = active.size();
+        while (next < edges.size() && edges[next].yTop == y) {
+            active.push_back({edges[next].x, &edges[next]});
+            ++next;
+        }
+        std::inplace_merge(active.begin(), active.begin() + static_cast<std::ptrdiff_t>(old),
+                           active.end(), byX);
+        m_fillWork += active.size();
         uint32_t* row = m_pixels.data() + static_cast<size_t>(y) * m_width;
-        for (size_t i = 0; i + 1 < xs.size(); i += 2) {
-            const double l = std::ceil(xs[i]);
-            const double r = std::ceil(xs[i + 1]);
+        for (size_t i = 0; i + 1 < active.size(); i += 2) {
+            const double l = std::ceil(active[i].x);
+            const double r = std::ceil(active[i + 1].x);
             const int left = static_cast<int>(std::clamp(l, 0.0, static_cast<double>(m_width)));
             const int right = static_cast<int>(std::clamp(r, 0.0, static_cast<double>(m_width)));
-            if (left < right)
+            if (left < right) {
                 std::fill(row + left, row + right, word);
+                m_fillWork += static_cast<uint64_t>(right - left);
+            }
         }
     }
 }

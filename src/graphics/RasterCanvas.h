@@ -32,6 +32,9 @@ public:
     // and on printed pages goes through Qt.
     void TextOut(int, int, const std::string&) override {}
     int TextWidth(const std::string&) override { return 0; }
+    uint64_t FillWork() const override { return m_fillWork; }
+    // The rows the polygon's edges cross in the buffer and the pixels of its bounding box there.
+    uint64_t FillCost(const TPoint* points, size_t count) const override;
 
     // The buffer word of a colour value.
     static uint32_t ToWord(TColor c) {
@@ -47,4 +50,5 @@ private:
     std::vector<uint32_t> m_pixels;
     int m_x = 0;
     int m_y = 0;
+    uint64_t m_fillWork = 0;
 };

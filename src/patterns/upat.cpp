@@ -14,7 +14,22 @@ namespace {
 constexpr int64_t kMaxPatternFileSize = 16 * 1024 * 1024;
 constexpr size_t kMaxPatternLines = 1'000'000;
 
+// A build over a whole file (its thumbnails, its sheet cells) may do this much work per byte of
+// the file's text, plus one drawing's full limit. Real patterns need well under a million units
+// in a sheet cell (a dense one of the sample files half a million) and take a hundred bytes of
+// text or more each; a sheet of the densest patterns costs some 3,000 units per byte, which the
+// base covers for files of hundreds of them. A 64 KB file of costly patterns ends in seconds.
+constexpr uint64_t kBuildWorkPerByte = 2000;
+constexpr uint64_t kBuildWorkBase = kPatternWorkLimit;
+
 } // namespace
+
+TPatternBudget TPatternModule::BuildBudget() const {
+    uint64_t bytes = 0;
+    for (const std::string& line : PatternLines)
+        bytes += line.size() + 2;
+    return TPatternBudget(kBuildWorkBase + kBuildWorkPerByte * bytes, Entries.size());
+}
 
 void TPatternModule::LoadPatternFile(const std::string& path) {
     CurrentPatternLine = -1;
@@ -32,11 +47,19 @@ void TPatternModule::LoadPatternFile(const std::string& path) {
             throw EFileError("Cannot read \"" + path + "\"");
         }
     }
+    LoadPatternBytes(bytes, path);
+}
+
+void TPatternModule::LoadPatternBytes(std::string_view bytes, const std::string& name) {
+    CurrentPatternLine = -1;
+    ScaleText.clear();
+    if (bytes.size() > static_cast<uint64_t>(kMaxPatternFileSize))
+        throw EFileError("\"" + name + "\" is too large for a pattern file");
     // Every line but the last ends in CR or LF, so this bounds the number of lines.
     if (static_cast<size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
             return c == '\r' || c == '\n';
         })) >= kMaxPatternLines)
-        throw EFileError("\"" + path + "\" has too many lines for a pattern file");
+        throw EFileError("\"" + name + "\" has too many lines for a pattern file");
     PatternLines = SplitPatternLines(bytes);
     EditorModified = false;
     Entries = CollectPatternEntries(PatternLines);

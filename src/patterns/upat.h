@@ -17,6 +17,7 @@
 
 class TCanvas;
 class TPdfCanvas;
+class TStream;
 
 // ---- File format -------------------------------------------------------------------------
 
@@ -125,7 +126,8 @@ inline void ClipSegment(double xa, double ya, double xb, double yb, double w, do
     const double maxX = xa < xb ? xb : xa;
     const double minY = ya < yb ? ya : yb;
     const double maxY = ya < yb ? yb : ya;
-    clip.Outside = minX > w || maxX < 0 || minY > h || maxY < 0;
+    // Written so that a coordinate that is not a number counts as outside.
+    clip.Outside = !(minX <= w && maxX >= 0 && minY <= h && maxY >= 0);
     if (clip.Outside)
         return;
     clip.Inside = minX >= 0 && maxX <= w && minY >= 0 && maxY <= h;
@@ -158,6 +160,42 @@ inline void ClipSegment(double xa, double ya, double xb, double yb, double w, do
 // thumbnail bitmap (the label is left alone).
 enum class TPatternTarget { Preview, Thumbnail };
 
+// The work one drawing may do: one unit per row and per dash entry walked, 64 per segment that
+// reaches a raster target (256 on a PDF page). Real patterns stay far below it (a dense dot pattern
+// on a large preview walks some ten million entries); hostile numbers stop here.
+inline constexpr uint64_t kPatternWorkLimit = 100'000'000;
+
+// The work a whole build of drawings may do together: the cells of a sheet file, the thumbnails
+// of a file. Every drawing of the build is sure of a floor (half of an even share); above that
+// it may take what is left (up to kPatternWorkLimit), so a costly pattern among cheap ones draws
+// whole, and a file of thousands of costly patterns still ends in seconds.
+class TPatternBudget {
+public:
+    // units of work for a build of drawings drawings (at least one).
+    TPatternBudget(uint64_t units, size_t drawings)
+        : m_remaining(units), m_left(drawings > 0 ? drawings : 1), m_floor(units / (2 * m_left)) {}
+
+    // The most the next drawing may do: what is left once the later drawings' floors are kept.
+    uint64_t NextShare() const {
+        const uint64_t reserve = (m_left - 1) * m_floor;
+        const uint64_t free = m_remaining > reserve ? m_remaining - reserve : 0;
+        return free < kPatternWorkLimit ? free : kPatternWorkLimit;
+    }
+    // Books the work a drawing did and counts the drawing as done. Drawings beyond the announced
+    // number share what is left.
+    void Spend(uint64_t units) {
+        m_remaining -= units < m_remaining ? units : m_remaining;
+        if (m_left > 1)
+            --m_left;
+    }
+    uint64_t Remaining() const { return m_remaining; }
+
+private:
+    uint64_t m_remaining;
+    uint64_t m_left;
+    uint64_t m_floor;
+};
+
 // ---- Module state and operations ---------------------------------------------------------
 
 // One pattern file at a time, as the pattern page works on it. The page owns one instance for
@@ -185,6 +223,8 @@ struct TPatternModule {
     // module's lines and entries as they were. Binary files load as whatever lines their bytes
     // give.
     void LoadPatternFile(const std::string& path);
+    // The same for a file's bytes already in memory; name stands for the file in messages.
+    void LoadPatternBytes(std::string_view bytes, const std::string& name);
 
     // The text of the pattern whose header is line headerLine: that line and the following ones
     // up to, not including, the next header line or the end. Empty for an index out of range.
@@ -207,22 +247,38 @@ struct TPatternModule {
     // 75 for "Gravel"), stores it in PatternScale and, for the preview, the label in ScaleText,
     // then draws every line family with the target's pen. A dot shows as one pixel. Every drawing
     // ends, whatever the numbers: a family whose delta-y is 0 draws only its line through the
-    // origin, an all-zero dash list draws continuous lines, and a drawing stops after a fixed
-    // (large) amount of work. Pending messages are processed now and then (at most every 20 ms);
-    // text must not change meanwhile, so the page passes a copy of the editor's lines.
+    // origin, an all-zero dash list draws continuous lines, lines or rows of dashes closer than
+    // half a pixel are drawn half a pixel apart (the area shows solid, as it would), dashes and
+    // gaps that repeat within half a pixel draw as continuous lines, and a drawing stops after
+    // kPatternWorkLimit units of work, or its share of budget when one is given (builds of many
+    // drawings, such as the page's thumbnails, share one: see BuildBudget). Pending messages are
+    // processed now and then (at most every 20 ms); text must not change meanwhile, so the page
+    // passes a copy of the editor's lines.
     void DrawPattern(const std::vector<std::string>& text, TCanvas& target,
-                     TPatternTarget kind = TPatternTarget::Preview);
+                     TPatternTarget kind = TPatternTarget::Preview,
+                     TPatternBudget* budget = nullptr);
 
     // Draws entry i into the PDF cell whose lower left corner is (TileOriginX, TileOriginY) and
     // whose size is TileWidth x TileHeight (points), at its automatic scale (PatternScale := 0
     // first; it holds the scale used afterwards). The segments are added as path operators and
     // left unstroked; the caller clips, strokes and restores. Nothing for an index out of range.
-    void DrawPatternToPdf(int i, TPdfCanvas& canvas);
+    // Lines closer than a tenth of a point are drawn a tenth of a point apart; the work is
+    // bounded as for DrawPattern.
+    void DrawPatternToPdf(int i, TPdfCanvas& canvas, TPatternBudget* budget = nullptr);
+
+    // The budget of one build over every entry of the file (all thumbnails, all sheet cells): in
+    // proportion to the size of the file's text, with room for a few patterns at the full
+    // per-drawing limit, so a 64 KB file of costly patterns takes seconds, not minutes.
+    TPatternBudget BuildBudget() const;
 
     // Writes every entry into one PDF file named like chosenName with its extension replaced by
     // ".pdf": portrait A4 pages of 3 x 5 framed cells, each with the pattern at its automatic scale
     // and its name below, a page number "pg.  N." at the top. Returns the file written, or an
     // empty string when there are no entries (then nothing is written). The file is replaced
-    // atomically; on an error the old file stays and the error passes on.
+    // atomically; on an error the old file stays and the error passes on. The cells share one
+    // BuildBudget.
     std::string WritePatternSheets(const std::string& chosenName);
+    // The same sheets written to out; nothing (and false) when there are no entries. budget,
+    // when given, replaces BuildBudget.
+    bool WritePatternSheets(TStream& out, TPatternBudget* budget = nullptr);
 };

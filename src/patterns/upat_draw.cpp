@@ -73,16 +73,22 @@ namespace {
 
 // Every drawing ends: hostile numbers (a spacing of 1e-300, a dash list that no longer moves
 // the position once it is large) would otherwise loop for ever. Work counts one unit per row
-// and per dash entry walked, and kDrawnCost units per segment that reaches the target (drawing
-// costs far more than rejecting). Real patterns stay far below the limit: a dense dot pattern on
-// a large preview walks some ten million entries and draws a few hundred thousand dots.
-constexpr uint64_t kWorkLimit = 100'000'000;
-constexpr uint64_t kDrawnCost = 64;
+// and per dash entry walked, and the sink's SegmentCost per segment that reaches the target; a
+// drawing stops at its limit (kPatternWorkLimit, or less when it shares a build's budget).
+
+// A spacing (in tile units) no smaller than the target's resolution, keeping its sign: lines
+// closer than that cannot show apart, and drawing every one of them could take for ever.
+double AtLeastResolution(double step, double resolution) {
+    return std::fabs(step) < resolution ? std::copysign(resolution, step) : step;
+}
 
 class TFamilyDrawer {
 public:
-    TFamilyDrawer(double scale, double w, double h, TPatternSink& sink, TPatternDrawStats& stats)
-        : m_scale(scale), m_w(w), m_h(h), m_d(2 * std::hypot(w, h)), m_sink(sink), m_stats(stats) {}
+    TFamilyDrawer(double scale, double w, double h, TPatternSink& sink, TPatternDrawStats& stats,
+                  uint64_t workLimit)
+        : m_scale(scale), m_w(w), m_h(h), m_d(2 * std::hypot(w, h)),
+          m_resolution(sink.Resolution()), m_segmentCost(sink.SegmentCost()), m_sink(sink),
+          m_stats(stats), m_limit(workLimit) {}
 
     void Draw(const TLineFamily& f) {
         // Angles that are exact multiples of 90 get exact directions; nothing else is special.
@@ -101,8 +107,8 @@ public:
 
 private:
     bool Spend(uint64_t units) {
-        m_work += units;
-        if (m_work > kWorkLimit)
+        m_stats.Work += units;
+        if (m_stats.Work > m_limit)
             m_stats.Exhausted = true;
         return !m_stats.Exhausted;
     }
@@ -110,7 +116,8 @@ private:
     void DrawContinuous(const TLineFamily& f) {
         const double ox = f.XOrigin * m_scale;
         const double oy = f.YOrigin * m_scale;
-        const double step = f.DeltaY * m_scale;
+        // Delta-y 0 stays 0 (one line); lines closer than the resolution draw as a solid band.
+        const double step = f.DeltaY == 0 ? 0 : AtLeastResolution(f.DeltaY * m_scale, m_resolution);
         const double dx = m_d * m_cosA;
         const double dy = m_d * m_sinA;
         TSegmentClip clip;
@@ -127,7 +134,7 @@ private:
                 if (clip.Outside)
                     break;
                 ++m_stats.Drawn;
-                m_work += kDrawnCost;
+                m_stats.Work += m_segmentCost;
                 m_sink.Continuous(clip);
                 // Delta-y 0: the line through the origin, once.
                 if (step == 0)
@@ -164,13 +171,31 @@ private:
         const double* dashes = f.Dashes.data();
         double passLength = 0;
         double longest = 0;
+        bool draws = false;
         for (int j = 0; j < n; ++j) {
             passLength += std::fabs(dashes[j]);
             longest = std::max(longest, std::fabs(dashes[j]));
+            draws = draws || dashes[j] >= 0;
         }
+        // Gaps only: nothing is ever sent.
+        if (!draws)
+            return;
+        // A dash list that repeats within the resolution covers its whole line: each row is one
+        // segment over the reach of both walks.
+        const bool solidRows = passLength * m_scale < m_resolution;
         // Every position of a walk lies within this reach of its starting point.
         const double reach = e + passLength + longest;
         const bool singleRow = f.DeltaY == 0;
+        // Rows closer than the resolution: every k-th row is drawn, k rows being at least the
+        // resolution apart, each with its own along-line shift.
+        double rowStep = f.DeltaY;
+        double shiftStep = f.DeltaX;
+        if (!singleRow && std::fabs(f.DeltaY) * m_scale < m_resolution) {
+            const double k = std::ceil(m_resolution / (std::fabs(f.DeltaY) * m_scale));
+            rowStep =
+                std::isfinite(k) ? f.DeltaY * k : std::copysign(m_resolution / m_scale, f.DeltaY);
+            shiftStep = std::isfinite(k) ? f.DeltaX * k : 0;
+        }
 
         TSegmentClip clip;
         const auto send = [&](double x1, double x2, double rS, double rC) {
@@ -179,7 +204,7 @@ private:
                         m_w, m_h, clip);
             if (!clip.Outside) {
                 ++m_stats.Drawn;
-                m_work += kDrawnCost;
+                m_stats.Work += m_segmentCost;
                 m_sink.Dash(clip);
             }
         };
@@ -187,11 +212,12 @@ private:
         for (int sweep = 0; sweep < 4; ++sweep) {
             const bool forward = sweep < 2;
             const bool up = sweep % 2 == 0;
-            // Delta-y 0: the line through the origin, walked once each way.
-            if (singleRow && !up)
+            // Delta-y 0: the line through the origin, walked once each way. Solid rows are
+            // drawn whole on the forward sweeps.
+            if ((singleRow && !up) || (solidRows && !forward))
                 continue;
-            const double dR = up ? f.DeltaY : -f.DeltaY;
-            const double dV = up ? f.DeltaX : -f.DeltaX;
+            const double dR = up ? rowStep : -rowStep;
+            const double dV = up ? shiftStep : -shiftStep;
             double r = 0;
             double v = 0;
             while (std::fabs(r) <= e) {
@@ -200,11 +226,13 @@ private:
                     return;
                 const double rS = r * sS;
                 const double rC = r * cS;
-                const double lo = forward ? v : v - reach;
-                const double hi = forward ? v + reach : v;
+                const double lo = forward && !solidRows ? v : v - reach;
+                const double hi = forward || solidRows ? v + reach : v;
                 if (RowMayReachTile(ox, oy, cS, sS, rS, rC, lo, hi)) {
                     double pos = 0;
-                    if (forward) {
+                    if (solidRows) {
+                        send(v - e, v + e, rS, rC); // the reach of both walks
+                    } else if (forward) {
                         do {
                             for (int j = 0; j < n; ++j) {
                                 const double d = dashes[j];
@@ -244,10 +272,12 @@ private:
     double m_w;
     double m_h;
     double m_d; // half the length of a continuous line: two tile diagonals
+    double m_resolution;
+    uint64_t m_segmentCost;
     TPatternSink& m_sink;
     TPatternDrawStats& m_stats;
+    uint64_t m_limit;
     UiHooks::TPendingMessagePump m_pump;
-    uint64_t m_work = 0;
     double m_sinA = 0;
     double m_cosA = 0;
 };
@@ -294,11 +324,12 @@ private:
 } // namespace
 
 void DrawPatternFamilies(const std::vector<std::string>& text, TLineFamily& family, double scale,
-                         double w, double h, TPatternSink& sink, TPatternDrawStats& stats) {
+                         double w, double h, TPatternSink& sink, TPatternDrawStats& stats,
+                         uint64_t workLimit) {
     if (!(scale > 0) || !std::isfinite(scale) || !(w >= 0) || !(h >= 0) || !std::isfinite(w) ||
         !std::isfinite(h))
         return;
-    TFamilyDrawer drawer(scale, w, h, sink, stats);
+    TFamilyDrawer drawer(scale, w, h, sink, stats, workLimit);
     for (const std::string& line : text) {
         if (stats.Exhausted)
             break;
@@ -308,7 +339,7 @@ void DrawPatternFamilies(const std::vector<std::string>& text, TLineFamily& fami
 }
 
 void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& target,
-                                 TPatternTarget kind) {
+                                 TPatternTarget kind, TPatternBudget* budget) {
     const double w = TileWidth;
     const double h = TileHeight;
     const auto whole = [](double v) {
@@ -329,7 +360,10 @@ void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& 
 
     TRasterPatternSink sink(target, h);
     TPatternDrawStats stats;
-    DrawPatternFamilies(text, family, scale, w, h, sink, stats);
+    DrawPatternFamilies(text, family, scale, w, h, sink, stats,
+                        budget ? budget->NextShare() : kPatternWorkLimit);
+    if (budget)
+        budget->Spend(stats.Work);
     SegmentsSent += stats.Sent;
     SegmentsDrawn += stats.Drawn;
 }

@@ -22,6 +22,10 @@ public:
 
     void Continuous(const TSegmentClip& s) override { Segment(s); }
     void Dash(const TSegmentClip& s) override { Segment(s); }
+    // Hairlines a tenth of a point apart print as a solid area.
+    double Resolution() const override { return 0.1; }
+    // Each segment is two formatted points in a compressed content stream.
+    uint64_t SegmentCost() const override { return 256; }
 
 private:
     void Segment(const TSegmentClip& s) {
@@ -82,7 +86,7 @@ void CellPath(TPdfCanvas& canvas, float x, float y, float w, float h) {
 
 } // namespace
 
-void TPatternModule::DrawPatternToPdf(int i, TPdfCanvas& canvas) {
+void TPatternModule::DrawPatternToPdf(int i, TPdfCanvas& canvas, TPatternBudget* budget) {
     UiHooks::TPendingMessagePump pump;
     pump.Tick();
     if (i < 0 || static_cast<size_t>(i) >= Entries.size())
@@ -96,19 +100,32 @@ void TPatternModule::DrawPatternToPdf(int i, TPdfCanvas& canvas) {
     pump.Tick();
     TPdfPatternSink sink(canvas, TileOriginX, TileOriginY);
     TPatternDrawStats stats;
-    DrawPatternFamilies(text, family, scale, TileWidth, TileHeight, sink, stats);
+    DrawPatternFamilies(text, family, scale, TileWidth, TileHeight, sink, stats,
+                        budget ? budget->NextShare() : kPatternWorkLimit);
+    if (budget)
+        budget->Spend(stats.Work);
     SegmentsSent += stats.Sent;
     SegmentsDrawn += stats.Drawn;
 }
 
 std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
+    if (Entries.empty())
+        return {};
+    const std::string path = ChangeFileExt(chosenName, ".pdf");
+    SaveFileAtomically(path, [&](TStream& out) { WritePatternSheets(out); });
+    return path;
+}
+
+bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
     // Pending messages are processed while the cells are drawn and the page may load another
     // file meanwhile: the loop keeps its own copy of the list it started with.
     const std::vector<TPatternEntry> entries = Entries;
     if (entries.empty())
-        return {};
+        return false;
     UiHooks::TBusyCursor busy;
-    const std::string path = ChangeFileExt(chosenName, ".pdf");
+    TPatternBudget ownBudget = BuildBudget();
+    if (!budget)
+        budget = &ownBudget;
 
     TPdfDoc doc;
     doc.ContentCompression = TPdfCompressionMethod::Flate;
@@ -152,7 +169,7 @@ std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
                 TileHeight = layout.CH;
                 TileOriginX = x;
                 TileOriginY = y - layout.CH;
-                DrawPatternToPdf(static_cast<int>(i), canvas);
+                DrawPatternToPdf(static_cast<int>(i), canvas, budget);
 
                 canvas.SetStrokeColor(0);
                 canvas.SetFillColor(0);
@@ -168,6 +185,6 @@ std::string TPatternModule::WritePatternSheets(const std::string& chosenName) {
             }
         }
     }
-    SaveFileAtomically(path, [&](TStream& out) { doc.SaveToStream(out); });
-    return path;
+    doc.SaveToStream(out);
+    return true;
 }

@@ -19,6 +19,13 @@ public:
     virtual ~TPatternSink() = default;
     virtual void Continuous(const TSegmentClip& s) = 0;
     virtual void Dash(const TSegmentClip& s) = 0;
+    // The smallest distance, in tile units, at which two lines still show apart on the target:
+    // lines or rows closer than this are drawn this far apart, and a dash list that repeats
+    // within it draws as a continuous line.
+    virtual double Resolution() const { return 0.5; }
+    // The units of work one segment that reaches the target counts (walking a row or a dash
+    // entry counts 1): drawing costs far more than rejecting.
+    virtual uint64_t SegmentCost() const { return 64; }
 };
 
 // What the scan pass finds: the name of the last header line and the largest spacings.
@@ -38,9 +45,12 @@ double ChoosePatternScale(const TPatternScan& scan, double storedScale);
 struct TPatternDrawStats {
     uint64_t Sent = 0;      // segments given to ClipSegment
     uint64_t Drawn = 0;     // segments passed to the sink
+    uint64_t Work = 0;      // units of work done (see kPatternWorkLimit)
     bool Exhausted = false; // the work limit stopped the drawing
 };
 
-// The drawing pass: every line family of text, at scale, into the tile 0..w x 0..h.
+// The drawing pass: every line family of text, at scale, into the tile 0..w x 0..h, stopping
+// once workLimit units of work are done.
 void DrawPatternFamilies(const std::vector<std::string>& text, TLineFamily& family, double scale,
-                         double w, double h, TPatternSink& sink, TPatternDrawStats& stats);
+                         double w, double h, TPatternSink& sink, TPatternDrawStats& stats,
+                         uint64_t workLimit = kPatternWorkLimit);

@@ -61,7 +61,7 @@ std::string CutName(const std::string& name) {
 
 TSlideData::TView TSlideData::Open() const {
     if (Bytes)
-        return TView(Bytes, Start);
+        return TView(Bytes, Start, End);
     return TView(MakeSharedBytes(ReadWholeFile(Path)), 0);
 }
 
@@ -81,11 +81,12 @@ std::unique_ptr<TSlide> TSlide::CreateFromStream(const std::string& name, TStrea
 }
 
 std::unique_ptr<TSlide> TSlide::CreateInBytes(const std::string& name, int64_t position,
-                                              TBytesPtr bytes) {
+                                              TBytesPtr bytes, int64_t end) {
     std::unique_ptr<TSlide> slide(new TSlide);
     slide->SetName(name);
     slide->m_source.Bytes = std::move(bytes);
     slide->m_source.Start = position;
+    slide->m_source.End = end;
     slide->ReadHeader();
     return slide;
 }
@@ -169,8 +170,13 @@ void TSlide::SaveToStream(TStream& target) const {
 void TSlide::Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette,
                   std::string* message) const {
     TSlideData::TView view = Open();
-    m_size.store(DrawSlide(view.Stream(), canvas, rect, palette, message),
-                 std::memory_order_relaxed);
+    // The length is kept only from a drawing that reached the end-of-slide record: one that
+    // stopped at a damaged record read less than the slide, and a library saved with that
+    // length would cut the slide short.
+    bool complete = false;
+    const int64_t length = DrawSlide(view.Stream(), canvas, rect, palette, message, &complete);
+    if (complete)
+        m_size.store(length, std::memory_order_relaxed);
 }
 
 void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect, const TPalette& palette,
@@ -194,41 +200,74 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateEmpty() {
 }
 
 std::unique_ptr<TSlideLib> TSlideLib::CreateFromFile(const std::string& fileName) {
+    return CreateFromBytes(fileName, ReadSharedFile(fileName));
+}
+
+std::unique_ptr<TSlideLib> TSlideLib::CreateFromBytes(const std::string& fileName,
+                                                      std::vector<uint8_t> bytes) {
+    return CreateFromBytes(fileName, MakeSharedBytes(std::move(bytes)));
+}
+
+std::unique_ptr<TSlideLib> TSlideLib::CreateFromBytes(const std::string& fileName,
+                                                      TBytesPtr bytes) {
     std::unique_ptr<TSlideLib> lib(new TSlideLib);
     lib->SetCapacity(1);
     lib->m_fileName = fileName;
-    lib->m_data = ReadSharedFile(fileName);
+    lib->m_data = std::move(bytes);
     TMemoryViewStream stream(*lib->m_data);
     const int64_t size = stream.Size();
+    const auto prefix = [&] { return "Cannot read slide library \"" + fileName + "\": "; };
     // Every failure is the stream's read error; the message adds the file and where it failed.
     auto fail = [&](const std::string& why) {
-        throw EFileError("Cannot read slide library \"" + fileName + "\": " + why +
-                         " (Stream read error)");
+        throw EFileError(prefix() + why + " (Stream read error)");
+    };
+    const auto where = [](const SlideBlock& block) {
+        return "slide \"" + Cp1252ToUtf8(block.Name) + "\" at offset " +
+               std::to_string(block.Offset);
     };
     if (size < kLibHeaderSize)
         fail("the file is shorter than a library header");
     lib->m_header = ReadLibHeader(stream);
     // The directory ends at the first entry with an empty name; the end entry's offset is not
     // used (libraries written elsewhere often hold 0 there).
+    std::vector<SlideBlock> blocks;
     for (;;) {
         if (stream.Position() + kSlideBlockSize > size)
             fail("the directory runs past the end of the file");
-        const SlideBlock block = ReadSlideBlock(stream);
+        SlideBlock block = ReadSlideBlock(stream);
         if (block.Name.empty())
             break;
-        auto where = [&block] {
-            return "slide \"" + Cp1252ToUtf8(block.Name) + "\" at offset " +
-                   std::to_string(block.Offset);
-        };
         if (block.Offset < 0 || block.Offset >= size)
-            fail(where() + " lies outside the file");
+            fail(where(block) + " lies outside the file");
+        blocks.push_back(std::move(block));
+    }
+
+    // Each slide ends at the latest where the next one (by offset) begins.
+    std::vector<int32_t> starts;
+    starts.reserve(blocks.size());
+    for (const SlideBlock& block : blocks)
+        starts.push_back(block.Offset);
+    std::sort(starts.begin(), starts.end());
+    const auto shared = std::adjacent_find(starts.begin(), starts.end());
+    if (shared != starts.end()) {
+        std::vector<const SlideBlock*> sharing;
+        for (const SlideBlock& block : blocks)
+            if (block.Offset == *shared)
+                sharing.push_back(&block);
+        throw EFileError(prefix() + "the slides \"" + Cp1252ToUtf8(sharing[0]->Name) + "\" and \"" +
+                         Cp1252ToUtf8(sharing[1]->Name) + "\" both start at offset " +
+                         std::to_string(*shared) + "; a library holds each slide once");
+    }
+    for (const SlideBlock& block : blocks) {
+        const auto next = std::upper_bound(starts.begin(), starts.end(), block.Offset);
+        const int64_t end = next == starts.end() ? size : *next;
         if (!lib->SetCount(lib->m_count + 1))
             break; // out of memory: keep the slides read so far
         try {
             lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
-                TSlide::CreateInBytes(block.Name, block.Offset, lib->m_data);
+                TSlide::CreateInBytes(block.Name, block.Offset, lib->m_data, end);
         } catch (const EReadError&) {
-            fail(where() + " has no complete slide header");
+            fail(where(block) + " has no complete slide header");
         }
     }
     return lib;

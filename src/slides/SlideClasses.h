@@ -24,6 +24,7 @@
 struct TSlideData {
     TBytesPtr Bytes;   // null for a slide of a folder
     int64_t Start = 0; // position of the slide's first byte in Bytes
+    int64_t End = -1;  // where the slide's bytes end at the latest; -1: where Bytes end
     std::string Path;  // the file of a slide of a folder
 
     class TView;
@@ -34,12 +35,15 @@ struct TSlideData {
 
 class TSlideData::TView {
 public:
-    TView(TBytesPtr bytes, int64_t start)
-        : m_bytes(std::move(bytes)), m_stream(*m_bytes), m_start(start) {
+    // A stream over bytes up to end (all of them for -1), at start.
+    TView(TBytesPtr bytes, int64_t start, int64_t end = -1)
+        : m_bytes(std::move(bytes)), m_stream(m_bytes->Data(), Limit(*m_bytes, end)),
+          m_start(start) {
         m_stream.SetPosition(start);
     }
     TView(TView&& other) noexcept
-        : m_bytes(std::move(other.m_bytes)), m_stream(*m_bytes), m_start(other.m_start) {
+        : m_bytes(std::move(other.m_bytes)), m_stream(m_bytes->Data(), other.m_stream.Size()),
+          m_start(other.m_start) {
         m_stream.SetPosition(m_start);
     }
     TView(const TView&) = delete;
@@ -51,6 +55,10 @@ public:
     int64_t Start() const { return m_start; }
 
 private:
+    static int64_t Limit(const TSharedBytes& bytes, int64_t end) {
+        return end < 0 || end > bytes.Size() ? bytes.Size() : end;
+    }
+
     TBytesPtr m_bytes;
     TMemoryViewStream m_stream;
     int64_t m_start;
@@ -61,9 +69,11 @@ public:
     // A copy of the whole source (first byte to end) that the slide owns; Size is the size of the
     // copy. The source position is restored.
     static std::unique_ptr<TSlide> CreateFromStream(const std::string& name, TStream& source);
-    // A library entry: lies at position in the library's shared bytes; Size unknown (-1).
+    // A library entry: lies at position in the library's shared bytes; Size unknown (-1). end,
+    // when not -1, is where the slide's bytes end at the latest (the next slide's start): reading
+    // beyond it fails like reading beyond the bytes' end.
     static std::unique_ptr<TSlide> CreateInBytes(const std::string& name, int64_t position,
-                                                 TBytesPtr bytes);
+                                                 TBytesPtr bytes, int64_t end = -1);
     // A slide of a folder: only its header is read now; its bytes are read from the file each
     // time they are needed (drawn, measured, saved, copied), so a folder of many slides does not
     // sit in memory. Size is the file's size.
@@ -91,8 +101,9 @@ public:
     // Writes the slide's bytes at the target's position; a complete *.sld file.
     void SaveToStream(TStream& target) const;
     // Draws into rect (Right and Bottom inclusive) without a background in the colours of
-    // palette; stores the length. With message given, the renderer's message about a record
-    // that cannot be drawn goes there instead of to the user.
+    // palette; stores the length when the drawing reached the end-of-slide record (a damaged
+    // slide keeps its old size). With message given, the renderer's message about a record that
+    // cannot be drawn goes there instead of to the user.
     void Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette = Palette,
               std::string* message = nullptr) const;
     // Fills rect with background (solid brush), then Draw.
@@ -122,7 +133,19 @@ public:
     // that is short, a directory that runs off the end, or an offset with no slide header behind it
     // throws EFileError naming the file (and the slide) and ending in "(Stream read error)";
     // nothing is kept.
+    //
+    // Each slide's bytes end at the latest where the next slide of the file (by offset) starts,
+    // so a slide without its end-of-slide record reads as damaged instead of running on into the
+    // next one, and all the slides together hold no more bytes than the file. Two entries with
+    // the same offset are refused with EFileError naming both: no library holds a slide twice,
+    // and such aliases would let a small file cost as much work and output as a huge one.
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
+    // The same for a library file's bytes already in memory; fileName names it in messages and
+    // becomes FileName().
+    static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName,
+                                                      TBytesPtr bytes);
+    static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName,
+                                                      std::vector<uint8_t> bytes);
     // One slide per file of folder matching mask (case-insensitive), in name order, named by its
     // file name (extension kept) converted from UTF-8 to Windows-1252. Only the headers are read
     // now (TSlide::CreateFromFile). A file whose header cannot be read throws EFileError naming

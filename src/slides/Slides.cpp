@@ -96,6 +96,14 @@ private:
     TSlideRecordCounts& m_counts;
 };
 
+// A slide's fills may together cost this many times the pixels of the rectangle they are drawn
+// in (plus a floor for small ones); a polygon that would pass that is outlined only. Real
+// slides fill each area a few times at most; a 64 KB slide of thousands of polygons over a
+// 10,000 x 10,000 picture would otherwise take minutes, and one of ten thousand edges that
+// each cross every row would cost each row a sort of them.
+constexpr uint64_t kFillCover = 16;
+constexpr uint64_t kFillFloor = 1 << 12;
+
 // Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
 // to entry 7; an invalid record shows the message and ends the drawing normally.
 class TCanvasSink {
@@ -110,6 +118,11 @@ public:
         m_canvas.SetBrushColor(m_palette[7]);
         m_canvas.SetBrushStyle(TBrushStyle::Solid);
         m_monochrome = m_canvas.IsPrinter() && PrintMonochrome;
+        const auto w =
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Right} - m_rect.Left + 1));
+        const auto h =
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Bottom} - m_rect.Top + 1));
+        m_fillLimit = m_canvas.FillWork() + kFillCover * w * h + kFillFloor;
     }
     void Line(TLineKind kind, int fx, int fy, int tx, int ty) {
         const int y0 = ConvertY(fy);
@@ -136,7 +149,14 @@ public:
         m_fill.push_back({dx, dy});
     }
     void FillEnd() {
-        m_canvas.Polygon(m_fill.data(), m_fill.size());
+        const uint64_t cost = m_canvas.FillCost(m_fill.data(), m_fill.size());
+        if (m_canvas.FillWork() + cost > m_fillLimit) {
+            m_canvas.SetBrushStyle(TBrushStyle::Clear);
+            m_canvas.Polygon(m_fill.data(), m_fill.size());
+            m_canvas.SetBrushStyle(TBrushStyle::Solid);
+        } else {
+            m_canvas.Polygon(m_fill.data(), m_fill.size());
+        }
         m_fill.clear();
     }
     void Colour(int index) {
@@ -145,11 +165,13 @@ public:
         m_canvas.SetBrushColor(c);
     }
     void Invalid() {
+        m_invalid = true;
         if (m_message)
             *m_message = kInvalidSlideMessage;
         else
             UiHooks::ShowMessage(kInvalidSlideMessage);
     }
+    bool StoppedAtInvalid() const { return m_invalid; }
 
 private:
     int ConvertX(int a) {
@@ -173,6 +195,8 @@ private:
     std::string* m_message;
     std::optional<TSlideTransform> m_t;
     bool m_monochrome = false;
+    bool m_invalid = false;
+    uint64_t m_fillLimit = 0;
     std::vector<TPoint> m_fill;
 };
 
@@ -231,7 +255,12 @@ int TSlideTransform::Y(int a, bool& outOfRange) const {
 }
 
 int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, const TPalette& palette,
-                  std::string* message) {
+                  std::string* message, bool* complete) {
     TCanvasSink sink(canvas, rect, palette, message);
-    return WalkSlide(stream, sink);
+    if (complete)
+        *complete = false;
+    const int64_t length = WalkSlide(stream, sink);
+    if (complete)
+        *complete = !sink.StoppedAtInvalid();
+    return length;
 }

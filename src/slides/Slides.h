@@ -91,12 +91,17 @@ private:
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
 
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
-// centred, in the colours of palette, without painting a background. Returns the bytes read up
-// to and including the end-of-slide record or the record where drawing stopped. An invalid
-// record ends the drawing normally with kInvalidSlideMessage: stored in *message when message
-// is given (drawings on other threads), else shown through UiHooks::ShowMessage. A short slide
-// throws EReadError; both extents 0 throws ESlideError before anything is drawn. The stream
-// position is restored on every path. Nothing but the canvas, the stream and *message is
-// touched, so drawings with their own canvas, stream and palette may run on several threads.
+// centred, in the colours of palette, without painting a background. A polygon whose fill would
+// take the slide's fills past sixteen times the rectangle's pixels (TCanvas::FillWork, FillCost)
+// is only outlined: no real slide comes near that, a hostile one cannot stall the drawing.
+// Returns the bytes read up to and including the end-of-slide record or the record where
+// drawing stopped. An invalid record ends the drawing normally with kInvalidSlideMessage:
+// stored in *message when message is given (drawings on other threads), else shown through
+// UiHooks::ShowMessage. A short slide throws EReadError; both extents 0 throws ESlideError
+// before anything is drawn. The stream position is restored on every path. complete, when
+// given, tells whether the drawing ended at the end-of-slide record (so that the result is the
+// slide's length). Nothing but the canvas, the stream, *message and *complete is touched, so
+// drawings with their own canvas, stream and palette may run on several threads.
 int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect,
-                  const TPalette& palette = Palette, std::string* message = nullptr);
+                  const TPalette& palette = Palette, std::string* message = nullptr,
+                  bool* complete = nullptr);

@@ -230,18 +230,29 @@ TEST(PatternRaster, EveryDrawingEnds) {
     // A dash list of zeros draws continuous lines.
     EXPECT_EQ(Record({"*A", "30, 0,0, 0,.1, 0,0,0"}), Record({"*A", "30, 0,0, 0,.1"}));
 
-    // Spacing too small to finish: the work limit ends the drawing.
+    // Spacings too small to walk row by row or dash by dash end well within the work limit:
+    // rows closer than half a pixel are drawn half a pixel apart, dashes that repeat within
+    // half a pixel as whole lines.
     class TCountingSink : public TPatternSink {
     public:
         void Continuous(const TSegmentClip&) override {}
         void Dash(const TSegmentClip&) override {}
     } sink;
-    for (const char* line : {"0, 0,0, 0,1e-300, 1,-1", "0, 0,0, 0,1, 1e-300,-1e-300"}) {
+    for (const char* line : {"0, 0,0, 0,1e-300, 1,-1", "0, 0,0, 0,1, 1e-300,-1e-300",
+                             "0, 0,0, 0,1e-300", "33, 0,0, 5,1e-300, 1e-300,-1e-300"}) {
         TLineFamily family;
         TPatternDrawStats stats;
         DrawPatternFamilies({line}, family, 100, 50, 50, sink, stats);
-        EXPECT_TRUE(stats.Exhausted) << line;
+        EXPECT_FALSE(stats.Exhausted) << line;
+        EXPECT_LT(stats.Work, 200'000u) << line;
     }
+    // The limit given ends a drawing that would go on (dots 0.6 pixel apart on rows a pixel
+    // apart): it is kept to within one dash pass and its segment.
+    TLineFamily family;
+    TPatternDrawStats stats;
+    DrawPatternFamilies({"0, 0,0, 0,.01, 0,-.006"}, family, 100, 50, 50, sink, stats, 5000);
+    EXPECT_TRUE(stats.Exhausted);
+    EXPECT_LE(stats.Work, 5000u + 1 + 64);
 }
 
 TEST(PatternRaster, SkippedRowsChangeNothing) {

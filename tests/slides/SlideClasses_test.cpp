@@ -304,11 +304,17 @@ TEST(SlideClasses, DamagedLibrariesAreRefusedNamingTheFile) {
         EXPECT_NE(std::string(e.what()).find(garbage), std::string::npos) << e.what();
     }
 
-    // 10,000 entries: all pointing at one slide open fine; without an end entry they fail.
-    std::vector<SlideBlock> many(10000, {"S", 32 + 10001 * 36});
+    // 10,000 entries, one slide each, open fine; without an end entry they fail.
+    std::vector<SlideBlock> many;
+    std::vector<uint8_t> slides;
+    for (int k = 0; k < 10000; ++k) {
+        many.push_back(
+            {"S" + std::to_string(k), 32 + 10001 * 36 + static_cast<int32_t>(slides.size())});
+        slides.insert(slides.end(), slide.begin(), slide.end());
+    }
     many.push_back({"", 0});
     const std::string big = dir.File("many.slb");
-    WriteFileBytes(big, RawLibrary(many, slide));
+    WriteFileBytes(big, RawLibrary(many, slides));
     EXPECT_EQ(TSlideLib::CreateFromFile(big)->Count(), 10000);
     many.pop_back();
     WriteFileBytes(big, RawLibrary(many, {}));

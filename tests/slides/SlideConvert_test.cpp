@@ -2,10 +2,15 @@
 #include "base/Errors.h"
 #include "base/Streams.h"
 #include "graphics/AcadPal.h"
+#include "graphics/BmpReader.h"
+#include "graphics/Graphic.h"
 #include "graphics/RasterCanvas.h"
 #include "slides/SlideConvert.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
 
 namespace {
 
@@ -93,4 +98,116 @@ TEST_F(TConvert, RefusesPicturesASlideCannotHold) {
     EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 214, 0}, 0), EVarnelError);
     EXPECT_EQ(out.Size(), 0);
     EXPECT_NO_THROW(BitmapToSlide(out, grey, {0, 0, 213, 0}, 0));
+}
+
+namespace {
+
+// The trace written out plainly, every colour looked up anew: what the converter must give.
+std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h) {
+    std::vector<uint8_t> out =
+        Header(w, h, static_cast<uint32_t>(std::nearbyint(10000000.0 * w / h)));
+    int current = NearestColourIndex(p.Pixel(0, 0));
+    out.insert(out.end(), {static_cast<uint8_t>(current), 0xFF});
+    const auto vector = [&](TColor c, int index, int x0, int y0, int x1, int y1) {
+        if (c == 0)
+            return;
+        if (index != current)
+            out.insert(out.end(), {static_cast<uint8_t>(current = index), 0xFF});
+        for (const int v : {x0, y0, x1, y1})
+            out.insert(out.end(), {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)});
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w;) {
+            const TColor c = p.Pixel(x, y);
+            const int i = NearestColourIndex(c);
+            int e = x;
+            while (e + 1 < w &&
+                   (p.Pixel(e + 1, y) == c || NearestColourIndex(p.Pixel(e + 1, y)) == i))
+                ++e;
+            if (e > x)
+                vector(c, i, x, h - 1 - y, e, h - 1 - y);
+            x = e + 1;
+        }
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h;) {
+            const TColor c = p.Pixel(x, y);
+            const int i = NearestColourIndex(c);
+            int e = y;
+            while (e + 1 < h &&
+                   (p.Pixel(x, e + 1) == c || NearestColourIndex(p.Pixel(x, e + 1)) == i))
+                ++e;
+            vector(c, i, x, h - 1 - y, x, h - 1 - e);
+            y = e + 1;
+        }
+    out.insert(out.end(), {0x00, 0xFC});
+    return out;
+}
+
+std::vector<uint8_t> Traced(const TPixelSource& p, int w, int h,
+                            int64_t maxBytes = kMaxSlideBytes) {
+    TMemoryStream out;
+    BitmapToSlide(out, p, {0, 0, w - 1, h - 1}, 0, maxBytes);
+    return out.Bytes();
+}
+
+// Colours from a fixed generator: some thousands of them, so that remembered colours share
+// slots of the converter's table and must be told apart; black and palette colours among them.
+struct TNoise : TPixelSource {
+    TColor Pixel(int x, int y) const override {
+        uint32_t v = static_cast<uint32_t>(x * 7919 + y * 104729) * 2654435761u;
+        v ^= v >> 13;
+        if (v % 11 == 0)
+            return 0; // black: skipped, and a colour of its own in the table
+        if (v % 7 == 0)
+            return Palette[v % 256];
+        return (v >> 4) & 0x3F3F3F; // few bits per channel: colours repeat
+    }
+};
+
+} // namespace
+
+TEST_F(TConvert, RememberedColoursGiveThePlainTrace) {
+    // A checkerboard of two colours that are no palette entry (the costliest lookups), read as
+    // a BMP file, on both backgrounds.
+    TBitmap bitmap;
+    LoadBmpFile(std::string(VARNEL_SOURCE_DIR) +
+                    "/tests/data/malformed/bitmap_two_colours_off_the_palette.bmp",
+                bitmap);
+    ASSERT_EQ(bitmap.Width(), 256);
+    const TRasterPixels pixels(bitmap.Canvas());
+    for (const TColor background : {0x000000u, 0xFFFFFFu}) {
+        TPaletteScope palette(background);
+        EXPECT_EQ(Traced(pixels, 256, 256), PlainTrace(pixels, 256, 256));
+    }
+    const TNoise noise;
+    EXPECT_EQ(Traced(noise, 97, 61), PlainTrace(noise, 97, 61));
+}
+
+TEST_F(TConvert, RefusesASlideLargerThanASlideCanHold) {
+    // A checkerboard: runs of one pixel, so only the columns draw. Its slide's exact length is
+    // found by counting first when the bound is near, and the bytes are the same either way.
+    struct TChecker : TPixelSource {
+        TColor Pixel(int x, int y) const override {
+            return (x + y) % 2 ? RGBColor(0xFF, 0, 0) : RGBColor(0, 0, 0xFF);
+        }
+    } checker;
+    const std::vector<uint8_t> whole = Traced(checker, 64, 48);
+    const auto length = static_cast<int64_t>(whole.size());
+    // A dot per pixel; the colour changes at every pixel but the first of each column (which
+    // has the colour the column before ended with).
+    EXPECT_EQ(length, 31 + 2 + 64 * 48 * 8 + (64 * 47) * 2 + 2);
+    EXPECT_EQ(Traced(checker, 64, 48, length), whole);
+
+    TMemoryStream out;
+    try {
+        BitmapToSlide(out, checker, {0, 0, 63, 47}, 0, length - 1);
+        ADD_FAILURE() << "a slide beyond the bound was written";
+    } catch (const EVarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find("64 x 48 pixels would give a slide of " +
+                                             std::to_string(length) + " bytes"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(out.Size(), 0);
+    EXPECT_EQ(kMaxSlideBytes, 2147483647);
 }
