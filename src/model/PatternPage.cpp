@@ -200,6 +200,9 @@ void TPatternPage::BuildPatternThumbnails() {
         // The label shows which pattern is drawn, a few dozen times a second: letting the
         // window repaint for every thumbnail would cost more than drawing most of them.
         UiHooks::TPendingMessagePump pump(m_progressIntervalMs);
+        // The thumbnails share one budget in proportion to the file's size: a small file of
+        // costly patterns cannot keep the page busy for minutes.
+        TPatternBudget budget = m_module.BuildBudget(entries.size());
         for (size_t k = 0; k < entries.size(); ++k) {
             m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
             pump.Tick();
@@ -208,7 +211,7 @@ void TPatternPage::BuildPatternThumbnails() {
             const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);
             m_module.PatternScale = 0;
             if (!text.empty())
-                m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail);
+                m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail, &budget);
             entries[k].ThumbnailIndex = static_cast<int>(k);
             m_thumbnails.push_back(std::move(bitmap));
         }

@@ -25,10 +25,14 @@ constexpr uint64_t kBuildWorkBase = kPatternWorkLimit;
 } // namespace
 
 TPatternBudget TPatternModule::BuildBudget() const {
+    return BuildBudget(Entries.size());
+}
+
+TPatternBudget TPatternModule::BuildBudget(size_t drawings) const {
     uint64_t bytes = 0;
     for (const std::string& line : PatternLines)
         bytes += line.size() + 2;
-    return TPatternBudget(kBuildWorkBase + kBuildWorkPerByte * bytes, Entries.size());
+    return TPatternBudget(kBuildWorkBase + kBuildWorkPerByte * bytes, drawings);
 }
 
 void TPatternModule::LoadPatternFile(const std::string& path) {

@@ -270,6 +270,8 @@ struct TPatternModule {
     // proportion to the size of the file's text, with room for a few patterns at the full
     // per-drawing limit, so a 64 KB file of costly patterns takes seconds, not minutes.
     TPatternBudget BuildBudget() const;
+    // The same for a build of drawings drawings (the entries not collected yet).
+    TPatternBudget BuildBudget(size_t drawings) const;
 
     // Writes every entry into one PDF file named like chosenName with its extension replaced by
     // ".pdf": portrait A4 pages of 3 x 5 framed cells, each with the pattern at its automatic scale

@@ -376,3 +376,20 @@ TEST_F(PatternPageTest, PatternFilesOfOtherProgramsOpenAndDraw) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PatternPageHostile, ThumbnailsOfAFileOfCostlyPatternsShareOneBudget) {
+    // 64 KB of patterns whose lines lie a millionth apart: each drawing alone would run to the
+    // drawing's limit, all of them together for minutes.
+    TScriptedDialogs dialogs;
+    TPatternPage page{dialogs};
+    page.OpenFile(std::string(VARNEL_SOURCE_DIR) +
+                  "/tests/data/malformed/pattern_lines_closer_than_a_pixel.pat");
+    ASSERT_GT(page.Entries().size(), 1000u);
+    page.SetThumbnailsShown(true);
+    EXPECT_EQ(page.ThumbnailCount(), static_cast<int>(page.Entries().size()));
+    EXPECT_GT(Inked(page.Thumbnail(0)), 0);
+}
+
+} // namespace
