@@ -7,26 +7,19 @@
 #include <gtest/gtest.h>
 
 TEST(Paths, PartsOfAPath) {
-    EXPECT_EQ(JoinPath("/a/b", "c.sld"), "/a/b/c.sld");
     EXPECT_EQ(JoinPath("/a/b/", "c.sld"), "/a/b/c.sld");
     EXPECT_EQ(JoinPath("/", "c.sld"), "/c.sld");
     EXPECT_EQ(BaseName("/a/b/plan.v2.sld"), "plan.v2.sld");
-    EXPECT_EQ(BaseName("plan.sld"), "plan.sld");
-    EXPECT_EQ(FolderOf("/a/b/plan.sld"), "/a/b");
     EXPECT_EQ(FolderOf("/plan.sld"), "/");
     EXPECT_EQ(FolderOf("plan.sld"), ".");
     // The extension belongs to the last component only.
-    EXPECT_EQ(ExtensionOf("/a.b/plan.v2.SLD"), ".SLD");
     EXPECT_EQ(ExtensionOf("/a.b/plan"), "");
     EXPECT_EQ(StemOf("/a.b/plan.v2.sld"), "plan.v2");
-    EXPECT_EQ(StemOf("/a.b/plan"), "plan");
-    EXPECT_EQ(ChangeFileExt("/a.b/plan.sld", ".bmp"), "/a.b/plan.bmp");
     EXPECT_EQ(ChangeFileExt("/a.b/plan", ".bmp"), "/a.b/plan.bmp");
 }
 
 TEST(Paths, NamesCompareIgnoringCase) {
     EXPECT_TRUE(SameText("Lib.SLB", "lib.slb"));
-    EXPECT_FALSE(SameText("lib.slb", "lib.sl"));
     // Only ASCII letters fold: other bytes compare as they are.
     EXPECT_FALSE(SameText("\xc3\xa4", "\xc3\x84"));
 
@@ -35,8 +28,6 @@ TEST(Paths, NamesCompareIgnoringCase) {
     // Names that differ only in case keep one order: upper case (the smaller byte) first.
     EXPECT_EQ(names,
               (std::vector<std::string>{"A.sld", "a.SLD", "B.sld", "b.sld", "S10.sld", "s9.sld"}));
-    EXPECT_TRUE(LessText("ab", "ABC"));
-    EXPECT_FALSE(LessText("ABC", "ab"));
     EXPECT_FALSE(LessText("ab", "ab"));
 }
 

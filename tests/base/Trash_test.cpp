@@ -3,10 +3,8 @@
 #include "TestFiles.h"
 #include "base/Trash.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 #include <regex>
 
 namespace fs = std::filesystem;
@@ -15,28 +13,11 @@ namespace {
 
 class TrashTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        m_saved = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("XDG_DATA_HOME", dataHome.Path().c_str(), 1);
-    }
-    void TearDown() override {
-        if (m_saved)
-            ::setenv("XDG_DATA_HOME", m_saved->c_str(), 1);
-        else
-            ::unsetenv("XDG_DATA_HOME");
-    }
-    std::string Text(const std::string& path) const {
-        const std::vector<uint8_t> bytes = ReadFileBytes(path);
-        return std::string(bytes.begin(), bytes.end());
-    }
     std::string Trash(const std::string& part) const { return dataHome.File("Trash/" + part); }
 
     TTempDir dir;
     TTempDir dataHome;
-
-private:
-    std::optional<std::string> m_saved;
+    TScopedEnv home{"XDG_DATA_HOME", dataHome.Path()};
 };
 
 TEST_F(TrashTest, AFileGoesToTheHomeTrashWithWhereAndWhen) {
@@ -47,7 +28,7 @@ TEST_F(TrashTest, AFileGoesToTheHomeTrashWithWhereAndWhen) {
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(ReadFileBytes(Trash("files/my plan%1.sld")), (std::vector<uint8_t>{1, 2, 3}));
     // The path is absolute and percent-encoded; the date is local time without a zone.
-    const std::string info = Text(Trash("info/my plan%1.sld.trashinfo"));
+    const std::string info = ReadFileText(Trash("info/my plan%1.sld.trashinfo"));
     const std::regex layout("\\[Trash Info\\]\nPath=(.*)\nDeletionDate="
                             "\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n");
     std::smatch m;
@@ -83,7 +64,7 @@ TEST_F(TrashTest, ALinkIsTrashedAsALink) {
 TEST_F(TrashTest, WithoutATrashTheFileIsDeleted) {
     // The home trash cannot be made: a file stands where its folder would be.
     WriteFileBytes(dataHome.File("blocker"), {0});
-    ::setenv("XDG_DATA_HOME", dataHome.File("blocker").c_str(), 1);
+    const TScopedEnv blocked("XDG_DATA_HOME", dataHome.File("blocker"));
     WriteFileBytes(dir.File("x.sld"), {1});
     EXPECT_EQ(TrashFile(dir.File("x.sld"), TTrashScope::HomeOnly), TTrashOutcome::Deleted);
     EXPECT_FALSE(FileExists(dir.File("x.sld")));

@@ -9,10 +9,6 @@
 
 namespace {
 
-std::string Q(const std::string& s) {
-    return "'" + s + "'";
-}
-
 // A PNG decoded by netpbm's reader, so the test does not trust our own writer.
 struct TPicture {
     int Width = 0, Height = 0;
@@ -66,19 +62,15 @@ constexpr uint32_t kBlack = 0x000000;
 
 class ThumbnailTest : public ::testing::Test {
 protected:
-    int Thumb(const std::string& in, int size, std::string* out = nullptr) {
-        std::string text;
-        const int rc = RunSldtool("thumbnail -s " + std::to_string(size) + " " + Q(in) + " " +
-                                      Q(dir.File("out.png")),
-                                  &text);
-        if (out)
-            *out = text;
-        return rc;
+    // Runs the thumbnailer on in at size, expecting status; returns what it said.
+    std::string Thumb(const std::string& in, int size, int status = 0) {
+        return Sldtool("thumbnail -s " + std::to_string(size) + " " + Q(in) + " " +
+                           Q(dir.File("out.png")),
+                       status);
     }
     // The command failed, said why naming the file, and left no picture.
     void ExpectRefused(const std::string& in, const std::string& why) {
-        std::string text;
-        EXPECT_EQ(Thumb(in, 128, &text), 1) << text;
+        const std::string text = Thumb(in, 128, 1);
         EXPECT_NE(text.find("no thumbnail for \"" + in + "\""), std::string::npos) << text;
         EXPECT_NE(text.find(why), std::string::npos) << text;
         EXPECT_FALSE(FileExists(dir.File("out.png"))) << in;
@@ -89,8 +81,7 @@ protected:
 
 TEST_F(ThumbnailTest, ASlideKeepsItsProportionsOnBlack) {
     WriteFileBytes(dir.File("wide.sld"), WideSlide(400, 300));
-    std::string text;
-    ASSERT_EQ(Thumb(dir.File("wide.sld"), 128, &text), 0) << text;
+    Thumb(dir.File("wide.sld"), 128);
     TPicture p = ReadPicture(dir.File("out.png"));
     ASSERT_EQ(p.Width, 128);
     ASSERT_EQ(p.Height, 96);
@@ -99,25 +90,18 @@ TEST_F(ThumbnailTest, ASlideKeepsItsProportionsOnBlack) {
     EXPECT_EQ(p.At(0, 50), 0xFFFF00u);
     EXPECT_EQ(p.At(10, 10), kBlack);
 
-    // Upright: the height is the longer side.
-    WriteFileBytes(dir.File("tall.sld"), WideSlide(300, 400));
-    ASSERT_EQ(Thumb(dir.File("tall.sld"), 256), 0);
+    // Upright, the height is the longer side; without its extension a slide is known by its
+    // first bytes.
+    WriteFileBytes(dir.File("tall"), WideSlide(300, 400));
+    Thumb(dir.File("tall"), 256);
     p = ReadPicture(dir.File("out.png"));
     EXPECT_EQ(p.Width, 192);
     EXPECT_EQ(p.Height, 256);
 }
 
-TEST_F(ThumbnailTest, ASlideWithoutItsExtensionIsKnownByItsFirstBytes) {
-    WriteFileBytes(dir.File("plan"), WideSlide(200, 100));
-    ASSERT_EQ(Thumb(dir.File("plan"), 64), 0);
-    const TPicture p = ReadPicture(dir.File("out.png"));
-    EXPECT_EQ(p.Width, 64);
-    EXPECT_EQ(p.Height, 32);
-}
-
 TEST_F(ThumbnailTest, ALibraryShowsItsOnlySlideOrASheetOfItsFirstFour) {
     WriteLibrary(dir.File("one.slb"), {{"ONLY", WideSlide(400, 100)}});
-    ASSERT_EQ(Thumb(dir.File("one.slb"), 128), 0);
+    Thumb(dir.File("one.slb"), 128);
     TPicture p = ReadPicture(dir.File("out.png"));
     EXPECT_EQ(p.Width, 128);
     EXPECT_EQ(p.Height, 32);
@@ -127,7 +111,7 @@ TEST_F(ThumbnailTest, ALibraryShowsItsOnlySlideOrASheetOfItsFirstFour) {
     WriteLibrary(
         dir.File("three"),
         {{"A", WideSlide(100, 100)}, {"B", WideSlide(100, 100)}, {"C", WideSlide(100, 100)}});
-    ASSERT_EQ(Thumb(dir.File("three"), 128), 0);
+    Thumb(dir.File("three"), 128);
     p = ReadPicture(dir.File("out.png"));
     ASSERT_EQ(p.Width, 128);
     ASSERT_EQ(p.Height, 128);
@@ -140,11 +124,9 @@ TEST_F(ThumbnailTest, ALibraryShowsItsOnlySlideOrASheetOfItsFirstFour) {
 }
 
 TEST_F(ThumbnailTest, APatternFileShowsItsFirstPatternBlackOnWhite) {
-    const std::string pat = "; comment\r\n*LINES,horizontal\r\n0, 0,0, 0,0.25\r\n"
-                            "*CROSS,second\r\n0, 0,0, 0,1\r\n90, 0,0, 0,1\r\n";
-    WriteFileBytes(dir.File("h.PAT"), std::vector<uint8_t>(pat.begin(), pat.end()));
-    std::string text;
-    ASSERT_EQ(Thumb(dir.File("h.PAT"), 100, &text), 0) << text;
+    WriteFileText(dir.File("h.PAT"), "; comment\r\n*LINES,horizontal\r\n0, 0,0, 0,0.25\r\n"
+                                     "*CROSS,second\r\n0, 0,0, 0,1\r\n90, 0,0, 0,1\r\n");
+    Thumb(dir.File("h.PAT"), 100);
     const TPicture p = ReadPicture(dir.File("out.png"));
     ASSERT_EQ(p.Width, 100);
     ASSERT_EQ(p.Height, 100);
@@ -186,19 +168,18 @@ TEST_F(ThumbnailTest, DamagedFilesGetNoPictureAndAClearError) {
     ExpectRefused(dir.File("lib.slb"), "slide \"BAD\": Error reading slide file. *Invalid*");
 
     // A library whose directory runs off its end, and one with no slides.
-    std::vector<uint8_t> head(40, 0);
-    const std::string magic = "AutoCAD Slide Library 1.0\r\n\x1a";
-    std::copy(magic.begin(), magic.end(), head.begin());
+    std::string head = "AutoCAD Slide Library 1.0\r\n\x1a";
+    head.resize(40, '\0');
     head[32] = 'X';
-    WriteFileBytes(dir.File("short.slb"), head);
+    WriteFileText(dir.File("short.slb"), head);
     ExpectRefused(dir.File("short.slb"), "Stream read error");
     WriteLibrary(dir.File("empty.slb"), {});
     ExpectRefused(dir.File("empty.slb"), "holds no slides");
 
     // A pattern file without patterns, a file of another kind, a missing file, a folder.
-    WriteFileBytes(dir.File("none.pat"), {';', ' ', 'x', '\n'});
+    WriteFileText(dir.File("none.pat"), "; x\n");
     ExpectRefused(dir.File("none.pat"), "holds no patterns");
-    WriteFileBytes(dir.File("notes.txt"), {'h', 'i'});
+    WriteFileText(dir.File("notes.txt"), "hi");
     ExpectRefused(dir.File("notes.txt"), "not a slide, slide library or pattern file");
     ExpectRefused(dir.File("gone.sld"), "no such file");
     ExpectRefused(dir.Path(), "not a file");
@@ -214,7 +195,7 @@ TEST_F(ThumbnailTest, BadUsageExitsWithTwo) {
     EXPECT_EQ(RunSldtool("thumbnail " + Q(dir.File("a.sld"))), 2);
     EXPECT_FALSE(FileExists(dir.File("out.png")));
     // Without -s the freedesktop "normal" size.
-    ASSERT_EQ(RunSldtool("thumbnail " + Q(dir.File("a.sld")) + " " + Q(dir.File("out.png"))), 0);
+    Sldtool("thumbnail " + Q(dir.File("a.sld")) + " " + Q(dir.File("out.png")));
     EXPECT_EQ(ReadPicture(dir.File("out.png")).Width, 128);
 }
 
@@ -233,7 +214,6 @@ TEST(SldtoolHelp, HelpAndVersionGoToStandardOutput) {
     }
     ASSERT_EQ(StandardOutput("--version", text), 0);
     EXPECT_EQ(text.rfind("sldtool ", 0), 0u) << text;
-    EXPECT_GT(text.size(), std::string("sldtool 0.0\n").size() - 1);
     EXPECT_EQ(text.back(), '\n');
     // Without a command: the usage on standard error, exit 2.
     EXPECT_EQ(StandardOutput("", text), 2);

@@ -97,7 +97,6 @@ TEST_F(TExport, PngIsA4BitPalettePicture) {
     EXPECT_EQ(b[24], 4); // bit depth
     EXPECT_EQ(b[25], 3); // colour type: palette
     EXPECT_EQ(BigU32(b, 33), 48u) << "PLTE of 16 entries";
-    EXPECT_EQ(std::string(b.begin() + 37, b.begin() + 41), "PLTE");
     WriteFileBytes(dir.File("plan.png"), b);
     std::string out;
     ASSERT_EQ(RunCommand("pngtopam " + dir.File("plan.png") + " | head -c 12", &out), 0);
@@ -107,16 +106,10 @@ TEST_F(TExport, PngIsA4BitPalettePicture) {
 TEST_F(TExport, JpegIsBaselineAndReadable) {
     auto lib = OneSlide("DOOR", 200, 100);
     const std::vector<uint8_t> b = RenderSlideImage(*lib, 0, Options(TImageFormat::Jpg));
-    ASSERT_GT(b.size(), 4u);
-    EXPECT_EQ(b[0], 0xFF);
-    EXPECT_EQ(b[1], 0xD8);
-    bool sof0 = false, progressive = false;
-    for (size_t i = 0; i + 1 < b.size(); ++i) {
-        sof0 = sof0 || (b[i] == 0xFF && b[i + 1] == 0xC0);
-        progressive = progressive || (b[i] == 0xFF && b[i + 1] == 0xC2);
-    }
-    EXPECT_TRUE(sof0);
-    EXPECT_FALSE(progressive);
+    const std::string text(b.begin(), b.end());
+    EXPECT_EQ(text.rfind("\xFF\xD8", 0), 0u);
+    EXPECT_NE(text.find("\xFF\xC0"), std::string::npos);
+    EXPECT_EQ(text.find("\xFF\xC2"), std::string::npos) << "progressive";
     WriteFileBytes(dir.File("door.jpg"), b);
     std::string out;
     ASSERT_EQ(RunCommand("jpegtopnm " + dir.File("door.jpg") + " 2>/dev/null | head -c 11", &out),
@@ -192,12 +185,11 @@ TEST_F(TExport, SvgHoldsOneElementPerLineInPaletteColours) {
     EXPECT_NE(svg.find("width=\"100\" height=\"50\""), std::string::npos);
     EXPECT_NE(svg.find("<rect x=\"0\" y=\"0\" width=\"100\" height=\"50\" fill=\"#000000\"/>"),
               std::string::npos);
-    EXPECT_NE(svg.find("stroke=\"#ff0000\""), std::string::npos); // index 1
-    EXPECT_NE(svg.find("stroke=\"#ffffff\""), std::string::npos); // index 7 on black
-    size_t lines = 0;
-    for (size_t at = svg.find("<line"); at != std::string::npos; at = svg.find("<line", at + 1))
-        ++lines;
-    EXPECT_EQ(lines, 2u);
+    // A red line (index 1) and a white one (index 7 on black), nothing else.
+    const size_t red = svg.find("<line"), white = svg.find("<line", red + 1);
+    EXPECT_NE(svg.find("stroke=\"#ff0000\"", red), std::string::npos);
+    EXPECT_NE(svg.find("stroke=\"#ffffff\"", white), std::string::npos);
+    EXPECT_EQ(svg.find("<line", white + 1), std::string::npos);
 }
 
 TEST_F(TExport, SizesAndBackgrounds) {
@@ -221,26 +213,17 @@ TEST_F(TExport, SizesAndBackgrounds) {
 
     auto flat = OneSlide("FLAT", 0, 0);
     EXPECT_THROW(RenderSlideImage(*flat, 0, Options(TImageFormat::Png)), EVarnelError);
-    EXPECT_EQ(ExportBackgroundColour(TExportBackground::White, 0x123456), 0xFFFFFFu);
-    EXPECT_EQ(ExportBackgroundColour(TExportBackground::Black, 0x123456), 0u);
-    EXPECT_EQ(ExportBackgroundColour(TExportBackground::ButtonFace, 0x123456), 0x123456u);
 }
 
 TEST_F(TExport, WhichSlidesAndFileNames) {
-    EXPECT_EQ(SlidesToExport(TExportSelection::Current, 3, 1, {}), std::vector<int>{1});
     EXPECT_TRUE(SlidesToExport(TExportSelection::Current, 3, -1, {}).empty());
-    EXPECT_EQ(SlidesToExport(TExportSelection::All, 3, 0, {}), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(SlidesToExport(TExportSelection::Selected, 3, 0, {true, false, true}),
               (std::vector<int>{0, 2}));
-    EXPECT_TRUE(SlidesToExport(TExportSelection::Selected, 3, 0, {false, false, false}).empty());
 
     auto lib = OneSlide("PLAN.SLD", 10, 10);
     EXPECT_EQ(ExportFileName(*lib->Slide(0), TImageFormat::Bmp), "PLAN.bmp");
-    lib->Rename(0, "DOOR");
-    EXPECT_EQ(ExportFileName(*lib->Slide(0), TImageFormat::Jpg), "DOOR.jpg");
     lib->Rename(0, "A/B\xE9"); // cp1252 e-acute; the slash would leave the folder
     EXPECT_EQ(ExportFileName(*lib->Slide(0), TImageFormat::Png), "A_B\xC3\xA9.png");
-    EXPECT_EQ(ImageFilter(TImageFormat::Emf), "Enhanced Windows Metafile (*.emf)|*.emf");
 }
 
 TEST_F(TExport, PaletteIsRestoredAndFailuresLeaveNoFile) {

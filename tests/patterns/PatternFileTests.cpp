@@ -24,31 +24,15 @@ TLineFamily Parse(const std::string& line) {
 
 } // namespace
 
-TEST(PatternLines, SplitsAtEveryKindOfLineEnd) {
+TEST(PatternLines, LineEndsAndHeaderNames) {
     EXPECT_EQ(SplitPatternLines("a\r\nb\rc\nd"), (TLines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitPatternLines("a\r\n"), (TLines{"a"}));
-    EXPECT_EQ(SplitPatternLines("\r\n\n\r"), (TLines{"", "", ""}));
-    EXPECT_EQ(SplitPatternLines("x\r\r\ny"), (TLines{"x", "", "y"}));
+    EXPECT_EQ(SplitPatternLines("x\r\r\ny\r\n"), (TLines{"x", "", "y"}));
     EXPECT_TRUE(SplitPatternLines("").empty());
     // Nothing is trimmed: blanks and tabs stay.
     EXPECT_EQ(SplitPatternLines(" *A \t\r\n"), (TLines{" *A \t"}));
-}
-
-TEST(PatternLines, FindCharCountsFromOne) {
-    EXPECT_EQ(FindChar("a,b,c", ',', 1), 2);
-    EXPECT_EQ(FindChar("a,b,c", ',', 3), 4);
-    EXPECT_EQ(FindChar("a,b,c", ',', 5), 0);
-    EXPECT_EQ(FindChar("a,b", ',', 4), 0); // shorter than start
-    EXPECT_EQ(FindChar("", ',', 1), 0);
-    EXPECT_EQ(FindChar("abc", ';', 1), 0);
-}
-
-TEST(PatternLines, HeaderNames) {
     EXPECT_EQ(HeaderName("*BRICK,Brick or masonry"), "BRICK");
-    EXPECT_EQ(HeaderName("*NOCOMMA"), "NOCOMMA");
     EXPECT_EQ(HeaderName("* LEAD ,x"), " LEAD ");
     EXPECT_EQ(HeaderName("*,only a description"), "");
-    EXPECT_EQ(HeaderName("*"), "");
 }
 
 TEST(PatternLines, LoadKeepsEveryLineAndFindsHeaders) {
@@ -68,8 +52,6 @@ TEST(PatternLines, LoadKeepsEveryLineAndFindsHeaders) {
     m.ScaleText = "Scale:  25.00";
     m.LoadPatternFile(dir.File("a.pat"));
     ASSERT_EQ(m.PatternLines.size(), 8u);
-    EXPECT_EQ(m.PatternLines[0], ";; preamble");
-    EXPECT_EQ(m.PatternLines[1], "");
     EXPECT_EQ(m.PatternLines[4], "  *NOT A HEADER");
     ASSERT_EQ(m.Entries.size(), 2u);
     EXPECT_EQ(m.Entries[0].Name, "ANSI31");
@@ -84,7 +66,6 @@ TEST(PatternLines, LoadKeepsEveryLineAndFindsHeaders) {
               (TLines{"*ANSI31,diagonal", "45, 0,0, 0,.125", "  *NOT A HEADER", "; comment"}));
     EXPECT_EQ(m.PatternBody(6), (TLines{"* DOTS", "0,0,0,0,.1,0,-.1"}));
     EXPECT_TRUE(m.PatternBody(8).empty());
-    EXPECT_TRUE(m.PatternBody(-1).empty());
 }
 
 TEST(PatternLines, UnreadableAndHugeFilesAreRefusedByName) {
@@ -93,59 +74,40 @@ TEST(PatternLines, UnreadableAndHugeFilesAreRefusedByName) {
     TPatternModule m;
     m.PatternLines = {"*KEEP"};
     for (const std::string& path : {std::string("/nonexistent/none.pat"), dir.File("lines.pat")}) {
-        try {
-            m.LoadPatternFile(path);
-            ADD_FAILURE() << path;
-        } catch (const std::exception& e) {
-            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
-        }
+        EXPECT_NE(MessageOf([&] { m.LoadPatternFile(path); }).find(path), std::string::npos);
     }
     EXPECT_EQ(m.PatternLines, (TLines{"*KEEP"}));
 }
 
-TEST(FamilyLines, SkippedHeaderAndFamilyKinds) {
+TEST(FamilyLines, KindsFieldsCommentsAndDashes) {
     TLineFamily f;
     std::string name = "old";
-    EXPECT_EQ(ParseFamilyLine("", f), TPatternLineKind::Skipped);
-    EXPECT_EQ(ParseFamilyLine(" \t\x01\x1f ", f), TPatternLineKind::Skipped);
-    EXPECT_EQ(ParseFamilyLine(";45,0,0,0,1", f), TPatternLineKind::Skipped);
+    for (const char* skipped : {"", " \t\x01\x1f ", ";45,0,0,0,1"})
+        EXPECT_EQ(ParseFamilyLine(skipped, f), TPatternLineKind::Skipped) << skipped;
     EXPECT_EQ(ParseFamilyLine("*NET,grid", f, &name), TPatternLineKind::Header);
     EXPECT_EQ(name, "NET");
-    // An indented asterisk or semicolon is a family line whose first field does not convert.
+    // An indented asterisk is a family line whose first field does not convert.
     f.Angle = 30;
     f.DeltaY = 5;
     EXPECT_EQ(ParseFamilyLine(" *X", f), TPatternLineKind::Family);
     EXPECT_EQ(f.Angle, 0);
     EXPECT_EQ(f.DeltaY, 0);
-    EXPECT_EQ(f.DashCount, 0);
-    EXPECT_EQ(ParseFamilyLine(" ;c", f), TPatternLineKind::Family);
-}
 
-TEST(FamilyLines, FieldsCommentsAndDashes) {
-    TLineFamily f = Parse("45, 1.5,-2, .25,1e-1 ; inline, comment,9,9");
-    EXPECT_EQ(f.Angle, 45);
+    f = Parse("45, 1.5,-2, .25,1e-1 ; inline, comment,9,9");
     EXPECT_EQ(f.XOrigin, 1.5);
-    EXPECT_EQ(f.YOrigin, -2);
-    EXPECT_EQ(f.DeltaX, 0.25);
     EXPECT_EQ(f.DeltaY, 0.1);
     EXPECT_EQ(f.DashCount, 0);
-
     // Tabs are blanks; exponents are numbers; a word counts as 0.
     f = Parse("0,\t3\t,word,+2,-4.59898785721e-10,\t.5\t,-.25");
     EXPECT_EQ(f.XOrigin, 3);
     EXPECT_EQ(f.YOrigin, 0);
-    EXPECT_EQ(f.DeltaX, 2);
     EXPECT_DOUBLE_EQ(f.DeltaY, -4.59898785721e-10);
     ASSERT_EQ(f.DashCount, 2);
-    EXPECT_EQ(f.Dashes[0], 0.5);
     EXPECT_EQ(f.Dashes[1], -0.25);
-
-    // Five fields: continuous. A trailing comma adds an empty field: a dot.
-    EXPECT_EQ(Parse("0,0,0,0,1").DashCount, 0);
+    // A trailing comma adds an empty field: a dot.
     f = Parse("0,0,0,0,1,");
     ASSERT_EQ(f.DashCount, 1);
     EXPECT_EQ(f.Dashes[0], 0);
-
     // More than 21 dash entries: the first 21 are kept.
     std::string longLine = "0,0,0,0,1";
     for (int i = 1; i <= 30; ++i)
@@ -153,6 +115,13 @@ TEST(FamilyLines, FieldsCommentsAndDashes) {
     f = Parse(longLine);
     ASSERT_EQ(f.DashCount, MaxDashes);
     EXPECT_EQ(f.Dashes[20], 21);
+    // Angle and origin carry over to a shorter line; the spacing resets.
+    f = Parse("30,1,2,3,4,0.5");
+    ParseFamilyLine("60,9", f);
+    EXPECT_EQ(f.XOrigin, 9);
+    EXPECT_EQ(f.YOrigin, 2);
+    EXPECT_EQ(f.DeltaX, 0);
+    EXPECT_EQ(f.DashCount, 0);
 }
 
 TEST(FamilyLines, NumbersThatDoNotConvert) {
@@ -161,11 +130,8 @@ TEST(FamilyLines, NumbersThatDoNotConvert) {
          {"", " ", "inf", "nan", "-inf", "1e", "0x10", "1,5", "--1", "+-1", "1 2", "1e999", "."})
         EXPECT_FALSE(ParsePatternNumber(bad, v)) << bad;
     EXPECT_EQ(v, 7);
-    for (const auto& [text, value] : {std::pair<const char*, double>{" 5. ", 5.0},
-                                      {"-.5", -0.5},
-                                      {"+1.25", 1.25},
-                                      {"1E+2", 100.0},
-                                      {"\t0.125", 0.125}}) {
+    for (const auto& [text, value] :
+         {std::pair<const char*, double>{" 5. ", 5.0}, {"-.5", -0.5}, {"1E+2", 100.0}}) {
         ASSERT_TRUE(ParsePatternNumber(text, v)) << text;
         EXPECT_EQ(v, value) << text;
     }
@@ -180,17 +146,6 @@ TEST(FamilyLines, DecimalPointWhateverTheLocale) {
     EXPECT_TRUE(ParsePatternNumber("0.375", v));
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(v, 0.375);
-}
-
-TEST(FamilyLines, AngleAndOriginCarryOverButSpacingResets) {
-    TLineFamily f = Parse("30,1,2,3,4,0.5");
-    ParseFamilyLine("60,9", f);
-    EXPECT_EQ(f.Angle, 60);
-    EXPECT_EQ(f.XOrigin, 9);
-    EXPECT_EQ(f.YOrigin, 2); // kept from the line before
-    EXPECT_EQ(f.DeltaX, 0);
-    EXPECT_EQ(f.DeltaY, 0);
-    EXPECT_EQ(f.DashCount, 0);
 }
 
 TEST(StoreEditedPattern, ReplacesTheBlockWhateverItsLength) {

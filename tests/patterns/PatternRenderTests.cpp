@@ -16,14 +16,17 @@ namespace {
 
 using TLines = std::vector<std::string>;
 
-// Draws text on a recording canvas with a 90 x 60 tile at the automatic scale; returns the log.
-TLines Record(const TLines& text, double scale = 0, double w = 90, double h = 60) {
+// Draws text on a recording canvas with a 90 x 60 tile at the automatic scale; returns the log,
+// and in drawnAt the scale it was drawn at.
+TLines Record(const TLines& text, double scale = 0, double* drawnAt = nullptr) {
     TPatternModule m;
-    m.TileWidth = w;
-    m.TileHeight = h;
+    m.TileWidth = 90;
+    m.TileHeight = 60;
     m.PatternScale = scale;
     TRecordingCanvas canvas;
     m.DrawPattern(text, canvas);
+    if (drawnAt)
+        *drawnAt = m.PatternScale;
     return canvas.log;
 }
 
@@ -36,13 +39,9 @@ TLines Polylines(const TLines& log) {
 }
 
 double ScaleOf(const TLines& text, double stored = 0) {
-    TPatternModule m;
-    m.TileWidth = 30;
-    m.TileHeight = 20;
-    m.PatternScale = stored;
-    TRecordingCanvas canvas;
-    m.DrawPattern(text, canvas);
-    return m.PatternScale;
+    double scale = 0;
+    Record(text, stored, &scale);
+    return scale;
 }
 
 // Keeps every clipped segment as text, to compare drawings exactly.
@@ -110,19 +109,14 @@ TEST(PatternScale, AutomaticTableAtItsThresholds) {
 }
 
 TEST(PatternScale, GravelInAnyCaseDrawsAt75) {
-    EXPECT_TRUE(IsGravel("gRaVeL"));
     EXPECT_FALSE(IsGravel(" Gravel"));
-    EXPECT_FALSE(IsGravel("Gravels"));
     EXPECT_EQ(ScaleOf({"*GRAVEL,stones", "0,0,0,0,.3"}), 75);
-    EXPECT_EQ(ScaleOf({"*gravel", "0,0,0,0,.3"}, 37.5), 75); // even after "+" or "-"
+    EXPECT_EQ(ScaleOf({"*gRaVeL", "0,0,0,0,.3"}, 37.5), 75); // even after "+" or "-"
     // The last header of the text names it.
     EXPECT_EQ(ScaleOf({"*Gravel", "*Other", "0,0,0,0,1"}), 25);
 }
 
 TEST(PatternScale, LabelOnlyForThePreview) {
-    EXPECT_EQ(ScaleLabelText(25), "Scale:  25.00");
-    EXPECT_EQ(ScaleLabelText(56.25), "Scale:  56.25");
-    EXPECT_EQ(ScaleLabelText(1234.5), "Scale: 1234.50");
     TPatternModule m;
     m.TileWidth = m.TileHeight = 10;
     TRecordingCanvas canvas;
@@ -131,6 +125,7 @@ TEST(PatternScale, LabelOnlyForThePreview) {
     EXPECT_EQ(m.ScaleText, "3 of 9:A ");
     m.DrawPattern({"*A", "0,0,0,0,1"}, canvas, TPatternTarget::Preview);
     EXPECT_EQ(m.ScaleText, "Scale:  25.00");
+    EXPECT_EQ(ScaleLabelText(1234.5), "Scale: 1234.50");
 }
 
 TEST(ClipSegment, EdgesAndCorners) {
@@ -139,9 +134,7 @@ TEST(ClipSegment, EdgesAndCorners) {
     EXPECT_TRUE(c.Inside);
     EXPECT_FALSE(c.Outside);
 
-    ClipSegment(11, 0, 20, 5, 10, 10, c); // right of the tile
-    EXPECT_TRUE(c.Outside);
-    ClipSegment(0, -5, 5, -0.001, 10, 10, c); // below
+    ClipSegment(0, -5, 5, -0.001, 10, 10, c); // below the tile
     EXPECT_TRUE(c.Outside);
 
     // Touching a corner is not outside.
@@ -151,13 +144,6 @@ TEST(ClipSegment, EdgesAndCorners) {
     EXPECT_EQ(c.y1, 10);
     EXPECT_EQ(c.x2, 10);
     EXPECT_EQ(c.y2, 10);
-
-    // Through the lower left corner into the tile.
-    ClipSegment(-2, -2, 4, 4, 10, 10, c);
-    EXPECT_FALSE(c.Inside);
-    EXPECT_EQ(c.x1, 0);
-    EXPECT_EQ(c.y1, 0);
-    EXPECT_EQ(c.x2, 4);
 
     // Passing outside a corner: one end is moved per edge, never tested again, so the result
     // still lies outside the tile on the segment's own line.

@@ -25,17 +25,12 @@ std::string Written(const TPdfObject& object) {
 } // namespace
 
 TEST(PdfTypes, NumberTextRoundsHalfUpToHundredths) {
-    EXPECT_EQ(PdfNumberText(0.3), "0.3");
-    EXPECT_EQ(PdfNumberText(12), "12");
-    EXPECT_EQ(PdfNumberText(1.125), "1.13");
-    EXPECT_EQ(PdfNumberText(0.994), "0.99");
-    EXPECT_EQ(PdfNumberText(-0.004), "0");
-    EXPECT_EQ(PdfNumberText(-0.006), "0"); // truncation gives an integer 0, never "-0"
-    EXPECT_EQ(PdfNumberText(-1.234), "-1.22");
-    EXPECT_EQ(PdfNumberText(596), "596");
-    EXPECT_EQ(PdfNumberText(0.125), "0.13");
-    EXPECT_EQ(PdfNumberText(507.6f), "507.6");
-    EXPECT_EQ(PdfNumberText(128 / 255.0), "0.5");
+    // Truncation gives an integer 0, never "-0".
+    const std::pair<double, const char*> cases[] = {
+        {0.3, "0.3"},  {12, "12"},        {1.125, "1.13"},      {0.994, "0.99"},  {-0.004, "0"},
+        {-0.006, "0"}, {-1.234, "-1.22"}, {128 / 255.0, "0.5"}, {507.6f, "507.6"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(PdfNumberText(value), text) << value;
 }
 
 TEST(PdfTypes, TextAndNameEscapes) {
@@ -49,46 +44,31 @@ TEST(PdfTypes, TextAndNameEscapes) {
 }
 
 TEST(PdfTypes, ValuesContainersAndReferences) {
-    EXPECT_EQ(Written(TPdfNumber(-5)), "-5");
-    EXPECT_EQ(Written(TPdfNumber(0)), "0");
     EXPECT_EQ(Written(TPdfNull()), "null");
-    EXPECT_EQ(Written(TPdfArray(nullptr)), "[]");
     EXPECT_EQ(Written(TPdfArray(nullptr, {0, 0, 596, 842})), "[0 0 596 842 ]");
 
     TPdfXref xref;
     auto& pages = xref.Add(std::make_unique<TPdfDictionary>(&xref));
     pages.AddItem("Type", std::make_unique<TPdfName>("Pages"));
     {
-        TPdfArray a(&xref), b(&xref);
+        TPdfArray a(&xref);
         a.AddItem(pages);
-        b.AddItem(pages);
         EXPECT_EQ(Written(a), "[1 0 R ]");
-        EXPECT_EQ(Written(b), "[1 0 R ]");
         EXPECT_EQ(a.ItemByIndex(0), &pages); // placeholders resolve through the table
     }
-    EXPECT_EQ(TypeOf(pages), "Pages"); // still alive after both arrays are gone
+    EXPECT_EQ(TypeOf(pages), "Pages"); // still alive after the array is gone
 
+    // Internal items are not written; a key added again replaces the first.
     TPdfDictionary d(&xref);
     d.AddInternalItem("_Font_Size", std::make_unique<TPdfReal>(8));
-    EXPECT_EQ(Written(d), "<<\r\n>>");
     d.AddItem("Pages", pages);
     d.AddItem("Type", std::make_unique<TPdfName>("Catalog"));
     d.AddItem("Pages", pages);
     EXPECT_EQ(Written(d), "<<\r\n/Type /Catalog\r\n/Pages 1 0 R\r\n>>");
     EXPECT_NE(d.PdfRealByName("_Font_Size"), nullptr);
-
     ExpectThrowMessage<EPdfInvalidOperation>(
         [&] { xref.AddObject(TPdfVirtualObject::CreateVirtual(1)); },
         "AddObject --wrong object type.");
-    ExpectThrowMessage<EPdfInvalidOperation>(
-        [&] {
-            TMemoryStream m;
-            TPdfWriter out(m);
-            TPdfNull().WriteObjectToStream(out);
-        },
-        "internal error wrong object type");
-    ExpectThrowMessage<EPdfInvalidValue>([&] { TPdfDictionaryElement("Key", nullptr, false); },
-                                         "internal error. wrong object.");
 }
 
 TEST(PdfDoc, OnePageDocumentByteForByte) {
@@ -163,11 +143,10 @@ TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
     ExpectValidPdf(file, 2);
 }
 
-TEST(PdfDoc, FailuresNameTheOperation) {
+TEST(PdfDoc, FailuresNameTheOperationAndWriteNothing) {
     TPdfDoc doc;
     using E = EPdfInvalidOperation;
     ExpectThrowMessage<E>([&] { doc.GetCanvas(); }, "GetCanvas --Document is null");
-    ExpectThrowMessage<E>([&] { doc.GetFont("Arial"); }, "GetFont --document is null.");
     ExpectThrowMessage<E>([&] { doc.AddPage(); }, "AddPage --current pages null.");
     TMemoryStream m;
     ExpectThrowMessage<E>([&] { doc.SaveToStream(m); },
@@ -175,12 +154,8 @@ TEST(PdfDoc, FailuresNameTheOperation) {
     doc.StartDocument();
     ExpectThrowMessage<E>([&] { doc.SaveToStream(m); }, "GetPage --the Page is nil");
     EXPECT_EQ(m.Size(), 0);
-    ExpectThrowMessage<E>([&] { doc.GetCanvas().PageWidth(); }, "GetPage --the Page is nil");
     TPdfCanvasAttribute a;
-    ExpectThrowMessage<EPdfInvalidValue>([&] { a.SetWordSpace(-1); },
-                                         "SetWordSpace --invalid word space");
-    ExpectThrowMessage<EPdfInvalidValue>([&] { a.SetCharSpace(301); },
-                                         "SetCharSpace --invalid char space");
+    EXPECT_THROW(a.SetCharSpace(301), EPdfInvalidValue);
     EXPECT_THROW(a.SetFontSize(std::nanf("")), EPdfInvalidValue);
     EXPECT_THROW(doc.GetFont("Symbol"), EPdfInvalidValue);
 }
@@ -189,24 +164,16 @@ TEST(PdfFonts, WidthsAndTextWidth) {
     TPdfDoc doc;
     doc.StartDocument();
     auto width = [&](const char* font, uint8_t code) {
-        const std::string s(1, static_cast<char>(code));
-        return doc.GetFont(font).GetCharWidth(s, 1);
+        return doc.GetFont(font).GetCharWidth(std::string(1, static_cast<char>(code)), 1);
     };
     EXPECT_EQ(width("Arial", 'A'), 667);
     EXPECT_EQ(width("Times-Roman", 'A'), 722);
     EXPECT_EQ(width("FixedWidth", 'A'), 600);
     EXPECT_EQ(width("Arial", 160), 0);
-    EXPECT_EQ(width("Arial", 9), 0);
     EXPECT_EQ(width("Arial-Bold", 128), 556);
-    EXPECT_EQ(width("Times-Italic", 128), 500);
-    EXPECT_EQ(width("Times-Bold", 173), 0);
-    EXPECT_EQ(PdfFontNames().size(), 12u);
     for (const std::string& name : PdfFontNames())
         EXPECT_NO_THROW(doc.GetFont(name));
-
     doc.AddPage();
-    TPdfCanvas& c = doc.GetCanvas();
-    c.SetFont("Arial", 8);
-    EXPECT_FLOAT_EQ(c.TextWidth("pg.  1."), 22.24f);
-    EXPECT_EQ(c.TextWidth(""), 0);
+    doc.GetCanvas().SetFont("Arial", 8);
+    EXPECT_FLOAT_EQ(doc.GetCanvas().TextWidth("pg.  1."), 22.24f);
 }

@@ -2,6 +2,8 @@
 
 #include "base/FileUtil.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -86,4 +88,14 @@ int RunCommand(const std::string& command, std::string* output) {
 
 int RunSldtool(const std::string& arguments, std::string* output) {
     return RunCommand(std::string("'") + VARNEL_SLDTOOL + "' " + arguments, output);
+}
+
+std::string Sldtool(const std::string& arguments, int status) {
+    std::string output;
+    EXPECT_EQ(RunSldtool(arguments, &output), status) << "sldtool " << arguments << "\n" << output;
+    return output;
+}
+
+std::string Q(const std::string& path) {
+    return "'" + path + "'";
 }

@@ -1,7 +1,10 @@
 // Temporary folders and small file helpers for tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -47,3 +50,18 @@ private:
 int RunCommand(const std::string& command, std::string* output = nullptr);
 // Runs the sldtool built with the tests, arguments as given (quoted by the caller).
 int RunSldtool(const std::string& arguments, std::string* output = nullptr);
+// Runs sldtool and expects the exit status given; returns its stdout and stderr.
+std::string Sldtool(const std::string& arguments, int status = 0);
+// A path in single quotes, for a shell command.
+std::string Q(const std::string& path);
+
+// The message of the E that f throws; the test fails when f throws nothing.
+template <class E = std::exception, class F> std::string MessageOf(F f) {
+    try {
+        f();
+    } catch (const E& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "no exception";
+    return "";
+}
