@@ -1,5 +1,6 @@
 // Paths from the desktop: what each kind of path opens, and how the model shows it.
 #include "ModelFixture.h"
+#include "ModelTestSupport.h"
 #include "model/OpenPaths.h"
 
 #include <filesystem>
@@ -16,11 +17,9 @@ protected:
         WriteFileBytes(dir.File("sub/z.sld"), MakeSlide(100, 100));
         model.SetPreviewSize(200, 100);
     }
-    bool Show(const std::vector<std::string>& paths) {
-        return ShowOpenTarget(model, OpenTargetOf(paths));
-    }
-    std::vector<std::string> SelectedCaptions() const {
-        std::vector<std::string> names;
+    bool Show(const Names& paths) { return ShowOpenTarget(model, OpenTargetOf(paths)); }
+    Names Selected() const {
+        Names names;
         for (int i : model.Selection())
             names.push_back(model.Items()[static_cast<size_t>(i)]);
         return names;
@@ -28,41 +27,37 @@ protected:
 };
 
 TEST_F(OpenPathsTest, EachKindOfPathHasItsTarget) {
-    TOpenTarget t = OpenTargetOf({dir.File("b.sld")});
-    EXPECT_EQ(t.Kind, TOpenKind::Slides);
-    EXPECT_EQ(t.Folder, dir.Path());
-    EXPECT_EQ(t.Names, (std::vector<std::string>{"b.sld"}));
+    // Extensions in any case, as the window's lists take them; a folder also with a trailing
+    // '/' or a '..' in it.
+    const std::vector<std::pair<std::string, TOpenKind>> kinds = {
+        {"b.sld", TOpenKind::Slides},
+        {"c.Sld", TOpenKind::Slides},
+        {"Lib.SLB", TOpenKind::Library},
+        {"hatch.pat", TOpenKind::Pattern},
+        {"sub/../sub/", TOpenKind::Folder}};
+    for (const auto& [name, kind] : kinds) {
+        const TOpenTarget t = OpenTargetOf({dir.File(name)});
+        EXPECT_EQ(t.Kind, kind) << name;
+        EXPECT_EQ(t.Folder, kind == TOpenKind::Folder ? dir.File("sub") : dir.Path()) << name;
+        EXPECT_EQ(t.Names, kind == TOpenKind::Folder ? Names{} : Names{name}) << name;
+    }
 
-    // Extensions in any case, as the window's lists take them.
-    EXPECT_EQ(OpenTargetOf({dir.File("Lib.SLB")}).Kind, TOpenKind::Library);
-    EXPECT_EQ(OpenTargetOf({dir.File("hatch.pat")}).Kind, TOpenKind::Pattern);
-    EXPECT_EQ(OpenTargetOf({dir.File("c.Sld")}).Kind, TOpenKind::Slides);
-
-    // A folder, also with a trailing '/' or a '..' in it.
-    t = OpenTargetOf({dir.File("sub/../sub/")});
-    EXPECT_EQ(t.Kind, TOpenKind::Folder);
-    EXPECT_EQ(t.Folder, dir.File("sub"));
-    EXPECT_TRUE(t.Names.empty());
-
-    t = OpenTargetOf({dir.File("gone.sld")});
+    TOpenTarget t = OpenTargetOf({dir.File("gone.sld")});
     EXPECT_EQ(t.Kind, TOpenKind::Missing);
     EXPECT_TRUE(t.Folder.empty());
     EXPECT_EQ(OpenProblem(t), "Cannot find \"" + dir.File("gone.sld") + "\".");
     t = OpenTargetOf({dir.File("notes.txt")});
     EXPECT_EQ(t.Kind, TOpenKind::Unknown);
-    EXPECT_TRUE(t.Folder.empty());
     EXPECT_NE(OpenProblem(t).find("notes.txt"), std::string::npos);
     EXPECT_EQ(OpenTargetOf({}).Kind, TOpenKind::Nothing);
-}
 
-TEST_F(OpenPathsTest, RelativePathsAreTakenFromTheCurrentFolder) {
+    // Relative paths are taken from the current folder.
     char* saved = ::getcwd(nullptr, 0);
     ASSERT_EQ(::chdir(dir.File("sub").c_str()), 0);
-    const TOpenTarget t = OpenTargetOf({"../b.sld"});
+    t = OpenTargetOf({"../b.sld"});
     const TOpenTarget here = OpenTargetOf({"."});
     ASSERT_EQ(::chdir(saved), 0);
     std::free(saved);
-    EXPECT_EQ(t.Kind, TOpenKind::Slides);
     EXPECT_EQ(t.Folder, dir.Path());
     EXPECT_EQ(here.Kind, TOpenKind::Folder);
     EXPECT_EQ(here.Folder, dir.File("sub"));
@@ -72,10 +67,9 @@ TEST_F(OpenPathsTest, FurtherSlidesOfTheFirstFolderJoinTheSelection) {
     const TOpenTarget t =
         OpenTargetOf({dir.File("c.Sld"), dir.File("A.SLD"), dir.File("sub/z.sld"),
                       dir.File("Lib.SLB"), dir.File("gone.sld"), dir.File("b.sld")});
-    EXPECT_EQ(t.Names, (std::vector<std::string>{"c.Sld", "A.SLD", "b.sld"}));
-
+    EXPECT_EQ(t.Names, (Names{"c.Sld", "A.SLD", "b.sld"}));
     EXPECT_TRUE(ShowOpenTarget(model, t));
-    EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"A.SLD", "b.sld", "c.Sld"}));
+    EXPECT_EQ(Selected(), (Names{"A.SLD", "b.sld", "c.Sld"}));
     // Only the first path decides: a library after a slide is not opened.
     EXPECT_FALSE(model.LibraryView());
 }
@@ -85,16 +79,12 @@ TEST_F(OpenPathsTest, EachTargetIsShownWhereItBelongs) {
     EXPECT_TRUE(Show({dir.File("b.sld")}));
     EXPECT_EQ(model.TreeFolder(), dir.Path());
     EXPECT_EQ(model.Folder(), dir.Path());
-    EXPECT_FALSE(model.LibraryView());
-    EXPECT_EQ(model.Items(), (std::vector<std::string>{"A.SLD", "b.sld", "c.Sld"}));
-    EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"b.sld"}));
+    EXPECT_EQ(Selected(), Names{"b.sld"});
     EXPECT_EQ(model.StatusText(TStatusPanel::SlideName), "b.sld");
 
     EXPECT_TRUE(Show({dir.File("Lib.SLB")}));
-    EXPECT_TRUE(model.LibraryView());
     EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
-    EXPECT_EQ(model.Items(), (std::vector<std::string>{"FIRST", "SECOND", "THIRD"}));
-    EXPECT_FALSE(model.FolderSourceActive());
+    EXPECT_EQ(model.Items(), (Names{"FIRST", "SECOND", "THIRD"}));
 
     EXPECT_TRUE(Show({dir.File("hatch.pat")}));
     EXPECT_EQ(model.Page(), TPage::Hatchs);
@@ -103,43 +93,36 @@ TEST_F(OpenPathsTest, EachTargetIsShownWhereItBelongs) {
     // A slide of the same folder goes back to the folder's slides on page "slides".
     EXPECT_TRUE(Show({dir.File("A.SLD")}));
     EXPECT_EQ(model.Page(), TPage::Slides);
-    EXPECT_FALSE(model.LibraryView());
     EXPECT_TRUE(model.FolderSourceActive());
-    EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"A.SLD"}));
+    EXPECT_EQ(Selected(), Names{"A.SLD"});
     EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST_F(OpenPathsTest, AFolderShownAlreadyIsReadAgain) {
     ASSERT_TRUE(Show({dir.Path()}));
-    EXPECT_EQ(model.Items().size(), 3u);
     // Files that appeared since the folder was read.
     WriteFileBytes(dir.File("d.sld"), MakeSlide(50, 50));
     WriteLibrary(dir.File("new.slb"), {{"ONLY", MakeSlide(10, 10)}});
     EXPECT_TRUE(Show({dir.File("d.sld")}));
-    EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"d.sld"}));
+    EXPECT_EQ(Selected(), Names{"d.sld"});
     EXPECT_TRUE(Show({dir.File("new.slb")}));
-    EXPECT_EQ(model.Items(), (std::vector<std::string>{"ONLY"}));
+    EXPECT_EQ(model.Items(), Names{"ONLY"});
+
+    // What opens nothing says so and changes nothing.
+    EXPECT_FALSE(Show({dir.File("gone.sld")}));
+    EXPECT_FALSE(Show({dir.File("notes.txt")}));
+    EXPECT_FALSE(Show({}));
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[0], "error: Cannot find \"" + dir.File("gone.sld") + "\".");
+    EXPECT_EQ(dialogs.log[1].rfind("error: Cannot open \"" + dir.File("notes.txt") + "\"", 0), 0u);
+    EXPECT_EQ(model.Items(), Names{"ONLY"});
+
     // A folder path after a library: the folder's own slides again.
     EXPECT_TRUE(Show({dir.Path() + "/"}));
     EXPECT_FALSE(model.LibraryView());
     EXPECT_EQ(model.Items().size(), 4u);
-}
 
-TEST_F(OpenPathsTest, WhatOpensNothingSaysSoAndChangesNothing) {
-    ASSERT_TRUE(Show({dir.File("Lib.SLB")}));
-    EXPECT_FALSE(Show({dir.File("gone.sld")}));
-    EXPECT_FALSE(Show({dir.File("notes.txt")}));
-    ASSERT_EQ(dialogs.log.size(), 2u);
-    EXPECT_EQ(dialogs.log[0], "error: Cannot find \"" + dir.File("gone.sld") + "\".");
-    EXPECT_EQ(dialogs.log[1].rfind("error: Cannot open \"" + dir.File("notes.txt") + "\"", 0), 0u);
-    EXPECT_TRUE(model.LibraryView());
-    EXPECT_EQ(model.Items().size(), 3u);
-    EXPECT_FALSE(Show({}));
-    EXPECT_EQ(dialogs.log.size(), 2u);
-}
-
-TEST_F(OpenPathsTest, ASlideThatCannotBeListedLeavesItsFolderShown) {
-    // The folder holds a slide that cannot be read: the list stays empty, and the slide asked
+    // A folder holding a slide that cannot be read: the list stays empty, and the slide asked
     // for is not there to select.
     WriteFileBytes(dir.File("sub/broken.sld"), {'A', 'u', 't', 'o'});
     EXPECT_FALSE(Show({dir.File("sub/z.sld")}));

@@ -1,5 +1,6 @@
 // Printed pages without a printer: the sheet grid in device units, labels, frames, captions, the
 // colour mode, stopping and failures. (The commands' dialogs are tested in the window.)
+#include "RecordingCanvas.h"
 #include "SlideFixtures.h"
 #include "SlideWriter.h"
 #include "base/Errors.h"
@@ -10,16 +11,9 @@
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Hex(TColor c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
-    return text;
-}
 
 // A 4800 x 6800 page whose canvas logs lines (pen colour and width), frames and texts; its font
 // is 67 units high (8 points at 600 dpi) and each character 10 units wide.
@@ -35,22 +29,19 @@ public:
     TPrinterCanvas& Canvas() override { return *this; }
 
     void FillRect(const TRect&) override {}
-    void MoveTo(int x, int y) override { m_at = {x, y}; }
-    void LineTo(int x, int y) override {
-        log.push_back("line " + Hex(m_penColor) + " w" + std::to_string(m_penWidth));
-        m_at = {x, y};
-    }
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override { log.push_back("line " + Pen()); }
     void SetPixel(int, int, TColor) override {}
     void Polygon(const TPoint*, size_t) override {}
     void Polyline(const TPoint* p, size_t n) override {
         std::string line = "frame";
         for (size_t i = 0; i < n; ++i)
             line += " " + std::to_string(p[i].x) + "," + std::to_string(p[i].y);
-        log.push_back(line + " " + Hex(m_penColor) + " w" + std::to_string(m_penWidth));
+        log.push_back(line + " " + Pen());
     }
     void TextOut(int x, int y, const std::string& text) override {
         log.push_back("text " + std::to_string(x) + " " + std::to_string(y) + " " + text + " " +
-                      Hex(m_penColor) + " " + m_fontName + " " + std::to_string(m_fontSize));
+                      ColourText(m_penColor) + " " + m_fontName + " " + std::to_string(m_fontSize));
     }
     int TextWidth(const std::string& text) override { return 10 * static_cast<int>(text.size()); }
     int FontHeight() override { return 67; }
@@ -64,16 +55,13 @@ public:
     }
 
 private:
-    TPoint m_at;
+    std::string Pen() const { return ColourText(m_penColor) + " w" + std::to_string(m_penWidth); }
 };
 
-class TStopAt : public TProgress {
-public:
-    explicit TStopAt(int step) : m_left(step) {}
-    bool Step(int, const std::string&) override { return --m_left > 0; }
-
-private:
-    int m_left;
+// Asks to stop at the fifth step.
+struct TStopAtFifth : TProgress {
+    int left = 5;
+    bool Step(int, const std::string&) override { return --left > 0; }
 };
 
 struct TEntries {
@@ -137,7 +125,7 @@ TEST(PrintSheets, BlackWhiteStoppingAndFailuresRestoreEverything) {
     // Stopped before the fifth cell: four pages, no fifth started for nothing.
     TEntries seven(std::vector<std::vector<uint8_t>>(7, MakeSlide(100, 100)));
     TLogPrinter stopped;
-    TStopAt stop(5);
+    TStopAtFifth stop;
     EXPECT_FALSE(PrintSheets(stopped, seven.list, 1, 1, TPdfColourMode::Color, &stop));
     EXPECT_EQ(stopped.Only("frame").size(), 4u);
     EXPECT_EQ(stopped.Only("page").size(), 3u);
