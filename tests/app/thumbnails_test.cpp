@@ -15,30 +15,32 @@
 
 namespace {
 
-std::vector<uint8_t> NumberedSlide(int n) {
-    TSlideWriter w(300 + n, 200);
-    for (int k = 0; k < 30; ++k) {
-        w.Colour((n + k) % 250 + 1);
-        w.Vector(k * 9, 0, 299 - k * 4, 199);
-    }
-    w.End();
-    return w.Bytes();
-}
-
+// count slides s000.sld... that differ from each other (and from those of another offset).
 void WriteFolder(const TTempDir& dir, int count, int offset = 0) {
-    for (int n = 0; n < count; ++n) {
+    for (int n = offset; n < offset + count; ++n) {
+        TSlideWriter w(300 + n, 200);
+        for (int k = 0; k < 30; ++k) {
+            w.Colour((n + k) % 250 + 1);
+            w.Vector(k * 9, 0, 299 - k * 4, 199);
+        }
+        w.End();
         char name[16];
-        std::snprintf(name, sizeof name, "s%03d.sld", n);
-        WriteFileBytes(dir.File(name), NumberedSlide(n + offset));
+        std::snprintf(name, sizeof name, "s%03d.sld", n - offset);
+        WriteFileBytes(dir.File(name), w.Bytes());
     }
 }
 
-// What one thread draws for the slide of item i.
-QImage OneThread(const TForm1& form, int i) {
-    TBitmap bitmap;
-    DrawToGraphic(*form.Model().CurrentList(), i, bitmap, 80, 128, BackgroundColour);
-    return TThumbnailList::ToImage(PackPicture(bitmap.Canvas()))
-        .convertToFormat(QImage::Format_RGB32);
+// Each of the first count thumbnails is there and equal to what one thread draws for it.
+void ExpectOneThreadPictures(const TForm1& form, int count) {
+    for (int i = 0; i < count; ++i) {
+        TBitmap bitmap;
+        DrawToGraphic(*form.Model().CurrentList(), i, bitmap, 80, 128, BackgroundColour);
+        const QImage expected = TThumbnailList::ToImage(PackPicture(bitmap.Canvas()));
+        ASSERT_TRUE(form.limg.Has(static_cast<size_t>(i))) << i;
+        ASSERT_EQ(form.limg[static_cast<size_t>(i)].convertToFormat(QImage::Format_RGB32),
+                  expected.convertToFormat(QImage::Format_RGB32))
+            << "item " << i;
+    }
 }
 
 TEST(ThumbnailsTest, AFolderOfManySlidesGetsEveryThumbnailAsOneThreadDrawsIt) {
@@ -51,17 +53,13 @@ TEST(ThumbnailsTest, AFolderOfManySlidesGetsEveryThumbnailAsOneThreadDrawsIt) {
     // The first screen is there when the folder has opened.
     EXPECT_TRUE(form.limg.Has(0));
     form.WaitForThumbnails();
-    for (int i = 0; i < 150; ++i) {
-        ASSERT_TRUE(form.limg.Has(static_cast<size_t>(i))) << i;
-        ASSERT_EQ(form.limg[static_cast<size_t>(i)].convertToFormat(QImage::Format_RGB32),
-                  OneThread(form, i))
-            << "item " << i;
-    }
+    ExpectOneThreadPictures(form, 150);
     // Scrolled to the end: the items there show their thumbnails.
     form.ListBox1->verticalScrollBar()->setValue(form.ListBox1->verticalScrollBar()->maximum());
     Settle();
-    const QImage last = form.ListBox1->item(149)->icon().pixmap(128, 80).toImage();
-    EXPECT_EQ(last.convertToFormat(QImage::Format_RGB32), OneThread(form, 149));
+    EXPECT_EQ(form.ListBox1->item(149)->icon().pixmap(128, 80).toImage().convertToFormat(
+                  QImage::Format_RGB32),
+              form.limg[149].convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(window.dialogs.log.empty());
 }
 
@@ -79,10 +77,7 @@ TEST(ThumbnailsTest, AReloadInTheMiddleOfAFillLeavesNoStaleThumbnail) {
     form.WaitForThumbnails();
     Settle();
     ASSERT_EQ(form.ListBox1->count(), 40);
-    for (int i = 0; i < 40; ++i)
-        ASSERT_EQ(form.limg[static_cast<size_t>(i)].convertToFormat(QImage::Format_RGB32),
-                  OneThread(form, i))
-            << "item " << i;
+    ExpectOneThreadPictures(form, 40);
     // A background change in the middle of a fill: nothing crashes, every item gets a picture.
     form.SetTreeFolder(QString::fromStdString(big.Path()));
     window.dialogs.colours.push_back(RGBColor(255, 255, 255));
