@@ -39,18 +39,17 @@ QRadioButton* Radio(QGroupBox* group, int index) {
     return group->findChild<QRadioButton*>(QString("%1_%2").arg(group->objectName()).arg(index));
 }
 
-int PdfPages(const std::string& file) {
-    std::string out;
-    RunCommand("pdfinfo '" + file + "'", &out);
-    const size_t at = out.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(out.substr(at + 6));
-}
-
-// The text in reading order (pdftotext shows a run of blanks as one).
+// The text in reading order (pdftotext shows a run of blanks as one, and ends each page with
+// a form feed).
 std::string PdfText(const std::string& file) {
     std::string out;
     RunCommand("pdftotext -raw '" + file + "' -", &out);
     return out;
+}
+
+long PdfPages(const std::string& file) {
+    const std::string text = PdfText(file);
+    return std::count(text.begin(), text.end(), '\f');
 }
 
 // Pixels of the first page at 30 dpi: clearly red, dark, and neither grey nor white.
@@ -88,11 +87,7 @@ protected:
     }
     // The settings Tdpdf holds, confirmed with its OK button when it next shows.
     void Settings(int columns, int rows, bool selectedOnly = false) {
-        TSheetSettings s;
-        s.Columns = columns;
-        s.Rows = rows;
-        s.SelectedOnly = selectedOnly;
-        form().dpdf->SetSettings(s);
+        form().dpdf->SetSettings({columns, rows, true, selectedOnly, TPdfColourMode::Color});
         WhenModal<Tdpdf>([](Tdpdf* d) { ClickWidget(d->OKBtn); });
     }
 
@@ -184,9 +179,7 @@ TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
     form().PrintCurrentSlide1->trigger();
     EXPECT_GT(PageColours(printed)[0], 1000); // the red square
 
-    TSheetSettings bw;
-    bw.ColourMode = TPdfColourMode::BlackWhite;
-    form().dpdf->SetSettings(bw);
+    form().dpdf->SetSettings({1, 1, true, false, TPdfColourMode::BlackWhite});
     dialogs().printers.push_back(&printer);
     form().PrintCurrentSlide2->trigger();
     const std::vector<int> mono = PageColours(printed);

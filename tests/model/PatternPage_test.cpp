@@ -58,10 +58,16 @@ TEST_F(PatternPageTest, OpeningSelectingAndScaling) {
     EXPECT_FALSE(page.SelectEntry(7)); // no such entry: nothing changes
     EXPECT_EQ(page.SelectedEntry(), 1);
 
-    // Plus and minus scale by one and a half; Gravel stays at 75.
+    // Plus scales by one and a half, also after the preview grew: the grid's vertical lines at
+    // multiples of 37.5 pixels reach the new right part.
     page.SelectEntry(2);
     EXPECT_EQ(page.PatternScale(), 25);
     page.Enlarge();
+    page.SetPreviewSize(450, 300);
+    EXPECT_EQ(page.Module().TileWidth, 450);
+    EXPECT_EQ(page.PatternScale(), 37.5);
+    EXPECT_EQ(page.Preview().Pixel(375, 160), 0u);
+    EXPECT_EQ(page.Preview().Pixel(376, 160), 0xFFFFFFu);
     page.Enlarge();
     EXPECT_EQ(page.PatternScale(), 56.25);
     EXPECT_EQ(page.LabelText(), "Scale:  56.25");
@@ -267,26 +273,14 @@ TEST_F(PatternPageTest, FilesThatAreNotPatternFiles) {
     EXPECT_THROW(page.OpenFile(dir.File("missing.pat")), EFileError);
 }
 
-TEST_F(PatternPageTest, PreviewSizeFollowsThePanelAndRedrawsAtTheScaleInUse) {
-    // A 3:2 rectangle above the editor, centred; it may be wider than a narrow panel.
+TEST(PatternTextTest, EditorTextLinesAndPlace) {
+    // The preview: a 3:2 rectangle above the editor, centred; it may be wider than a narrow panel.
     const TPreviewPlace p = PlacePreview(500, 299, 116);
     EXPECT_EQ(std::vector<int>({p.Left, p.Top, p.Width, p.Height}),
               std::vector<int>({114, 0, 271, 181}));
     EXPECT_EQ(PlacePreview(200, 299, 116).Left, -35);
     EXPECT_EQ(PlacePreview(200, 50, 116).Width, 0);
 
-    Open();
-    page.SelectEntry(2);
-    page.Enlarge();
-    page.SetPreviewSize(450, 300);
-    EXPECT_EQ(page.Module().TileWidth, 450);
-    EXPECT_EQ(page.PatternScale(), 37.5);
-    // The grid's vertical lines at multiples of 37.5 pixels reach the new right part.
-    EXPECT_EQ(page.Preview().Pixel(375, 160), 0u);
-    EXPECT_EQ(page.Preview().Pixel(376, 160), 0xFFFFFFu);
-}
-
-TEST(PatternTextTest, EditorTextAndLinesConvertBothWays) {
     const Names lines = {"*A,\xE9t\xE9", "", "0, 0,0, 0,1"};
     EXPECT_EQ(PatternLinesToText(lines), "*A,\xC3\xA9t\xC3\xA9\n\n0, 0,0, 0,1");
     EXPECT_EQ(PatternTextToLines(PatternLinesToText(lines)), lines);
