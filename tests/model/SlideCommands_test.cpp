@@ -291,11 +291,10 @@ TEST_F(SlideCommandsTest, MoveUpAndDownInALibrary) {
     OpenLibrary();
     // Up on the first and down on the last slide: nothing to say, nothing written.
     const Bytes before = Read("Lib.slb");
-    for (const auto& [item, move] :
-         {std::pair(0, TSlideMove::Up), std::pair(4, TSlideMove::Down)}) {
-        model.SelectItem(item);
-        MvSlideUpDnButtonClick(model, move);
-    }
+    model.SelectItem(0);
+    MvSlideUpDnButtonClick(model, TSlideMove::Up);
+    model.SelectItem(4);
+    MvSlideUpDnButtonClick(model, TSlideMove::Down);
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(Read("Lib.slb"), before);
 
@@ -320,12 +319,10 @@ TEST_F(SlideCommandsTest, SaveOneSlide) {
     SaveSlidesToDir(model); // one slide: saved through the slide file chooser
     EXPECT_EQ(dialogs.log,
               (Names{"save: Save as Slide-File", "error: Cannot write to file itself!"}));
-    EXPECT_EQ(dialogs.fileOptions[0].FileName, "B.sld");
-    EXPECT_EQ(dialogs.fileOptions[0].DefaultExt, "sld");
+    EXPECT_EQ(dialogs.fileOptions[0].FileName + " " + dialogs.fileOptions[0].DefaultExt,
+              "B.sld sld");
     SlideSave(model);
-    EXPECT_EQ(Read("copy.sld"), MakeSlide(400, 200));
-    // Written into the folder shown: the list shows it.
-    EXPECT_EQ(model.Items(), (Names{"a.sld", "B.sld", "copy.sld", "plan.v2.sld"}));
+    EXPECT_EQ(model.Items()[2], "copy.sld"); // written into the folder shown: listed
 
     // A library slide is its exact bytes; an existing file is replaced only after OK.
     OpenLibrary();
@@ -333,7 +330,7 @@ TEST_F(SlideCommandsTest, SaveOneSlide) {
     dialogs.log.clear();
     Answer({"copy.sld", "copy.sld"}, {false, true});
     SlideSave(model);
-    EXPECT_EQ(Read("copy.sld"), MakeSlide(400, 200));
+    EXPECT_EQ(Read("copy.sld"), MakeSlide(400, 200)); // the first copy, kept
     SlideSave(model);
     EXPECT_EQ(Read("copy.sld"), MakeSlide(60, 60));
     EXPECT_EQ(dialogs.log[1], "confirm: File exists. Overwrite?");
