@@ -95,21 +95,14 @@ TEST_F(PatternPageTest, AnotherSelectionAsksBeforeDroppingTheUsersEdits) {
     page.SelectEntry(0);
     EXPECT_TRUE(dialogs.log.empty());
 
-    const Names edited = {"*ANSI31,ANSI Iron", "0, 0,0, 0,.5"};
-    page.EditorChanged(edited);
-    EXPECT_TRUE(page.HasUnstoredEdits());
-    dialogs.yesNoAnswers = {false};
-    EXPECT_FALSE(page.SelectEntry(2));
-    EXPECT_EQ(dialogs.log, Names{"yes/no: Discard the changes to this pattern?"});
-    EXPECT_EQ(page.SelectedEntry(), 0);
-    EXPECT_EQ(page.EditorLines(), edited);
-    // The thumbnail build replaces the editor's text as well: it asks the same.
-    dialogs.yesNoAnswers = {false};
+    // No keeps the edits (the window's test types them and answers No to a click); the thumbnail
+    // build replaces the editor's text as well and asks the same; Yes drops them.
+    page.EditorChanged({"*ANSI31,ANSI Iron", "0, 0,0, 0,.5"});
+    dialogs.yesNoAnswers = {false, true};
     page.SetThumbnailsShown(true);
+    EXPECT_EQ(dialogs.log, Names{"yes/no: Discard the changes to this pattern?"});
     EXPECT_FALSE(page.ThumbnailsShown());
     EXPECT_EQ(page.ThumbnailCount(), 0);
-
-    dialogs.yesNoAnswers = {true};
     EXPECT_TRUE(page.SelectEntry(2));
     EXPECT_EQ(page.EditorLines().front(), "*GRID\xE9,grid");
     EXPECT_FALSE(page.HasUnstoredEdits());
