@@ -112,10 +112,6 @@ TEST_F(ExportCommandsTest, AllAndSelectedSlidesGoIntoTheChosenFolderAtTheChosenS
     EXPECT_EQ(dialogs.progressSteps, (Names{"PLAN.bmp", "tall.bmp", "wide.bmp"}));
     for (const std::string& name : dialogs.progressSteps)
         EXPECT_EQ(PictureSize(out.File("new/sub/" + name)), "32x32") << name;
-    // The wide slide is centred vertically on the black background: top row black.
-    TBitmap wide;
-    LoadBmpFile(out.File("new/sub/wide.bmp"), wide);
-    EXPECT_EQ(wide.Canvas().Pixel(16, 0), 0u);
     ExpectPreviewPalette();
 
     // Selected slides only: just those, custom size and metafiles ten times as large.
@@ -210,7 +206,6 @@ TEST_F(ExportCommandsTest, PictureBecomesASlideBesideItAndShowsInTheFolder) {
     dialogs.files.push_back(TFileChoice{dir.File("logo.bmp")});
     const TBmpPictureReader reader;
     EXPECT_EQ(ConvertBMPToSlideClick(model, reader), dir.File("logo.sld"));
-    EXPECT_EQ(dialogs.fileOptions.at(0).Filter, "Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(dialogs.fileOptions.at(0).DefaultExt, "bmp");
     const std::vector<uint8_t> slide = ReadFileBytes(dir.File("logo.sld"));
     ASSERT_GT(slide.size(), 31u);
