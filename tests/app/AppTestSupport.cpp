@@ -10,17 +10,25 @@
 #include <QUrl>
 #include <filesystem>
 
-std::vector<std::string> Captions(const TForm1& form) {
-    std::vector<std::string> captions;
+Names Captions(const TForm1& form) {
+    Names captions;
     for (int i = 0; i < form.ListBox1->count(); ++i)
         captions.push_back(form.ListBox1->item(i)->text().toStdString());
     return captions;
 }
 
-std::vector<std::string> FileList(const TForm1& form) {
-    std::vector<std::string> names;
+Names FileList(const TForm1& form) {
+    Names names;
     for (int i = 0; i < form.FileListBox1->count(); ++i)
         names.push_back(form.FileListBox1->item(i)->text().toStdString());
+    return names;
+}
+
+Names Selected(const TForm1& form) {
+    Names names;
+    for (int i = 0; i < form.ListBox1->count(); ++i)
+        if (form.ListBox1->item(i)->isSelected())
+            names.push_back(form.ListBox1->item(i)->text().toStdString());
     return names;
 }
 

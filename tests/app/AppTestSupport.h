@@ -20,10 +20,14 @@ class QAction;
 class QListWidget;
 class QWidget;
 
+using Names = std::vector<std::string>;
+
 // Captions of the slide list, in list order.
-std::vector<std::string> Captions(const TForm1& form);
+Names Captions(const TForm1& form);
 // Captions of the file list.
-std::vector<std::string> FileList(const TForm1& form);
+Names FileList(const TForm1& form);
+// Captions of the slide list's selected items, in list order.
+Names Selected(const TForm1& form);
 
 // A mouse click on the item of list whose text is text (ignoring case), as a user makes it:
 // the item is scrolled into view and clicked in its middle; modifiers as given. False when

