@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 const std::string kPatterns =
@@ -281,6 +283,19 @@ TEST(PatternTextTest, EditorTextLinesAndPlace) {
     EXPECT_EQ(PatternTextToLines("a\n\n"), (Names{"a", ""}));
     EXPECT_TRUE(PatternTextToLines("").empty());
     EXPECT_EQ(PatternTextToLines("\xE2\x82\xAC \xE4\xB8\x80"), (Names{"\x80 ?"}));
+}
+
+// Pattern files that other CAD programs ship, where they are installed (Debian's freecad-common).
+TEST_F(PatternPageTest, PatternFilesOfOtherProgramsOpenAndDraw) {
+    const std::string path = "/usr/share/freecad/Mod/TechDraw/PAT/FCPAT.pat";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "no pattern files of other programs installed";
+    page.OpenFile(path);
+    ASSERT_GT(page.Entries().size(), 0u);
+    page.SetThumbnailsShown(true);
+    for (int k = 0; k < page.ThumbnailCount(); ++k)
+        EXPECT_GT(Inked(page.Thumbnail(k)), 50) << page.Entries()[static_cast<size_t>(k)].Name;
+    EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST(PatternPageHostile, ThumbnailsOfAFileOfCostlyPatternsShareOneBudget) {
