@@ -389,10 +389,7 @@ void TForm1::CreateLayout() {
         const QString current = TreeFolder();
         if (!current.isEmpty() &&
             (current == path || current.startsWith(path + "/") || path == "/"))
-            QTimer::singleShot(50, this, [this] {
-                PTShellTree1->scrollTo(PTShellTree1->currentIndex(),
-                                       QAbstractItemView::PositionAtCenter);
-            });
+            QTimer::singleShot(50, this, [this] { ScrollTreeToCurrent(); });
     });
 
     auto* sources = new QWidget;

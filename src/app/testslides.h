@@ -126,6 +126,8 @@ public:
     void SetTreeFolder(const QString& folder);
     // The folder tree's folder; empty when no file-system folder is selected.
     QString TreeFolder() const;
+    // Brings the tree's current folder into view, its name read from the start.
+    void ScrollTreeToCurrent();
 
     // Shows the model again: the file list, the page, the slide list (rebuilt when its items
     // changed, thumbnails drawn), the selection, the preview, the status bar and which commands

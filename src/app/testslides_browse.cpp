@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -42,6 +43,18 @@ private:
 
 // ---- Folder tree and file list ----
 
+void TForm1::ScrollTreeToCurrent() {
+    const QModelIndex index = PTShellTree1->currentIndex();
+    if (!index.isValid())
+        return;
+    PTShellTree1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // The column is as wide as the longest name, so scrollTo lines up its right edge and cuts
+    // the start of every name off; show the folder from its branch mark instead.
+    QScrollBar* bar = PTShellTree1->horizontalScrollBar();
+    const int left = PTShellTree1->visualRect(index).left() + bar->value();
+    bar->setValue(std::max(0, left - PTShellTree1->indentation()));
+}
+
 void TForm1::SetTreeFolder(const QString& folder) {
     QString path = QDir::cleanPath(folder.isEmpty() ? QDir::homePath() : folder);
     while (!QFileInfo(path).isDir() && path != "/" && !path.isEmpty())
@@ -52,7 +65,7 @@ void TForm1::SetTreeFolder(const QString& folder) {
     for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
         PTShellTree1->expand(p);
     PTShellTree1->setCurrentIndex(index);
-    PTShellTree1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    ScrollTreeToCurrent();
     // The tree's own signal runs PTShellTree1Change later; run it now so the list is there when
     // this returns (the later call finds the folder shown and does nothing).
     PTShellTree1Change();

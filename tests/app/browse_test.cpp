@@ -90,6 +90,7 @@ TEST_F(BrowseTest, ClicksAndKeysOpenLibrariesAndSelectSlides) {
 TEST_F(BrowseTest, AClickInTheFolderTreeOpensThatFolder) {
     const std::string sub = dir.File("sub");
     std::filesystem::create_directory(sub);
+    std::filesystem::create_directory(dir.File(std::string(150, 'x'))); // widens the column
     WriteFileBytes(sub + "/only.sld", MakeSlide(50, 50));
     // The tree reads folders in the background: wait until the new folder shows.
     auto* model = static_cast<QFileSystemModel*>(form().PTShellTree1->model());
@@ -110,6 +111,13 @@ TEST_F(BrowseTest, AClickInTheFolderTreeOpensThatFolder) {
     EXPECT_EQ(Captions(form()), Names{"only.sld"});
     EXPECT_EQ(form().Model().Folder(), sub);
     EXPECT_TRUE(FileList(form()).empty());
+
+    // Pointed at a folder, the tree shows its name from the start, not the column's far end.
+    form().SetTreeFolder(QString::fromStdString(sub));
+    Settle();
+    const QRect shown = form().PTShellTree1->visualRect(index);
+    EXPECT_GE(shown.left(), 0);
+    EXPECT_LE(shown.left(), 2 * form().PTShellTree1->indentation());
 }
 
 TEST_F(BrowseTest, ViewSwitchFromTheMenuTogglesAndKeepsTheSelection) {
