@@ -5,7 +5,7 @@
 #include "HatchPage.h"
 #include "model/PatternPage.h"
 
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -66,9 +66,12 @@ TEST_F(PatternWindowTest, ClickOnAPatternFileListsItsPatternsAndDrawsTheFirst) {
     EXPECT_EQ(r.width(), r.height() * 3 / 2);
     EXPECT_EQ(r.left(), (hatch().Panel6->width() - r.width()) / 2);
     EXPECT_EQ(QSize(page().Preview().Width(), page().Preview().Height()), r.size());
-    // The editor's font is a fixed-pitch one, 15 pixels high.
+    // The editor's font is a fixed-pitch one, 15 pixels high. Its letters are measured: some
+    // monospace fonts (Noto Sans Mono) do not say that they are.
     EXPECT_EQ(hatch().Memo1->font().pixelSize(), 15);
-    EXPECT_TRUE(QFontInfo(hatch().Memo1->font()).fixedPitch());
+    const QFontMetrics metrics(hatch().Memo1->font());
+    EXPECT_EQ(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
+    EXPECT_EQ(metrics.horizontalAdvance(','), metrics.horizontalAdvance('0'));
 
     // Clicks in the list, on + and on -.
     ASSERT_TRUE(ClickItem(hatch().patv, "GRID"));
