@@ -11,7 +11,6 @@
 #                                                   export ini; all by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 
 seconds=${1:-60}
 shift || true
@@ -108,7 +107,7 @@ if ((${#failed[@]})); then
         echo "=== fuzz $t found a fault; the end of $dir/logs/$t.log:"
         tail -n 40 "$dir/logs/$t.log"
         echo "=== the input is kept in:"
-        find "$root/$dir/findings/$t" -type f | sort | sed 's/^/    /'
+        find "$(cd "$dir" && pwd)/findings/$t" -type f | sort | sed 's/^/    /'
         echo "=== replay: $dir/fuzz/fuzz_$t FILE"
     done
     exit 1
