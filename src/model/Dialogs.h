@@ -29,7 +29,6 @@ struct TFileChoice {
     int FilterIndex = 1; // 1-based entry of the filter that was chosen
 };
 
-
 class TDialogs {
 public:
     // The answers of the four-button question (Yes is the default, Escape gives Cancel).
@@ -66,7 +65,6 @@ public:
     // A one-line input box; returns preset when cancelled.
     virtual std::string InputText(const std::string& caption, const std::string& prompt,
                                   const std::string& preset) = 0;
-
 
     // The About box: product name, version and an OK button.
     virtual void ShowAbout(const std::string& product, const std::string& version) = 0;

@@ -142,8 +142,7 @@ public:
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
     // The same for a library file's bytes already in memory; fileName names it in messages and
     // becomes FileName().
-    static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName,
-                                                      TBytesPtr bytes);
+    static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName, TBytesPtr bytes);
     static std::unique_ptr<TSlideLib> CreateFromBytes(const std::string& fileName,
                                                       std::vector<uint8_t> bytes);
     // One slide per file of folder matching mask (case-insensitive), in name order, named by its
