@@ -43,3 +43,13 @@ TEST(HostileFiles, TwoColourPictureConverts) {
     EXPECT_EQ(ReadFileBytes(dir.File("checker.sld")).size(),
               31u + 2 + 256 * 256 * 8 + 256 * 255 * 2 + 2);
 }
+
+TEST(HostileFiles, PictureTooWideForASlideIsRefusedAndWritesNothing) {
+    TTempDir dir;
+    const std::string out = Sldtool("convert " + Malformed("bitmap_too_wide_for_a_slide.bmp") +
+                                        " -o " + Q(dir.File("wide.sld")),
+                                    1);
+    EXPECT_NE(out.find("The image is 269 x 1 pixels, too wide for a slide"), std::string::npos)
+        << out;
+    EXPECT_FALSE(FileExists(dir.File("wide.sld")));
+}
