@@ -169,7 +169,7 @@ TEST_F(ExportCommandsTest, CancelledOrFailedBatchKeepsWhatWasWrittenAndThePalett
     // A folder that cannot be made (a file is in the way) is an error naming it.
     WriteFileBytes(out.File("file"), {1});
     dialogs.folders.push_back(out.File("file/sub"));
-    EXPECT_NE(ErrorOf<EFileError>([&] { SaveAsPicts(model, dialog, 0); }).find("file/sub"),
+    EXPECT_NE(MessageOf<EFileError>([&] { SaveAsPicts(model, dialog, 0); }).find("file/sub"),
               std::string::npos);
     ExpectPreviewPalette();
 }

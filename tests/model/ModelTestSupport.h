@@ -1,6 +1,7 @@
 // Small helpers of the model's tests.
 #pragma once
 
+#include "TestFiles.h"
 #include "base/Errors.h"
 #include "graphics/RasterCanvas.h"
 
@@ -10,17 +11,6 @@
 #include <vector>
 
 using Names = std::vector<std::string>;
-
-// The message of the error f ends with ("" and a failure when it ends without one).
-template <class E = EVarnelError, class F> std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const E& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "no error";
-    return "";
-}
 
 // Pixels that are not white.
 inline int Inked(const TRasterCanvas& c) {

@@ -259,7 +259,7 @@ TEST_F(PatternPageTest, FilesThatAreNotPatternFiles) {
     // Too large: the error names the file and the reason, and the page is left empty.
     const std::string large = dir.File("large.pat");
     WriteFileBytes(large, std::vector<uint8_t>(17 * 1024 * 1024, 'x'));
-    EXPECT_EQ(ErrorOf<EFileError>([&] { page.OpenFile(large); }),
+    EXPECT_EQ(MessageOf<EFileError>([&] { page.OpenFile(large); }),
               "\"" + large + "\" is too large for a pattern file");
     EXPECT_TRUE(page.Entries().empty() && page.EditorLines().empty());
     EXPECT_TRUE(page.Module().PatternLines.empty());

@@ -209,7 +209,9 @@ TEST_F(SlideCommandsTest, AMoveWhoseTargetCannotBeWrittenLosesNothing) {
     // A target that is not a library ends the command with its name, before anything changed.
     WriteFileBytes(dir.File("bad.slb"), {'n', 'o', 't'});
     Answer({"bad.slb"});
-    EXPECT_NE(ErrorOf([&] { AddToSlideLib(model, TAddMode::Move); }).find(dir.File("bad.slb")),
+    EXPECT_NE(MessageOf<EVarnelError>([&] {
+                  AddToSlideLib(model, TAddMode::Move);
+              }).find(dir.File("bad.slb")),
               std::string::npos);
     EXPECT_EQ(Read("Lib.slb"), before);
     EXPECT_EQ(Read("bad.slb"), (Bytes{'n', 'o', 't'}));
