@@ -20,10 +20,6 @@
 
 namespace {
 
-const char* const kLibUsage = "lib list [--json] LIB.slb | create|add LIB.slb SRC... | "
-                              "delete LIB.slb NAME... | rename LIB.slb OLD NEW | "
-                              "move LIB.slb NAME up|down | extract LIB.slb [NAME...] -d DIR";
-
 // The index of the first slide with this name (ignoring case) or an error naming the library.
 int FindSlide(const TSlideLib& lib, const std::string& file, const std::string& name) {
     const int i = lib.IndexOfName(ToSlideName(name));
@@ -139,10 +135,11 @@ int Rename(TArgs args) {
     const std::string file = args[0];
     std::unique_ptr<TSlideLib> lib = TSlideLib::CreateFromFile(file);
     const int i = FindSlide(*lib, file, args[1]);
-    const std::string newName = RenamedSlideName(args[2]);
-    if (!lib->Rename(i, ToSlideName(newName)))
-        throw EVarnelError("Bad slide name! (\"" + newName + "\" is empty or another slide of \"" +
-                           file + "\" has it)");
+    const std::string newName = ToSlideName(RenamedSlideName(args[2]));
+    if (!lib->Rename(i, newName))
+        throw EVarnelError("Bad slide name! (\"" + Cp1252ToUtf8(StoredSlideName(newName)) +
+                           "\", as the library stores it, is empty or another slide of \"" + file +
+                           "\" has it)");
     lib->SaveToFile(file);
     return 0;
 }
@@ -209,7 +206,7 @@ int Extract(TArgs args) {
 
 int CmdLib(TArgs args) {
     if (args.empty())
-        throw TUsageError{std::string("lib needs a subcommand: ") + kLibUsage};
+        throw TUsageError{"lib needs a subcommand"};
     const std::string sub = args.front();
     args.erase(args.begin());
     if (sub == "list")
@@ -224,5 +221,5 @@ int CmdLib(TArgs args) {
         return Move(std::move(args));
     if (sub == "extract")
         return Extract(std::move(args));
-    throw TUsageError{"unknown lib subcommand \"" + sub + "\": " + kLibUsage};
+    throw TUsageError{"unknown lib subcommand \"" + sub + "\""};
 }

@@ -434,18 +434,17 @@ void SlideRename(TWindowModel& model) {
         const std::string current = lib->SlideName(k);
         const std::string answer =
             dialogs.InputText("New slide name", "name", Cp1252ToUtf8(current));
-        // The directory keeps 31 characters: cut here, so the clash check sees the stored name.
-        const std::string name =
-            ToSlideName(RenamedSlideName(answer)).substr(0, kLibraryNameLength);
-        if (name == current)
+        const std::string name = ToSlideName(RenamedSlideName(answer));
+        if (StoredSlideName(name) == current)
             return; // cancelled, or the same name typed again: the file stays as it is
         if (!lib->Rename(k, name)) {
             dialogs.ShowError(kBadSlideName);
             return;
         }
         WriteBack(model);
+        const std::string caption = Cp1252ToUtf8(lib->SlideName(k));
         model.ReloadSlideList();
-        SelectCaption(model, Cp1252ToUtf8(name));
+        SelectCaption(model, caption);
         return;
     }
 

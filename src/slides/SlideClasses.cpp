@@ -5,9 +5,11 @@
 #include "base/FileUtil.h"
 #include "base/Paths.h"
 #include "slides/SlideLibs.h"
+#include "slides/SlideNames.h"
 #include "slides/Slides.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -53,6 +55,14 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::string CutName(const std::string& name) {
     return name.substr(0, kMaxNameLength);
+}
+
+// Storage beyond this many slots fails as exhausted memory does (tests lower it).
+std::atomic<int> g_capacityLimit{INT_MAX};
+
+// The error of a list that cannot hold one more slide: nothing is kept, written or deleted.
+[[noreturn]] void ThrowCannotHold(const std::string& what) {
+    throw EVarnelError("Not enough memory to hold " + what);
 }
 
 } // namespace
@@ -261,8 +271,11 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromBytes(const std::string& fileNam
     for (const SlideBlock& block : blocks) {
         const auto next = std::upper_bound(starts.begin(), starts.end(), block.Offset);
         const int64_t end = next == starts.end() ? size : *next;
+        // A library that cannot be held whole is not opened: a truncated one written back
+        // would lose the slides that did not fit.
         if (!lib->SetCount(lib->m_count + 1))
-            break; // out of memory: keep the slides read so far
+            ThrowCannotHold("the " + std::to_string(blocks.size()) + " slides of \"" + fileName +
+                            "\"");
         try {
             lib->m_slides[static_cast<size_t>(lib->m_count - 1)] =
                 TSlide::CreateInBytes(block.Name, block.Offset, lib->m_data, end);
@@ -289,7 +302,7 @@ std::unique_ptr<TSlideLib> TSlideLib::CreateFromDirectory(const std::string& fol
             throw EFileError("Cannot read slide \"" + path + "\": Stream read error");
         }
         if (!lib->SetCount(lib->m_count + 1))
-            break; // out of memory: keep the slides read so far
+            ThrowCannotHold("the slides of \"" + folder + "\"");
         lib->m_slides[static_cast<size_t>(lib->m_count - 1)] = std::move(slide);
     }
     return lib;
@@ -351,12 +364,13 @@ int TSlideLib::IndexOfName(const std::string& name) const {
 
 bool TSlideLib::Rename(int index, const std::string& newName) {
     TSlide* s = Slide(index);
-    if (!s || newName.empty())
+    const std::string name = StoredSlideName(newName);
+    if (!s || name.empty())
         return false;
-    const int other = IndexOfName(CutName(newName));
+    const int other = IndexOfName(name);
     if (other != -1 && other != index)
         return false;
-    s->SetName(newName);
+    s->SetName(name);
     return true;
 }
 
@@ -370,7 +384,7 @@ void TSlideLib::AddCopy(TSlide* slide) {
         return;
     }
     if (!SetCount(m_count + 1))
-        return;
+        ThrowCannotHold("one more slide (\"" + Cp1252ToUtf8(slide->Name()) + "\")");
     m_slides[static_cast<size_t>(m_count - 1)] = std::move(copy);
 }
 
@@ -413,7 +427,7 @@ void TSlideLib::SetCapacity(int n) {
     } else {
         capacity = std::max({n, m_count, 1});
     }
-    if (capacity > INT_MAX)
+    if (capacity > INT_MAX || (n > m_capacity && capacity > g_capacityLimit.load()))
         return; // cannot be held: like exhausted memory, nothing changes
     try {
         m_slides.resize(static_cast<size_t>(capacity));
@@ -423,6 +437,10 @@ void TSlideLib::SetCapacity(int n) {
         return;
     }
     m_capacity = static_cast<int>(capacity);
+}
+
+void TSlideLib::LimitCapacityForTesting(int slots) {
+    g_capacityLimit = slots > 0 ? slots : INT_MAX;
 }
 
 bool TSlideLib::SetCount(int n) {

@@ -139,6 +139,7 @@ public:
     // next one, and all the slides together hold no more bytes than the file. Two entries with
     // the same offset are refused with EFileError naming both: no library holds a slide twice,
     // and such aliases would let a small file cost as much work and output as a huge one.
+    // A library too large to hold whole throws EVarnelError rather than keeping part of it.
     static std::unique_ptr<TSlideLib> CreateFromFile(const std::string& fileName);
     // The same for a library file's bytes already in memory; fileName names it in messages and
     // becomes FileName().
@@ -148,7 +149,7 @@ public:
     // One slide per file of folder matching mask (case-insensitive), in name order, named by its
     // file name (extension kept) converted from UTF-8 to Windows-1252. Only the headers are read
     // now (TSlide::CreateFromFile). A file whose header cannot be read throws EFileError naming
-    // it.
+    // it; a list that cannot grow throws EVarnelError.
     static std::unique_ptr<TSlideLib> CreateFromDirectory(const std::string& folder,
                                                           const std::string& mask);
     ~TSlideLib();
@@ -175,12 +176,14 @@ public:
 
     // The first slide whose name equals name ignoring case, or -1.
     int IndexOfName(const std::string& name) const;
-    // False, and nothing changed, for an index out of range, an empty name or a name another
-    // slide has (ignoring case); otherwise the slide takes the new spelling (cut to 32).
+    // The name is taken as the directory entry will store it (StoredSlideName: cut to 31,
+    // a..z upper-cased), so the check sees what the file will hold. False, and nothing changed,
+    // for an index out of range, a name that is empty or that another slide has (ignoring
+    // case); otherwise the slide takes that name.
     bool Rename(int index, const std::string& newName);
     // Adds a copy of slide (nothing for null): it replaces a slide of the same name (ignoring
-    // case) at its place, or goes last. Measuring the slide may throw EReadError; then nothing
-    // changes.
+    // case) at its place, or goes last. Measuring the slide may throw EReadError, a list that
+    // cannot grow throws EVarnelError; then nothing changes.
     void AddCopy(TSlide* slide);
     // AddCopy of source's slide index; nothing when source is null, this, or index is out of
     // range.
@@ -190,8 +193,11 @@ public:
     void DeleteByName(const std::string& name);
     void Exchange(int i, int j);
     // Storage: growing doubles (or n + 2 / n + 3 when n is beyond twice), shrinking never goes
-    // below the count; when the storage cannot be had nothing changes.
+    // below the count; when the storage cannot be had nothing changes (and SetCount says so).
     void SetCapacity(int n);
+    // Tests: storage of more than slots slots fails as exhausted memory does, in every list of
+    // the process; 0 lifts the limit.
+    static void LimitCapacityForTesting(int slots);
     // Slides beyond n are freed; the storage halves when n is at most half of it. False when
     // the storage cannot grow to n.
     bool SetCount(int n);

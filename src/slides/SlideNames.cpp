@@ -14,14 +14,17 @@ std::string ToSlideName(const std::string& utf8) {
     return name;
 }
 
-std::string LibrarySlideName(const std::string& fileName) {
-    const auto dot = fileName.find_last_of('.');
-    std::string name =
-        fileName.substr(0, std::min(dot, fileName.size())).substr(0, kLibraryNameLength);
-    for (char& c : name)
+std::string StoredSlideName(const std::string& name) {
+    std::string stored = name.substr(0, kLibraryNameLength);
+    for (char& c : stored)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 32);
-    return name;
+    return stored;
+}
+
+std::string LibrarySlideName(const std::string& fileName) {
+    const auto dot = fileName.find_last_of('.');
+    return StoredSlideName(fileName.substr(0, std::min(dot, fileName.size())));
 }
 
 std::string RenamedSlideName(const std::string& answer) {

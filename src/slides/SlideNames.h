@@ -13,10 +13,14 @@ inline constexpr size_t kLibraryNameLength = 31;
 // Windows-1252 byte, rather than storing them as '?'.
 std::string ToSlideName(const std::string& utf8);
 
+// A slide name as a library's directory entry holds it: cut to 31 characters, the letters a..z
+// upper-cased (other bytes keep their case). Two names that give the same stored name would be
+// one name in the file, so clashes are checked on this form.
+std::string StoredSlideName(const std::string& name);
+
 // The name a slide is stored under in a library when it comes from a file (a file name without
-// its folder, as Windows-1252) or from an item of the slide list: the text before its last dot,
-// upper-cased (a..z) and cut to 31 characters, as the directory entry keeps it. "plan.v2.sld"
-// gives "PLAN.V2".
+// its folder, as Windows-1252) or from an item of the slide list: the StoredSlideName of the text
+// before its last dot. "plan.v2.sld" gives "PLAN.V2".
 std::string LibrarySlideName(const std::string& fileName);
 
 // A new name typed for a slide of a library: a trailing ".sld" (any letter case) is dropped.

@@ -92,6 +92,21 @@ TEST(CliLib, AddDeleteRenameMove) {
     Sldtool("lib frobnicate", 2);
 }
 
+// The clash is checked on the name as the library stores it (31 characters, upper case).
+TEST(CliLib, RenameRefusesANameTheLibraryWouldHoldTwice) {
+    TLibFolder f;
+    Sldtool("lib rename " + Q(f.lib) + " a ABCDEFGHIJKLMNOPQRSTUVWXYZ123456");
+    const std::vector<uint8_t> before = ReadFileBytes(f.lib);
+    const std::string out =
+        Sldtool("lib rename " + Q(f.lib) + " b abcdefghijklmnopqrstuvwxyz123457", 1);
+    EXPECT_NE(out.find("Bad slide name! (\"ABCDEFGHIJKLMNOPQRSTUVWXYZ12345\""), std::string::npos)
+        << out;
+    EXPECT_EQ(ReadFileBytes(f.lib), before);
+    const std::string list = Sldtool("lib list " + Q(f.lib));
+    EXPECT_EQ(list.find("ABCDEFGHIJKLMNOPQRSTUVWXYZ12345\t"), list.find('\n') + 1) << list;
+    EXPECT_NE(list.find("\nB\t"), std::string::npos) << list;
+}
+
 TEST(CliLib, ExtractGivesTheBytesThatWentIn) {
     TLibFolder f;
     // A file name that is not ASCII: Windows-1252 inside the library, UTF-8 on disk.

@@ -217,6 +217,48 @@ TEST_F(SlideCommandsTest, AMoveWhoseTargetCannotBeWrittenLosesNothing) {
     EXPECT_EQ(Read("bad.slb"), (Bytes{'n', 'o', 't'}));
 }
 
+TEST_F(SlideCommandsTest, AMoveWhoseTargetCannotHoldTheSlidesLosesNothing) {
+    struct TLimit {
+        ~TLimit() { TSlideLib::LimitCapacityForTesting(0); }
+    } lift;
+    // Folder view: no room for even one slide; no file is written or trashed.
+    model.SelectAll();
+    Answer({"moved.slb"}, {true});
+    TSlideLib::LimitCapacityForTesting(2);
+    EXPECT_THROW(AddToSlideLib(model, TAddMode::Move), EVarnelError);
+    EXPECT_FALSE(FileExists(dir.File("moved.slb")));
+    EXPECT_TRUE(FileExists(dir.File("a.sld")));
+    EXPECT_FALSE(FileExists(Trashed("a.sld")));
+
+    // Library view: room for four of the five; the fifth stops the command before the target
+    // is written or any slide leaves the library.
+    TSlideLib::LimitCapacityForTesting(0);
+    OpenLibrary();
+    const Bytes before = Read("Lib.slb");
+    model.SelectAll();
+    Answer({"moved.slb"}, {true});
+    TSlideLib::LimitCapacityForTesting(4);
+    EXPECT_NE(MessageOf<EVarnelError>([&] { AddToSlideLib(model, TAddMode::Move); }).find("FIFTH"),
+              std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("moved.slb")));
+    EXPECT_EQ(Read("Lib.slb"), before);
+    EXPECT_EQ(model.CurrentList()->Count(), 5);
+}
+
+TEST_F(SlideCommandsTest, RenameToANameThatDiffersOnlyBeyondWhatTheLibraryKeepsIsRefused) {
+    OpenLibrary();
+    model.SelectItem(0);
+    dialogs.texts = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456"};
+    SlideRename(model);
+    model.SelectItem(1);
+    dialogs.texts = {"abcdefghijklmnopqrstuvwxyz123457"};
+    SlideRename(model);
+    EXPECT_EQ(dialogs.log.back(), "error: Bad slide name!");
+    EXPECT_EQ(Lib(),
+              (Names{"ABCDEFGHIJKLMNOPQRSTUVWXYZ12345", "SECOND", "THIRD", "FOURTH", "FIFTH"}));
+    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+}
+
 TEST_F(SlideCommandsTest, SlidesThatShareANameWithoutExtensionAreNotLost) {
     WriteLibrary(dir.File("Lib.slb"), {{"DOOR.1", MakeSlide(21, 21)},
                                        {"DOOR.2", MakeSlide(22, 22)},

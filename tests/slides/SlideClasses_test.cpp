@@ -157,11 +157,56 @@ TEST(SlideClasses, NamesIgnoreCase) {
     EXPECT_FALSE(lib->Rename(7, "new"));
     EXPECT_TRUE(lib->Rename(0, "Door")); // its own name in other letters
     EXPECT_TRUE(lib->Rename(1, std::string(40, 'w')));
-    EXPECT_EQ(lib->SlideName(1), std::string(32, 'w'));
+    // A new name is taken as the directory will hold it: 31 characters, a..z upper-cased.
+    EXPECT_EQ(lib->SlideName(1), std::string(31, 'W'));
+    EXPECT_EQ(lib->SlideName(0), "DOOR");
 
     lib->Exchange(0, 5);
     lib->Exchange(0, 2);
-    EXPECT_EQ(Names(*lib), (std::vector<std::string>{"T\xfcre", std::string(32, 'w'), "Door"}));
+    EXPECT_EQ(Names(*lib), (std::vector<std::string>{"T\xfcre", std::string(31, 'W'), "DOOR"}));
+
+    // Two names that differ only beyond the 31st character would be one name in the file.
+    const std::string longName = "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345";
+    EXPECT_TRUE(lib->Rename(0, longName + "6"));
+    EXPECT_EQ(lib->SlideName(0), longName);
+    EXPECT_FALSE(lib->Rename(2, longName + "7"));
+    EXPECT_FALSE(lib->Rename(2, "abcdefghijklmnopqrstuvwxyz123458"));
+    EXPECT_EQ(lib->SlideName(2), "DOOR");
+    EXPECT_TRUE(lib->Rename(0, "abcdefghijklmnopqrstuvwxyz12345x")); // its own stored name
+}
+
+// Lists that cannot hold one more slide: every constructor and AddCopy fails, keeping nothing.
+TEST(SlideClasses, ASlideThatCannotBeHeldIsAnError) {
+    struct TLimit {
+        TLimit() { TSlideLib::LimitCapacityForTesting(4); }
+        ~TLimit() { TSlideLib::LimitCapacityForTesting(0); }
+    } limit;
+    auto lib = TSlideLib::CreateEmpty();
+    for (int n = 0; n < 4; ++n)
+        lib->AddCopy(SlideOf("s" + std::to_string(n), MakeSlide(n)).get());
+    EXPECT_NE(MessageOf<EVarnelError>([&] {
+                  lib->AddCopy(SlideOf("s4", MakeSlide(4)).get());
+              }).find("s4"),
+              std::string::npos);
+    EXPECT_EQ(lib->Count(), 4);
+    lib->AddCopy(SlideOf("S3", MakeSlide(5)).get()); // replacing needs no room
+    EXPECT_EQ(SlideBytes(*lib, 3), MakeSlide(5));
+
+    // A library of five slides is not opened as its first four.
+    TTempDir dir;
+    const std::string path = dir.File("five.slb");
+    TSlideLib::LimitCapacityForTesting(0);
+    lib->AddCopy(SlideOf("s4", MakeSlide(4)).get());
+    lib->SaveToFile(path);
+    TSlideLib::LimitCapacityForTesting(4);
+    EXPECT_NE(MessageOf<EVarnelError>([&] { TSlideLib::CreateFromFile(path); }).find(path),
+              std::string::npos);
+    for (int n = 0; n < 5; ++n)
+        WriteFileBytes(dir.File(std::to_string(n) + ".sld"), MakeSlide(n));
+    EXPECT_NE(MessageOf<EVarnelError>([&] {
+                  TSlideLib::CreateFromDirectory(dir.Path(), "*.sld");
+              }).find(dir.Path()),
+              std::string::npos);
 }
 
 TEST(SlideClasses, SlideObjects) {
