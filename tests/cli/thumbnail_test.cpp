@@ -220,4 +220,30 @@ TEST(SldtoolHelp, HelpAndVersionGoToStandardOutput) {
     EXPECT_TRUE(text.empty()) << text;
 }
 
+// COMMAND --help (or -h, anywhere among its arguments): that command's usage, exit 0, nothing
+// run; a mistake prints the same lines after the message.
+TEST(SldtoolHelp, EachCommandHasItsOwnHelp) {
+    std::string text;
+    for (const char* command :
+         {"info", "render", "lib", "export", "pdf", "pat", "convert", "thumbnail"}) {
+        for (const char* flag : {"--help", "-h"}) {
+            ASSERT_EQ(StandardOutput(std::string(command) + " " + flag, text), 0)
+                << command << " " << flag << ": " << text;
+            EXPECT_EQ(
+                text.rfind("usage: sldtool " + std::string(command) + " ...\n  " + command, 0), 0u)
+                << text;
+            EXPECT_EQ(text.find("unknown option"), std::string::npos) << text;
+        }
+    }
+    ASSERT_EQ(StandardOutput("lib rename nosuch.slb --help", text), 0);
+    EXPECT_NE(text.find("lib rename LIB.slb OLD NEW"), std::string::npos) << text;
+    EXPECT_EQ(text.find("thumbnail"), std::string::npos) << text;
+
+    // A mistake: the message, then the same usage on standard error, exit 2.
+    std::string help, mistake;
+    StandardOutput("pdf --help", help);
+    EXPECT_EQ(RunSldtool("pdf --frobnicate", &mistake), 2);
+    EXPECT_EQ(mistake, "sldtool: unknown option \"--frobnicate\"\n" + help);
+}
+
 } // namespace
