@@ -8,6 +8,7 @@
 #include "PreviewBox.h"
 #include "base/Paths.h"
 #include "graphics/Graphic.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 
 #include <QApplication>
@@ -181,7 +182,7 @@ void TForm1::RefreshFileList() {
     FileListBox1->clear();
     for (const std::string& name : m_model.Sources()) {
         const QString text = Q(name);
-        const bool pattern = SameText(ExtensionOf(name), ".pat");
+        const bool pattern = FileKindOfName(name) == TFileKind::Pattern;
         auto* item = new QListWidgetItem(pattern ? PatternIcon() : LibraryIcon(), text);
         item->setToolTip(QDir(folder).filePath(text));
         FileListBox1->addItem(item);

@@ -7,10 +7,10 @@
 // black drawing screen: yellow, cyan and white lines) read as they do in CAD. Patterns are drawn
 // as the pattern page draws them, black lines on white.
 //
-// The file is recognised by its first bytes (a slide or library renamed without its extension
-// still gets its picture), then by its extension. A file that cannot be drawn whole (short,
-// damaged, empty, too big) gets no picture: the command says why and exits with 1, so the file
-// manager keeps its plain icon rather than caching a broken drawing.
+// The file's kind follows the rule the window uses (FileKindOf: by extension, then by its first
+// bytes, so a slide or library renamed without its extension still gets its picture). A file that
+// cannot be drawn whole (short, damaged, empty, too big) gets no picture: the command says why and
+// exits with 1, so the file manager keeps its plain icon rather than caching a broken drawing.
 #include "CliCommon.h"
 
 #include "base/CodePage.h"
@@ -22,12 +22,12 @@
 #include "graphics/PngWriter.h"
 #include "graphics/RasterCanvas.h"
 #include "patterns/upat.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -43,16 +43,13 @@ constexpr TColor kSheetGap = 0x404040; // the lines between the cells of a libra
 constexpr TColor kPatternBackground = 0xFFFFFF;
 constexpr TColor kPatternInk = 0x000000;
 
-const char kSlideMagic[] = "AutoCAD Slide\r\n\x1a";
-const char kLibraryMagic[] = "AutoCAD Slide Library";
-
-enum class TThumbKind { Slide, Library, Pattern };
-
 [[noreturn]] void Refuse(const std::string& file, const std::string& why) {
     throw EVarnelError("no thumbnail for \"" + file + "\": " + why);
 }
 
-TThumbKind KindOf(const std::string& file) {
+// The file's kind; a file that is missing, not a plain file, too large or of no kind that has
+// a thumbnail is refused.
+TFileKind KindOf(const std::string& file) {
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
     if (ec || !std::filesystem::exists(status))
@@ -64,24 +61,10 @@ TThumbKind KindOf(const std::string& file) {
         Refuse(file, ec.message());
     if (size > kMaxInputSize)
         Refuse(file, "larger than 64 MiB");
-
-    char head[32] = {};
-    {
-        TFileStream in(file, TFileMode::OpenRead);
-        in.Read(head, sizeof head);
-    }
-    if (std::memcmp(head, kLibraryMagic, sizeof kLibraryMagic - 1) == 0)
-        return TThumbKind::Library;
-    if (std::memcmp(head, kSlideMagic, sizeof kSlideMagic - 1) == 0)
-        return TThumbKind::Slide;
-    const std::string ext = ExtensionOf(file);
-    if (SameText(ext, ".slb"))
-        return TThumbKind::Library;
-    if (SameText(ext, ".sld"))
-        return TThumbKind::Slide;
-    if (SameText(ext, ".pat"))
-        return TThumbKind::Pattern;
-    Refuse(file, "not a slide, slide library or pattern file");
+    const TFileKind kind = FileKindOf(file);
+    if (kind == TFileKind::Other)
+        Refuse(file, "not a slide, slide library or pattern file");
+    return kind;
 }
 
 // The renderer reports a record it cannot draw through the message hook and goes on; here that
@@ -202,7 +185,7 @@ int CmdThumbnail(TArgs args) {
     // The slide colours are those of the black drawing screen, whatever the window uses.
     TPaletteScope palette(kSlideBackground);
     switch (KindOf(file)) {
-    case TThumbKind::Slide: {
+    case TFileKind::Slide: {
         std::unique_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();
         try {
             TFileStream in(file, TFileMode::OpenRead);
@@ -214,7 +197,7 @@ int CmdThumbnail(TArgs args) {
         OneSlide(*lib, side, file, out);
         break;
     }
-    case TThumbKind::Library: {
+    case TFileKind::Library: {
         std::unique_ptr<TSlideLib> lib;
         try {
             lib = TSlideLib::CreateFromFile(file);
@@ -229,9 +212,11 @@ int CmdThumbnail(TArgs args) {
             ContactSheet(*lib, side, file, out);
         break;
     }
-    case TThumbKind::Pattern:
+    case TFileKind::Pattern:
         Pattern(file, side, out);
         break;
+    case TFileKind::Other:
+        break; // refused by KindOf
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/Paths.h"
 #include "model/WindowModel.h"
+#include "slides/FileKinds.h"
 
 #include <filesystem>
 #include <system_error>
@@ -22,15 +23,23 @@ std::string Absolute(const std::string& path) {
     return s;
 }
 
-TOpenKind FileKind(const std::string& path) {
-    const std::string ext = ExtensionOf(path);
-    if (SameText(ext, ".sld"))
+TOpenKind OpenKindOf(TFileKind kind) {
+    switch (kind) {
+    case TFileKind::Slide:
         return TOpenKind::Slides;
-    if (SameText(ext, ".slb"))
+    case TFileKind::Library:
         return TOpenKind::Library;
-    if (SameText(ext, ".pat"))
+    case TFileKind::Pattern:
         return TOpenKind::Pattern;
-    return TOpenKind::Unknown;
+    default:
+        return TOpenKind::Unknown;
+    }
+}
+
+// The kind of a file's name extension as a phrase, for the message about a misnamed file.
+const char* KindPhrase(TFileKind kind) {
+    return kind == TFileKind::Library ? "a slide library, which the window shows only as *.slb"
+                                      : "a slide, which the window shows only as *.sld";
 }
 
 // The index of name in names: spelled the same, else the only one equal ignoring case; -1.
@@ -64,7 +73,15 @@ TOpenTarget OpenTargetOf(const std::vector<std::string>& paths) {
         target.Folder = first;
         return target;
     }
-    target.Kind = FileKind(first);
+    // The window's lists show files by their extension: a file known only by its first bytes
+    // cannot be shown there, and the message says so.
+    const TFileKind kind = FileKindOf(first);
+    if (kind != FileKindOfName(first)) {
+        target.Kind = TOpenKind::Unknown;
+        target.Content = kind;
+        return target;
+    }
+    target.Kind = OpenKindOf(kind);
     if (target.Kind == TOpenKind::Unknown)
         return target;
     target.Folder = FolderOf(first);
@@ -74,7 +91,7 @@ TOpenTarget OpenTargetOf(const std::vector<std::string>& paths) {
     // A selection of slides in a file manager arrives as several paths.
     for (size_t i = 1; i < paths.size(); ++i) {
         const std::string other = Absolute(paths[i]);
-        if (FileKind(other) == TOpenKind::Slides && FolderOf(other) == target.Folder &&
+        if (FileKindOfName(other) == TFileKind::Slide && FolderOf(other) == target.Folder &&
             fs::is_regular_file(other, ec))
             target.Names.push_back(BaseName(other));
     }
@@ -86,6 +103,9 @@ std::string OpenProblem(const TOpenTarget& target) {
     case TOpenKind::Missing:
         return "Cannot find \"" + target.Path + "\".";
     case TOpenKind::Unknown:
+        if (target.Content != TFileKind::Other)
+            return "Cannot open \"" + target.Path + "\": it holds " + KindPhrase(target.Content) +
+                   "; give it that extension.";
         return "Cannot open \"" + target.Path +
                "\": Varnel opens folders, slide files (*.sld), slide libraries (*.slb) and "
                "pattern files (*.pat).";

@@ -7,8 +7,12 @@
 // - a pattern file (*.pat): its folder, with the file on page "hatchs";
 // - anything else, or a path that does not exist: a message, and the window shows what it
 //   showed before.
-// The kind is the extension's, as in the window's lists, which show files by their extension.
+// The kind follows the core's rule (FileKindOf: by extension, then by the first bytes). The
+// window's lists show files by their extension, so a slide or library known only by its first
+// bytes is Unknown, with a message that says what it holds.
 #pragma once
+
+#include "slides/FileKinds.h"
 
 #include <string>
 #include <vector>
@@ -26,6 +30,8 @@ struct TOpenTarget {
     std::vector<std::string> Names;
     // The path that decided, as given (for the message of Missing and Unknown).
     std::string Path;
+    // Unknown: what the file's first bytes say it holds (Other when nothing).
+    TFileKind Content = TFileKind::Other;
 };
 
 // The rule above, on the file system as it is now. Relative paths are taken from the current

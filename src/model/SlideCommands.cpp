@@ -8,6 +8,7 @@
 #include "base/Trash.h"
 #include "base/UiHooks.h"
 #include "model/WindowModel.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideNames.h"
 
@@ -26,7 +27,6 @@ namespace {
 
 // A slide keeps at most this many characters of its name.
 constexpr size_t kSlideNameLength = 32;
-const char* const kSlideMask = "*.sld";
 
 const char* const kNoSelectedSlides = "No selected slides!";
 const char* const kNoSelectedSlide = "No selected slide!";
@@ -213,7 +213,7 @@ std::vector<std::string> SlideFilePaths(const TWindowModel& model, const std::ve
     const std::string folder = lib->Directory().empty() ? model.Folder() : lib->Directory();
     std::vector<std::string> files;
     try {
-        files = ListFolder(folder, kSlideMask);
+        files = ListFolder(folder, kSlideFileMask);
     } catch (const EVarnelError&) {
         // The folder cannot be read: the captions are all there is.
     }

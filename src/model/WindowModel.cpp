@@ -9,15 +9,13 @@
 #include "graphics/Graphic.h"
 #include "graphics/RasterCanvas.h"
 #include "output/SlideGraphic.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 
 #include <algorithm>
 
 namespace {
-
-const char* const kSlideMask = "*.sld";
-const char* const kSourceMask = "*.slb;*.pat";
 
 void FillCanvas(TRasterCanvas& canvas, TColor colour) {
     canvas.SetBrushColor(colour);
@@ -82,7 +80,7 @@ void TWindowModel::SetFolder(const std::string& folder) {
     if (folder.empty())
         return;
     try {
-        m_sources = ListFolder(folder, kSourceMask);
+        m_sources = ListFolder(folder, kSourceFileMask);
     } catch (const EVarnelError&) {
         // The slide list's reload says what could not be read.
     }
@@ -142,7 +140,7 @@ TSourceKind TWindowModel::ChooseSource(int index) {
     const std::string path = SelectedSourcePath();
     m_folderSourceActive = false;
     UiHooks::ProcessPendingMessages();
-    if (!SameText(ExtensionOf(path), ".pat")) {
+    if (FileKindOfName(path) != TFileKind::Pattern) {
         ShowPage(TPage::Slides);
         m_viewMode = TViewMode::Library;
         ReloadSlideList();
@@ -217,7 +215,7 @@ void TWindowModel::ReloadSlideList() {
             if (LibraryView())
                 m_currentList = TSlideLib::CreateFromFile(SelectedSourcePath());
             else
-                m_currentList = TSlideLib::CreateFromDirectory(m_folder, kSlideMask);
+                m_currentList = TSlideLib::CreateFromDirectory(m_folder, kSlideFileMask);
         } catch (const EReadError& e) {
             m_readProblem = e.what();
         } catch (const EFileError& e) {

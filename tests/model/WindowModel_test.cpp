@@ -8,6 +8,7 @@
 #include "model/Commands.h"
 #include "model/OpenPaths.h"
 #include "model/PatternPage.h"
+#include "slides/SlideClasses.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -253,6 +254,14 @@ TEST_F(WindowModelTest, OpenEachKindOfPathHasItsTarget) {
     // What opens nothing: its message is the one the window shows (below).
     EXPECT_EQ(OpenTargetOf({dir.File("gone.sld")}).Kind, TOpenKind::Missing);
     EXPECT_EQ(OpenTargetOf({dir.File("notes.txt")}).Kind, TOpenKind::Unknown);
+    // A library known only by its first bytes: the lists show libraries by their extension,
+    // so the message says what it holds.
+    TSlideLib::CreateEmpty()->SaveToFile(dir.File("old.bak"));
+    const TOpenTarget misnamed = OpenTargetOf({dir.File("old.bak")});
+    EXPECT_EQ(misnamed.Kind, TOpenKind::Unknown);
+    EXPECT_EQ(misnamed.Content, TFileKind::Library);
+    EXPECT_NE(OpenProblem(misnamed).find("a slide library"), std::string::npos)
+        << OpenProblem(misnamed);
     EXPECT_EQ(OpenTargetOf({}).Kind, TOpenKind::Nothing);
 
     // Relative paths are taken from the current folder.
