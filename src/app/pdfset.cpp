@@ -1,6 +1,7 @@
 #include "pdfset.h"
 
 #include "IniFile.h"
+#include "graphics/SheetLayout.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -61,12 +62,12 @@ Tdpdf::Tdpdf(std::string settingsFile, QWidget* parent)
 
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName("SpinEdit1");
-    SpinEdit1->setRange(1, 100);
+    SpinEdit1->setRange(kSheetMinColumns, kSheetMaxColumns);
     SpinEdit1->setValue(1);
     SpinEdit1->setAccessibleName(tr("Columns"));
     SpinEdit2 = new QSpinBox(this);
     SpinEdit2->setObjectName("SpinEdit2");
-    SpinEdit2->setRange(1, 20);
+    SpinEdit2->setRange(kSheetMinRows, kSheetMaxRows);
     SpinEdit2->setValue(1);
     SpinEdit2->setAccessibleName(tr("Rows"));
     auto* columnsLabel = new QLabel(tr("Columns"), this);

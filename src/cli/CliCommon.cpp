@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/Paths.h"
+#include "output/ImageExport.h"
 #include "slides/SlideClasses.h"
 
 #include <cctype>
@@ -50,14 +51,16 @@ void ParseSize(const std::string& text, int& width, int& height) {
         const long w = std::strtol(text.c_str(), &end, 10);
         if (end == text.c_str() + x) {
             const long h = std::strtol(text.c_str() + x + 1, &end, 10);
-            if (*end == '\0' && w >= 1 && h >= 1 && w <= 5000 && h <= 5000) {
+            if (*end == '\0' && w >= kMinCustomSize && h >= kMinCustomSize && w <= kMaxCustomSize &&
+                h <= kMaxCustomSize) {
                 width = static_cast<int>(w);
                 height = static_cast<int>(h);
                 return;
             }
         }
     }
-    throw TUsageError{"bad size \"" + text + "\" (expected WxH, each 1..5000)"};
+    throw TUsageError{"bad size \"" + text + "\" (expected WxH, each " +
+                      std::to_string(kMinCustomSize) + ".." + std::to_string(kMaxCustomSize) + ")"};
 }
 
 unsigned ParseBackground(const std::string& text) {

@@ -7,6 +7,7 @@
 #include "graphics/AcadPal.h"
 #include "graphics/PngWriter.h"
 #include "graphics/RasterCanvas.h"
+#include "output/ImageExport.h"
 #include "slides/SlideClasses.h"
 #include "slides/Slides.h"
 
@@ -134,7 +135,8 @@ int CmdRender(TArgs args) {
     if (size == "original") {
         width = slide.HighX();
         height = slide.HighY();
-        if (width < 1 || height < 1 || width > 5000 || height > 5000)
+        if (width < kMinCustomSize || height < kMinCustomSize || width > kMaxCustomSize ||
+            height > kMaxCustomSize)
             throw EVarnelError("the slide's extents " + std::to_string(width) + " x " +
                                std::to_string(height) + " are no image size; give --size WxH");
     } else {

@@ -5,6 +5,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "graphics/SheetLayout.h"
 #include "output/SlidesToPdf.h"
 #include "slides/SlideClasses.h"
 
@@ -27,9 +28,9 @@ int CmdPdf(TArgs args) {
         } catch (const TUsageError&) {
             settings.Columns = 0;
         }
-        if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 ||
-            settings.Rows > 20)
-            throw TUsageError{"bad sheet \"" + sheet + "\" (CxR, columns 1..100, rows 1..20)"};
+        if (!SheetGridInRange(settings.Columns, settings.Rows))
+            throw TUsageError{"bad sheet \"" + sheet + "\" (CxR, columns " + SheetColumnRange() +
+                              ", rows " + SheetRowRange() + ")"};
     }
 
     const std::vector<TSlideSource> sources = OpenSources(args);

@@ -21,11 +21,11 @@ class TWindowModel;
 
 // The export dialog's values: its choices and the folders its two prompts start in.
 struct TExportChoices {
-    TExportSelection Which = TExportSelection::Current;      // rbsel
-    TImageFormat Format = TImageFormat::Bmp;                 // rdFormat
-    TExportSize Size = TExportSize::Original;                // rdSize
-    int Width = 1;                                           // SpinEdit1, 1..5000
-    int Height = 1;                                          // SpinEdit2, 1..5000
+    TExportSelection Which = TExportSelection::Current; // rbsel
+    TImageFormat Format = TImageFormat::Bmp;            // rdFormat
+    TExportSize Size = TExportSize::Original;           // rdSize
+    int Width = 1;                                      // SpinEdit1, kMinCustomSize..kMaxCustomSize
+    int Height = 1;                                     // SpinEdit2, the same range
     TExportBackground Background = TExportBackground::White; // rdback
     std::string InitialDir; // the save prompt's folder (SavePictureDialog1.InitialDir)
     std::string Folder;     // the folder last chosen in the folder prompt
@@ -36,8 +36,6 @@ struct TExportChoices {
 // The formats the dialog offers, in the order of its choices (rdFormat's item index).
 inline constexpr TImageFormat kDialogFormats[] = {
     TImageFormat::Bmp, TImageFormat::Png, TImageFormat::Jpg, TImageFormat::Wmf, TImageFormat::Emf};
-inline constexpr int kMinCustomSize = 1;
-inline constexpr int kMaxCustomSize = 5000;
 
 // The export options of the dialog's choices; buttonFace is the desktop's button colour.
 TExportOptions ExportOptionsOf(const TExportChoices& choices, TColor buttonFace);
@@ -63,7 +61,7 @@ public:
 // The dialog's values from section "Tfimage" (keys SpinEdit1_Value, SpinEdit2_Value,
 // rdFormat_ItemIndex, rdSize_ItemIndex, rbsel_ItemIndex, rdback_ItemIndex,
 // SavePictureDialog1_InitialDir) and "BFolder"/"Folder". Missing or damaged values give the
-// defaults; sizes outside 1..5000 are brought into that range.
+// defaults; sizes outside the custom-size range are brought into it.
 TExportChoices ReadExportChoices(const TSettingsStore& store);
 void WriteExportChoices(TSettingsStore& store, const TExportChoices& choices);
 

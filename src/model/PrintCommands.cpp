@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "base/UiHooks.h"
 #include "graphics/AcadPal.h"
+#include "graphics/SheetLayout.h"
 #include "model/Dialogs.h"
 #include "model/Printer.h"
 #include "model/Progress.h"
@@ -82,58 +83,47 @@ bool PrintSheets(TPrinter& printer, const std::vector<TPrintEntry>& entries, int
                  TPdfColourMode mode, TProgress* progress) {
     if (entries.empty())
         throw EVarnelError(kNoSlidesSelectedMessage);
-    if (columns < 1 || columns > 100 || rows < 1 || rows > 20)
-        throw EVarnelError("Columns must be 1..100 and rows 1..20.");
+    if (!SheetGridInRange(columns, rows))
+        throw EVarnelError("Columns must be " + SheetColumnRange() + " and rows " +
+                           SheetRowRange() + ".");
     TPrintJob job(printer, mode);
     TPrinterCanvas& canvas = job.Canvas();
-    const int fh = std::abs(canvas.FontHeight());
-    const int pageWidth = printer.PageWidth();
-    const int pageHeight = printer.PageHeight();
-
-    const int top = kPrintMargin + Round(1.2 * fh);
-    const int usableWidth = pageWidth - 2 * kPrintMargin;
-    const int usableHeight = pageHeight - 2 * kPrintMargin - Round(1.2 * fh);
-    const int cellWidth = Round(0.9 * usableWidth / columns);
-    const int pitchX = Round(cellWidth / 0.9);
-    const int pitchY = static_cast<int>(std::trunc(static_cast<double>(usableHeight) / rows));
-    const int cellHeight = static_cast<int>(std::trunc((usableHeight - 3.0 * fh * rows) / rows));
-    if (cellWidth < 1 || cellHeight < 1)
+    const int fontHeight = std::abs(canvas.FontHeight());
+    const TSheetLayout layout(PrinterSheetStyle(kPrintMargin, fontHeight), printer.PageWidth(),
+                              printer.PageHeight(), columns, rows);
+    if (layout.CellWidth() < 1 || layout.CellHeight() < 1)
         throw EVarnelError("The printer's page is too small for " + std::to_string(columns) +
                            " x " + std::to_string(rows) + " slides.");
 
-    size_t s = 0;
-    for (int page = 1; s < entries.size(); ++page) {
+    // Every length of the printer's layout is a whole device unit.
+    auto unit = [](double x) { return static_cast<int>(x); };
+    auto startPage = [&](int page, size_t first) {
         // Stopping before a page's first cell leaves no page with nothing but its label.
-        if (progress && !progress->Step(static_cast<int>(s), entries[s].Caption))
+        if (progress && !progress->Step(static_cast<int>(first), entries[first].Caption))
             return false;
         if (page > 1)
             job.NewPage();
-        const std::string label = "pg.  " + std::to_string(page) + ".";
-        job.Text(pageWidth - 5 * fh - canvas.TextWidth(label), top - 2 * fh, label);
-        for (int i = 1; i <= rows && s < entries.size(); ++i) {
-            for (int j = 1; j <= columns && s < entries.size(); ++j, ++s) {
-                UiHooks::ProcessPendingMessages();
-                if ((i > 1 || j > 1) && progress &&
-                    !progress->Step(static_cast<int>(s), entries[s].Caption))
-                    return false;
-                const int u = kPrintMargin + (j - 1) * pitchX;
-                const int v = top + (i - 1) * pitchY;
-                job.Slide(*entries[s].Slide, {u, v, u + cellWidth, v + cellHeight});
+        const std::string label = SheetPageLabel(page);
+        job.Text(unit(layout.LabelX(canvas.TextWidth(label))), unit(layout.LabelY()), label);
+        return true;
+    };
+    auto printCell = [&](size_t s, size_t onPage, const TSheetCell& cell) {
+        UiHooks::ProcessPendingMessages();
+        if (onPage > 0 && progress && !progress->Step(static_cast<int>(s), entries[s].Caption))
+            return false;
+        const int u = unit(cell.Left), v = unit(cell.Top);
+        const int right = unit(cell.Left + cell.Width), bottom = unit(cell.Top + cell.Height);
+        job.Slide(*entries[s].Slide, {u, v, right, bottom});
 
-                canvas.SetBrushColor(0xFFFFFF);
-                canvas.SetPenColor(0);
-                canvas.SetPenWidth(2);
-                const TPoint frame[] = {{u, v},
-                                        {u + cellWidth, v},
-                                        {u + cellWidth, v + cellHeight},
-                                        {u, v + cellHeight},
-                                        {u, v}};
-                canvas.Polyline(frame, std::size(frame));
-                job.Text(u + 40, v + cellHeight + 30, entries[s].Caption);
-            }
-        }
-    }
-    return true;
+        canvas.SetBrushColor(0xFFFFFF);
+        canvas.SetPenColor(0);
+        canvas.SetPenWidth(2);
+        const TPoint frame[] = {{u, v}, {right, v}, {right, bottom}, {u, bottom}, {u, v}};
+        canvas.Polyline(frame, std::size(frame));
+        job.Text(unit(cell.CaptionX), unit(cell.CaptionY), entries[s].Caption);
+        return true;
+    };
+    return LayOutSheets(layout, entries.size(), startPage, printCell);
 }
 
 std::vector<TPrintEntry> PrintList(const TWindowModel& model, bool selectedOnly, bool sorted) {

@@ -146,9 +146,12 @@ void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& wi
     case TExportSize::Custom:
         width = options.CustomWidth;
         height = options.CustomHeight;
-        if (width < 1 || height < 1 || width > 5000 || height > 5000)
+        if (width < kMinCustomSize || height < kMinCustomSize || width > kMaxCustomSize ||
+            height > kMaxCustomSize)
             throw EVarnelError("The picture size " + std::to_string(width) + " x " +
-                               std::to_string(height) + " is outside 1..5000");
+                               std::to_string(height) + " is outside " +
+                               std::to_string(kMinCustomSize) + ".." +
+                               std::to_string(kMaxCustomSize));
         break;
     }
     const bool raster = options.Format == TImageFormat::Bmp ||

@@ -28,10 +28,14 @@ std::string ImageFilter(TImageFormat format);
 // White 0xFFFFFF, black 0, or the given button-face colour.
 TColor ExportBackgroundColour(TExportBackground background, TColor buttonFace);
 
+// The side lengths a custom picture size may have, in pixels.
+inline constexpr int kMinCustomSize = 1;
+inline constexpr int kMaxCustomSize = 5000;
+
 struct TExportOptions {
     TImageFormat Format = TImageFormat::Bmp;
     TExportSize Size = TExportSize::Original;
-    int CustomWidth = 1; // 1..5000, used with TExportSize::Custom
+    int CustomWidth = 1; // kMinCustomSize..kMaxCustomSize, used with TExportSize::Custom
     int CustomHeight = 1;
     TColor Background = 0xFFFFFF;
     // Slides of a batch rendered at once (0: one per core); the files do not depend on it.
@@ -56,8 +60,8 @@ std::string ExportFileName(const TSlide& slide, TImageFormat format);
 
 // The picture size in pixels: HighX x HighY, 32 x 32, 16 x 16 or the custom size. Metafiles are
 // rendered at ten times this size. Throws EVarnelError naming the slide when the size cannot be
-// made (extents below 1, a custom size outside 1..5000, a bitmap of more than 100 million
-// pixels).
+// made (extents below 1, a custom size outside kMinCustomSize..kMaxCustomSize, a bitmap of more
+// than 100 million pixels).
 void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& width, int& height);
 
 // Renders the slide into the bytes of an image file of the chosen format, with a palette of its

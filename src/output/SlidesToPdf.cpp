@@ -3,18 +3,19 @@
 #include "base/Errors.h"
 #include "base/UiHooks.h"
 #include "graphics/AcadPal.h"
+#include "graphics/SheetLayout.h"
 #include "pdf/PdfDoc.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideDecoder.h"
 #include "slides/Slides.h"
 
 #include <algorithm>
-#include <cmath>
 
 TPdfColourMode PdfColourMode = TPdfColourMode::Color;
 
 namespace {
 
+// The text height of the current-slide page.
 constexpr double kTextHeight = 10;
 
 // Names compared without regard to (ASCII) letter case.
@@ -36,6 +37,12 @@ void DrawOnWhite(TSlide& slide, TPdfDoc& doc, double left, double top, double wi
     DrawToPdf(slide, doc, left, top, width, height);
 }
 
+void CheckSheetGrid(const TPdfSheetSettings& settings) {
+    if (!SheetGridInRange(settings.Columns, settings.Rows))
+        throw EPdfInvalidValue("DrawSlideSheets --columns must be " + SheetColumnRange() +
+                               " and rows " + SheetRowRange() + ".");
+}
+
 TPdfDoc& StartSlideDocument(TPdfDoc& doc, int width, int height) {
     doc.ContentCompression = TPdfCompressionMethod::Flate;
     doc.NewPageWidth = static_cast<uint16_t>(width);
@@ -52,59 +59,47 @@ TPdfDoc& StartSlideDocument(TPdfDoc& doc, int width, int height) {
 bool DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
                 const TPdfSheetSettings& settings, const TPdfSheetProgress& progress,
                 std::string& current) {
-    if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
-        throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
+    CheckSheetGrid(settings);
     TPdfColourModeScope colourMode(settings.ColourMode);
     TPdfCanvas& canvas = doc.GetCanvas();
-    constexpr double MX = 36, MY = 48, T = kTextHeight;
-    const double W = canvas.PageWidth() - 2 * MX;
-    const double HA = canvas.PageHeight() - 2 * MY - 1.2 * T;
-    const double PH = canvas.PageHeight();
-    const int cols = settings.Columns;
-    const int rows = settings.Rows;
-    const double CW = W * 0.9 / cols;
-    const double PX = CW / 0.9;
-    const double PY = std::trunc(HA / rows);
-    const double CH = std::trunc((HA - 3 * T * rows) / rows);
-
-    size_t i = 0;
-    for (int page = 1; i < entries.size(); ++page) {
+    const TSheetLayout layout(PdfSheetStyle(), canvas.PageWidth(), canvas.PageHeight(),
+                              settings.Columns, settings.Rows);
+    auto startPage = [&](int page, size_t first) {
         // Stopping before a page's first cell leaves no page with nothing but its number.
-        if (progress && !progress(i, entries[i]))
+        if (progress && !progress(first, entries[first]))
             return false;
         if (page > 1)
             doc.AddPage();
         // The font is set on the first page only: later pages number and caption in the
         // default text state.
-        const std::string label = "pg.  " + std::to_string(page) + ".";
-        canvas.TextOut(static_cast<float>(W - 5 * T - canvas.TextWidth(label)),
-                       static_cast<float>(PH - MY), label);
-        for (int r = 1; r <= rows && i < entries.size(); ++r) {
-            for (int c = 1; c <= cols && i < entries.size(); ++c, ++i) {
-                UiHooks::ProcessPendingMessages();
-                if ((r > 1 || c > 1) && progress && !progress(i, entries[i]))
-                    return false;
-                const double x = (c - 1) * PX + MX;
-                const double y = PH - MY - 1.2 * T - (r - 1) * PY;
-                current = entries[i].Name;
-                DrawOnWhite(*entries[i].Slide, doc, x, y, CW, CH);
-                current.clear();
-                canvas.SetStrokeColor(0);
-                canvas.SetFillColor(0);
-                const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
-                const auto fr = static_cast<float>(x + CW), fb = static_cast<float>(y - CH);
-                canvas.MoveTo(fx, fy);
-                canvas.LineTo(fr, fy);
-                canvas.LineTo(fr, fb);
-                canvas.LineTo(fx, fb);
-                canvas.LineTo(fx, fy);
-                canvas.Stroke();
-                canvas.TextOut(static_cast<float>(x + 3 * T), static_cast<float>(y - CH - 1.5 * T),
-                               entries[i].Name);
-            }
-        }
-    }
-    return true;
+        const std::string label = SheetPageLabel(page);
+        canvas.TextOut(static_cast<float>(layout.LabelX(canvas.TextWidth(label))),
+                       static_cast<float>(layout.LabelY()), label);
+        return true;
+    };
+    auto drawCell = [&](size_t i, size_t onPage, const TSheetCell& cell) {
+        UiHooks::ProcessPendingMessages();
+        if (onPage > 0 && progress && !progress(i, entries[i]))
+            return false;
+        current = entries[i].Name;
+        DrawOnWhite(*entries[i].Slide, doc, cell.Left, cell.Top, cell.Width, cell.Height);
+        current.clear();
+        canvas.SetStrokeColor(0);
+        canvas.SetFillColor(0);
+        const auto fx = static_cast<float>(cell.Left), fy = static_cast<float>(cell.Top);
+        const auto fr = static_cast<float>(cell.Left + cell.Width);
+        const auto fb = static_cast<float>(cell.Top - cell.Height);
+        canvas.MoveTo(fx, fy);
+        canvas.LineTo(fr, fy);
+        canvas.LineTo(fr, fb);
+        canvas.LineTo(fx, fb);
+        canvas.LineTo(fx, fy);
+        canvas.Stroke();
+        canvas.TextOut(static_cast<float>(cell.CaptionX), static_cast<float>(cell.CaptionY),
+                       entries[i].Name);
+        return true;
+    };
+    return LayOutSheets(layout, entries.size(), startPage, drawCell);
 }
 
 } // namespace
@@ -252,8 +247,7 @@ TPdfSlidesResult WriteSlideSheetPdf(TStream& out, const std::vector<TPdfSheetEnt
                                     const TPdfSheetProgress& progress) {
     if (entries.empty())
         throw EVarnelError(kNoSlidesToWriteMessage);
-    if (settings.Columns < 1 || settings.Columns > 100 || settings.Rows < 1 || settings.Rows > 20)
-        throw EPdfInvalidValue("DrawSlideSheets --columns must be 1..100 and rows 1..20.");
+    CheckSheetGrid(settings);
     UiHooks::TBusyCursor busy;
     TPdfDoc doc;
     doc.Threads = settings.Threads;

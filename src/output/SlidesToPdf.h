@@ -67,8 +67,8 @@ struct TPdfSheetEntry {
 };
 
 struct TPdfSheetSettings {
-    int Columns = 1; // 1..100
-    int Rows = 1;    // 1..20
+    int Columns = 1; // kSheetMinColumns..kSheetMaxColumns (graphics/SheetLayout.h)
+    int Rows = 1;    // kSheetMinRows..kSheetMaxRows
     bool Sorted = true;
     TPdfColourMode ColourMode = TPdfColourMode::Color;
     // Threads that compress the pages when the file is written (0: one per core); the file does

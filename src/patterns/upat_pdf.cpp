@@ -5,10 +5,8 @@
 #include "base/Paths.h"
 #include "base/Streams.h"
 #include "base/UiHooks.h"
+#include "graphics/SheetLayout.h"
 #include "pdf/PdfDoc.h"
-
-#include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -43,39 +41,9 @@ void SetRoundLineCaps(TPdfCanvas& canvas) {
     canvas.SetLineCap(TPdfLineCap::Round);
 }
 
-// The sheet layout in points, from the first page's size. u is the text unit.
-struct TSheetLayout {
-    static constexpr int kColumns = 3;
-    static constexpr int kRows = 5;
-    static constexpr double u = 10;
-    static constexpr double mx = 36; // side margin
-    static constexpr double my = 48; // top and bottom margin
-    double PageHeight = 0;
-    double UW = 0; // usable width
-    double CW = 0; // cell width
-    double PX = 0; // column pitch
-    double PY = 0; // row pitch
-    double CH = 0; // cell height
-
-    TSheetLayout(int pageWidth, int pageHeight) : PageHeight(pageHeight) {
-        UW = pageWidth - 2 * mx;
-        const double uh = (pageHeight - 2 * my) - 1.2 * u;
-        CW = UW * 0.9 / kColumns;
-        PX = CW / 0.9;
-        PY = std::trunc(uh / kRows);
-        CH = std::trunc((uh - 3 * u * kRows) / kRows);
-    }
-    // Top left corner of the cell in column c and row r, both from 1.
-    double CellX(int c) const { return (c - 1) * PX + mx; }
-    double CellY(int r) const { return PageHeight - my - 1.2 * u - (r - 1) * PY; }
-};
-
-void WritePageNumber(TPdfCanvas& canvas, const TSheetLayout& layout, int page) {
-    char text[32];
-    std::snprintf(text, sizeof text, "pg.  %d.", page);
-    canvas.TextOut(static_cast<float>(layout.UW - 5 * TSheetLayout::u - canvas.TextWidth(text)),
-                   static_cast<float>(layout.PageHeight - TSheetLayout::my), text);
-}
+// Every page holds 3 x 5 patterns.
+constexpr int kSheetColumns = 3;
+constexpr int kSheetRows = 5;
 
 void CellPath(TPdfCanvas& canvas, float x, float y, float w, float h) {
     canvas.MoveTo(x, y);
@@ -139,52 +107,50 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
     canvas.SetFont("Arial", 8);
     canvas.SetLineWidth(0.03f);
 
-    const TSheetLayout layout(canvas.PageWidth(), canvas.PageHeight());
-    const auto cw = static_cast<float>(layout.CW);
-    const auto ch = static_cast<float>(layout.CH);
+    const TSheetLayout layout(PdfSheetStyle(), canvas.PageWidth(), canvas.PageHeight(),
+                              kSheetColumns, kSheetRows);
+    const auto cw = static_cast<float>(layout.CellWidth());
+    const auto ch = static_cast<float>(layout.CellHeight());
     UiHooks::TPendingMessagePump pump;
-    size_t i = 0;
-    int page = 1;
-    while (i < entries.size()) {
+    auto startPage = [&](int page, size_t) {
         if (page > 1)
             doc.AddPage();
-        WritePageNumber(canvas, layout, page++);
-        for (int r = 1; r <= TSheetLayout::kRows && i < entries.size(); ++r) {
-            for (int c = 1; c <= TSheetLayout::kColumns && i < entries.size(); ++c) {
-                pump.Tick();
-                const double x = layout.CellX(c);
-                const double y = layout.CellY(r);
-                const auto fx = static_cast<float>(x);
-                const auto fy = static_cast<float>(y);
-                pump.Tick();
+        const std::string label = SheetPageLabel(page);
+        canvas.TextOut(static_cast<float>(layout.LabelX(canvas.TextWidth(label))),
+                       static_cast<float>(layout.LabelY()), label);
+        return true;
+    };
+    auto drawCell = [&](size_t i, size_t, const TSheetCell& cell) {
+        pump.Tick();
+        const auto fx = static_cast<float>(cell.Left);
+        const auto fy = static_cast<float>(cell.Top);
+        pump.Tick();
 
-                canvas.SaveState();
-                SetRoundLineCaps(canvas);
-                CellPath(canvas, fx, fy, cw, ch);
-                canvas.ClosePath();
-                canvas.Clip();
-                canvas.EndPath();
+        canvas.SaveState();
+        SetRoundLineCaps(canvas);
+        CellPath(canvas, fx, fy, cw, ch);
+        canvas.ClosePath();
+        canvas.Clip();
+        canvas.EndPath();
 
-                TileWidth = layout.CW;
-                TileHeight = layout.CH;
-                TileOriginX = x;
-                TileOriginY = y - layout.CH;
-                DrawPatternToPdf(static_cast<int>(i), canvas, budget);
+        TileWidth = cell.Width;
+        TileHeight = cell.Height;
+        TileOriginX = cell.Left;
+        TileOriginY = cell.Top - cell.Height;
+        DrawPatternToPdf(static_cast<int>(i), canvas, budget);
 
-                canvas.SetStrokeColor(0);
-                canvas.SetFillColor(0);
-                CellPath(canvas, fx, fy, cw, ch);
-                canvas.LineTo(fx, fy);
-                canvas.Stroke();
-                canvas.RestoreState();
+        canvas.SetStrokeColor(0);
+        canvas.SetFillColor(0);
+        CellPath(canvas, fx, fy, cw, ch);
+        canvas.LineTo(fx, fy);
+        canvas.Stroke();
+        canvas.RestoreState();
 
-                canvas.TextOut(static_cast<float>(x + 3 * TSheetLayout::u),
-                               static_cast<float>(y - layout.CH - 1.5 * TSheetLayout::u),
-                               entries[i].Name);
-                ++i;
-            }
-        }
-    }
+        canvas.TextOut(static_cast<float>(cell.CaptionX), static_cast<float>(cell.CaptionY),
+                       entries[i].Name);
+        return true;
+    };
+    LayOutSheets(layout, entries.size(), startPage, drawCell);
     doc.SaveToStream(out);
     return true;
 }
