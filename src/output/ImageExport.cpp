@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
+#include "base/Parallel.h"
 #include "base/Paths.h"
 #include "base/Streams.h"
 #include "base/UiHooks.h"
@@ -18,10 +19,8 @@
 #include "slides/SlideNames.h"
 
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <filesystem>
-#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -239,33 +238,18 @@ void ExportInParallel(const std::vector<TExportItem>& items, const std::vector<s
     for (size_t i = 0; i < items.size(); ++i)
         if (last[paths[i]] == i)
             work.push_back(i);
-    std::vector<std::string> messages(items.size());
-    std::vector<std::exception_ptr> failures(items.size());
-    std::atomic<size_t> next{0};
-    std::atomic<bool> failed{false};
-    auto run = [&] {
-        for (size_t k; !failed && (k = next.fetch_add(1)) < work.size();) {
+    const TParallelRun<std::string> run =
+        RunInParallel<std::string>(work.size(), threads, [&](size_t k) {
             const size_t i = work[k];
-            try {
-                WriteSlideImage(*items[i].Lib, items[i].Index, paths[i], options,
-                                TDurability::Unsynced, &messages[i]);
-            } catch (...) {
-                failures[i] = std::current_exception();
-                failed = true;
-            }
-        }
-    };
-    std::vector<std::jthread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(run);
-    run();
-    pool.clear(); // joins
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (!messages[i].empty())
-            UiHooks::ShowMessage(messages[i]);
-        if (failures[i])
-            std::rethrow_exception(failures[i]);
-    }
+            std::string message;
+            WriteSlideImage(*items[i].Lib, items[i].Index, paths[i], options, TDurability::Unsynced,
+                            &message);
+            return message;
+        });
+    for (size_t k = 0; k < work.size() && k < run.FailedAt; ++k)
+        if (!run.Results[k].empty())
+            UiHooks::ShowMessage(run.Results[k]);
+    run.RethrowFailure();
 }
 
 } // namespace
@@ -299,15 +283,12 @@ std::vector<std::string> ExportSlidesToFolder(const std::vector<TExportItem>& it
             paths.push_back(JoinPath(folder, ExportFileName(*slide, options.Format)));
         }
     }
-    const int threads = options.Threads > 0
-                            ? options.Threads
-                            : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const size_t threads = ParallelThreadCount(options.Threads, present.size());
     std::vector<std::string> written;
     if (!present.empty())
         CreateFolders(folder);
     if (threads > 1 && !progress && present.size() > 1) {
-        ExportInParallel(present, paths, options,
-                         std::min<int>(threads, static_cast<int>(present.size())));
+        ExportInParallel(present, paths, options, static_cast<int>(threads));
         written = paths;
     } else {
         for (size_t i = 0; i < present.size(); ++i) {

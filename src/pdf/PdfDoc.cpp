@@ -1,14 +1,13 @@
 #include "pdf/PdfDoc.h"
 
 #include "base/Errors.h"
+#include "base/Parallel.h"
 #include "base/Streams.h"
 #include "pdf/PdfFonts.h"
 
-#include <atomic>
 #include <cmath>
 #include <ctime>
 #include <exception>
-#include <thread>
 
 // ---- clock ----
 
@@ -459,35 +458,7 @@ void PrepareStreams(const std::vector<TPdfStream*>& streams, int threadCount) {
     for (TPdfStream* s : streams)
         if (s->IsCompressed())
             work.push_back(s);
-    const size_t cores = threadCount > 0 ? static_cast<size_t>(threadCount)
-                                         : std::max(1u, std::thread::hardware_concurrency());
-    const size_t threads = std::min<size_t>(work.size(), cores);
-    if (threads <= 1) {
-        for (TPdfStream* s : work)
-            s->PrepareEncoded();
-        return;
-    }
-    std::atomic<size_t> next{0};
-    std::exception_ptr failure;
-    std::atomic<bool> failed{false};
-    auto run = [&] {
-        for (size_t i; !failed && (i = next.fetch_add(1)) < work.size();) {
-            try {
-                work[i]->PrepareEncoded();
-            } catch (...) {
-                if (!failed.exchange(true))
-                    failure = std::current_exception();
-            }
-        }
-    };
-    std::vector<std::thread> pool;
-    for (size_t t = 1; t < threads; ++t)
-        pool.emplace_back(run);
-    run();
-    for (std::thread& t : pool)
-        t.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    ParallelFor(work.size(), threadCount, [&](size_t i) { work[i]->PrepareEncoded(); });
 }
 
 void AppendPadded(std::string& out, int64_t value, int width) {
