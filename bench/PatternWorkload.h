@@ -65,3 +65,49 @@ inline std::string GeneratedFile(const std::string& folder) {
     std::fclose(f);
     return path;
 }
+
+// One pattern of a file shaped like the large pattern files users have (building materials,
+// brick, stone, wood): 2 to 12 families each, at mixed angles, most of them dashed, some with
+// dots, spacings of a tenth to a third of a unit.
+inline std::vector<std::string> ManyFamilyPattern(int k) {
+    std::vector<std::string> lines = {"*MF" + std::to_string(k) + ", generated, " +
+                                      std::to_string(2 + (k * 7) % 11) + " families"};
+    char buf[200];
+    for (int j = 0; j < 2 + (k * 7) % 11; ++j) {
+        const int angle = (k * 37 + j * 29) % 180;
+        const double x = 0.01 * j, y = 0.02 * j;
+        const double dx = 0.05 * (j % 3), dy = 0.1 + 0.04 * ((k + j) % 6);
+        switch ((k + j) % 4) {
+        case 0:
+            std::snprintf(buf, sizeof buf, "%d, %g,%g, %g,%g", angle, x, y, dx, dy);
+            break;
+        case 1:
+            std::snprintf(buf, sizeof buf, "%d, %g,%g, %g,%g, %g,%g", angle, x, y, dx, dy,
+                          0.05 + 0.02 * (j % 5), -(0.03 + 0.01 * (k % 4)));
+            break;
+        case 2:
+            std::snprintf(buf, sizeof buf, "%d, %g,%g, %g,%g, %g,%g, 0,%g", angle, x, y, dx, dy,
+                          0.12 + 0.03 * (j % 4), -0.04, -0.04);
+            break;
+        default:
+            std::snprintf(buf, sizeof buf, "%d, %g,%g, %g,%g, %g,%g, %g,%g", angle, x, y, dx, dy,
+                          0.2, -0.05, 0.07 + 0.01 * (k % 3), -0.05);
+            break;
+        }
+        lines.emplace_back(buf);
+    }
+    return lines;
+}
+
+// 300 patterns of ManyFamilyPattern, written into folder; returns the file's path.
+inline std::string ManyFamilyFile(const std::string& folder) {
+    std::string text = ";; 300 generated patterns of many families\r\n";
+    for (int k = 0; k < 300; ++k)
+        for (const std::string& line : ManyFamilyPattern(k))
+            text += line + "\r\n";
+    const std::string path = folder + "/families.pat";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+    return path;
+}

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    zlib1g-dev libpng-dev libjpeg-dev libuemf-dev
+    zlib1g-dev libdeflate-dev libpng-dev libjpeg-dev libuemf-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     # Independent readers and viewers the tests check our files with.

@@ -68,7 +68,9 @@ std::string UnicodeHexText(std::string_view text);
 // True when a byte belongs to a double-byte character; never, as Windows-1252 is single-byte.
 bool HasDoubleByteChar(std::string_view text);
 
-// zlib format (header and Adler-32), compression level 9, on the calling thread.
+// zlib format (header and Adler-32), on the calling thread. The level is libdeflate's: its level
+// 6 packs content streams at least as tightly as zlib's best level, in a fifth of the time.
+inline constexpr int kDeflateLevel = 6;
 std::string DeflateBytes(std::string_view data);
 
 enum class TPdfObjectKind { Direct, Indirect, Virtual };
@@ -258,7 +260,7 @@ private:
 };
 
 // A stream object: attributes "Length" (0) and "Filter" ([]), and its data in memory. When the
-// "Filter" array names "FlateDecode", the data is written deflated (zlib, level 9).
+// "Filter" array names "FlateDecode", the data is written deflated (zlib format, DeflateBytes).
 class TPdfStream : public TPdfObject {
 public:
     explicit TPdfStream(const TPdfObjectMgr* mgr);

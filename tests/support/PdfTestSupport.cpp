@@ -56,8 +56,8 @@ std::vector<std::string> InflatedStreams(const std::string& file) {
         const std::string data = file.substr(start, length);
         EXPECT_EQ(file.compare(start + length, 10, "\nendstream"), 0) << "bad /Length";
         result.push_back(flate ? Inflate(data) : data);
-        // Whatever the number of threads that deflated it, a stream holds exactly what zlib at
-        // level 9 makes of its content on one thread.
+        // Whatever the number of threads that deflated it, a stream holds exactly what the
+        // writer's deflate makes of its content on one thread.
         if (flate) {
             EXPECT_TRUE(DeflateBytes(result.back()) == data) << "stream bytes depend on threads";
         }
