@@ -291,9 +291,12 @@ void THatchPage::FillList() {
         patv->setResizeMode(QListView::Adjust);
     }
 
-    // The thumbnails go into the window's image list as the model holds them.
+    // The thumbnails go into the window's image list as the model holds them; a copy made of
+    // other thumbnails goes, even one as long (another file's list may have as many).
     TThumbnailList& limg = m_form.limg;
-    if (static_cast<int>(limg.size()) != m_page.ThumbnailCount()) {
+    if (static_cast<int>(limg.size()) != m_page.ThumbnailCount() ||
+        m_shownThumbnailsGeneration != m_page.ThumbnailsGeneration()) {
+        m_shownThumbnailsGeneration = m_page.ThumbnailsGeneration();
         limg.Reset(static_cast<size_t>(m_page.ThumbnailCount()));
         for (int k = 0; k < m_page.ThumbnailCount(); ++k)
             limg.Set(static_cast<size_t>(k), WrapCanvas(m_page.Thumbnail(k)).copy());

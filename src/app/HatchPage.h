@@ -94,6 +94,7 @@ private:
     bool m_previewSizePending = false;
     int m_shownList = -1;
     bool m_shownThumbnails = false;
+    int m_shownThumbnailsGeneration = -1;
     int m_shownEditor = -1;
     int m_shownPreview = -1;
 };

@@ -222,6 +222,9 @@ public:
     // Waits until every thumbnail of the list is drawn and shown (tests and benchmarks).
     void WaitForThumbnails();
     TThumbnailRenderer& ThumbnailRenderer() { return *m_renderer; }
+    // The background the slide list's thumbnails were drawn on: the preview's when the list was
+    // filled (a later change shows at the next fill).
+    TColor ThumbnailBackground() const { return m_shown.Background; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -286,12 +289,23 @@ private:
     std::mutex m_inboxMutex;
     std::vector<TThumbnailRenderer::TThumbnail> m_inbox;
     std::unique_ptr<TThumbnailRenderer> m_renderer;
-    int m_thumbnailBatch = 0;
-    // Messages of thumbnails drawn in the background, shown when the batch is done.
-    std::vector<std::string> m_thumbnailMessages;
-    int m_iconFirst = 0, m_iconLast = -1; // items that show their thumbnail as an icon
+    // The thumbnail state of the list the slide list shows. It is replaced whole, together with
+    // limg, before the list's items change (ForgetShownThumbnails), so nothing of an old list
+    // (its icon range, its batch, its messages) can reach the next one: work that arrives or
+    // runs later names its batch, and a batch other than Batch is an old list's.
+    struct TShownThumbnails {
+        int Batch = -1; // the renderer's batch that draws them; -1: none
+        TColor Background = 0;
+        // Messages of thumbnails drawn in the background, shown when the batch is done.
+        std::vector<std::string> Messages;
+        int IconFirst = 0, IconLast = -1; // items that show their thumbnail as an icon
+        std::vector<uint8_t> HasIcon;     // 1: the item shows its thumbnail
+    };
+    TShownThumbnails m_shown;
     QIcon m_placeholder;
-    std::vector<uint8_t> m_hasIcon; // 1: the item shows its thumbnail
+    // Drops the thumbnails of the shown list: the workers' pending work, limg, the icon range.
+    // Runs before the slide list's items are replaced, so its layout finds nothing of theirs.
+    void ForgetShownThumbnails();
     int m_shownListGeneration = -1;
     int m_shownSourcesGeneration = -1;
     bool m_shownThumbnailView = true;

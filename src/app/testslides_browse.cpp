@@ -163,9 +163,7 @@ void TForm1::RefreshPage() {
     if (Notebook1->currentWidget() != page) {
         Notebook1->setCurrentWidget(page);
         // The thumbnails belong to whichever page filled them.
-        m_renderer->Cancel();
-        limg.Reset(0);
-        m_hasIcon.clear();
+        ForgetShownThumbnails();
         TFlagScope refreshing(m_refreshing);
         ListBox1->clear();
     }
@@ -230,14 +228,14 @@ void TForm1::FillSlideList() {
     }
 
     const std::vector<std::string>& items = m_model.Items();
-    // What the workers draw belongs to the list being replaced.
-    m_renderer->Cancel();
-    m_thumbnailMessages.clear();
+    // What was shown and what the workers draw belong to the list being replaced; they go
+    // before its items, whose removal already lays the list out again.
+    ForgetShownThumbnails();
     ListBox1->clear();
-    limg.Reset(thumbs ? items.size() : 0);
-    m_hasIcon.assign(limg.size(), 0);
     if (items.empty())
         return;
+    limg.Reset(thumbs ? items.size() : 0);
+    m_shown.HasIcon.assign(limg.size(), 0);
     TUpdateScope batch(ListBox1);
     UiHooks::TBusyCursor cursor;
     if (thumbs) {

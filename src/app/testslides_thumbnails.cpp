@@ -25,7 +25,8 @@ constexpr size_t kHeldThumbnails = 2000;
 
 void TForm1::StartThumbnailBatch() {
     const TSlideLib* list = m_model.CurrentList();
-    if (!list || list->Count() != static_cast<int>(limg.size()) || limg.empty())
+    if (!list || list->Count() != static_cast<int>(limg.size()) || limg.empty() ||
+        m_shown.HasIcon.size() != limg.size())
         return;
     // The first screen is drawn here, so the list shows its thumbnails at once.
     ListBox1->doItemsLayout();
@@ -39,7 +40,7 @@ void TForm1::StartThumbnailBatch() {
                 continue;
             const std::string message = m_model.DrawThumbnail(i, bitmap);
             if (!message.empty())
-                m_thumbnailMessages.push_back(message);
+                m_shown.Messages.push_back(message);
             limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
         }
     }
@@ -47,11 +48,16 @@ void TForm1::StartThumbnailBatch() {
     slides.reserve(limg.size());
     for (int i = 0; i < list->Count(); ++i)
         slides.push_back(list->Slide(i)->Data());
-    m_thumbnailBatch = m_renderer->Start(std::move(slides), limg.Done(),
-                                         m_model.PreviewBackground(), kThumbWidth, kThumbHeight);
-    m_iconFirst = 0;
-    m_iconLast = -1;
+    m_shown.Background = m_model.PreviewBackground();
+    m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_shown.Background,
+                                      kThumbWidth, kThumbHeight);
     ShowVisibleThumbnails();
+}
+
+void TForm1::ForgetShownThumbnails() {
+    m_renderer->Cancel();
+    limg.Reset(0);
+    m_shown = TShownThumbnails();
 }
 
 std::pair<int, int> TForm1::VisibleItems() const {
@@ -83,46 +89,50 @@ std::pair<int, int> TForm1::VisibleItems() const {
 }
 
 void TForm1::ShowVisibleThumbnails() {
-    if (limg.empty() || ListBox1->count() != static_cast<int>(limg.size()))
+    // Nothing to do unless the items, the images and the icon marks are of one list.
+    const int count = ListBox1->count();
+    if (limg.empty() || count != static_cast<int>(limg.size()) ||
+        m_shown.HasIcon.size() != limg.size())
         return;
     const auto [first, last] = VisibleItems();
     if (first < 0)
         return;
-    m_renderer->Prioritize(first, last);
+    m_renderer->Prioritize(m_shown.Batch, first, last);
     // One screen above and one below also hold their icons, so scrolling shows pictures.
     const int screen = last - first + 1;
     const int from = std::max(0, first - screen);
-    const int to = std::min(ListBox1->count() - 1, last + screen);
-    for (int i = m_iconFirst; i <= m_iconLast; ++i) {
-        if ((i < from || i > to) && m_hasIcon[static_cast<size_t>(i)]) {
+    const int to = std::min(count - 1, last + screen);
+    std::vector<uint8_t>& hasIcon = m_shown.HasIcon;
+    for (int i = std::max(0, m_shown.IconFirst); i <= std::min(m_shown.IconLast, count - 1); ++i) {
+        if ((i < from || i > to) && hasIcon[static_cast<size_t>(i)]) {
             ListBox1->item(i)->setIcon(m_placeholder);
-            m_hasIcon[static_cast<size_t>(i)] = 0;
+            hasIcon[static_cast<size_t>(i)] = 0;
         }
     }
     for (int i = from; i <= to; ++i) {
         const auto k = static_cast<size_t>(i);
-        if (m_hasIcon[k])
+        if (hasIcon[k])
             continue;
         if (limg.Has(k)) {
             ListBox1->item(i)->setIcon(QIcon(QPixmap::fromImage(limg[k])));
-            m_hasIcon[k] = 1;
+            hasIcon[k] = 1;
         } else {
-            m_renderer->Request(i); // let go earlier: draw it again
+            m_renderer->Request(m_shown.Batch, i); // let go earlier: draw it again
         }
     }
-    m_iconFirst = from;
-    m_iconLast = to;
+    m_shown.IconFirst = from;
+    m_shown.IconLast = to;
 }
 
 void TForm1::ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail) {
     const auto k = static_cast<size_t>(thumbnail.Index);
-    if (thumbnail.Batch != m_thumbnailBatch || k >= limg.size() ||
-        ListBox1->count() != static_cast<int>(limg.size()))
+    if (thumbnail.Batch != m_shown.Batch || k >= limg.size() ||
+        ListBox1->count() != static_cast<int>(limg.size()) || m_shown.HasIcon.size() != limg.size())
         return; // a thumbnail of a list no longer shown
+    std::vector<std::string>& messages = m_shown.Messages;
     if (!thumbnail.Message.empty() &&
-        std::find(m_thumbnailMessages.begin(), m_thumbnailMessages.end(), thumbnail.Message) ==
-            m_thumbnailMessages.end()) {
-        m_thumbnailMessages.push_back(thumbnail.Message);
+        std::find(messages.begin(), messages.end(), thumbnail.Message) == messages.end()) {
+        messages.push_back(thumbnail.Message);
         // Said once, after the events now waiting (a box opened here would let the next
         // thumbnails arrive inside this one).
         QTimer::singleShot(0, this, [this, text = thumbnail.Message] {
@@ -130,16 +140,19 @@ void TForm1::ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail) {
         });
     }
     limg.Set(k, TThumbnailList::ToImage(thumbnail.Picture));
-    if (thumbnail.Index >= m_iconFirst && thumbnail.Index <= m_iconLast && !m_hasIcon[k]) {
+    std::vector<uint8_t>& hasIcon = m_shown.HasIcon;
+    if (thumbnail.Index >= m_shown.IconFirst && thumbnail.Index <= m_shown.IconLast &&
+        !hasIcon[k]) {
         ListBox1->item(thumbnail.Index)->setIcon(QIcon(QPixmap::fromImage(limg[k])));
-        m_hasIcon[k] = 1;
+        hasIcon[k] = 1;
     }
     if (limg.Held() > kHeldThumbnails) {
-        const size_t centre = static_cast<size_t>(std::max(0, (m_iconFirst + m_iconLast) / 2));
+        const size_t centre =
+            static_cast<size_t>(std::max(0, (m_shown.IconFirst + m_shown.IconLast) / 2));
         for (size_t dropped : limg.Trim(kHeldThumbnails * 9 / 10, centre)) {
-            if (m_hasIcon[dropped]) {
+            if (hasIcon[dropped]) {
                 ListBox1->item(static_cast<int>(dropped))->setIcon(m_placeholder);
-                m_hasIcon[dropped] = 0;
+                hasIcon[dropped] = 0;
             }
         }
     }

@@ -76,6 +76,7 @@ void TPatternPage::ClearPage() {
     m_module.Entries.clear();
     m_selected = -1;
     m_thumbnails.clear();
+    ++m_thumbnailsGeneration;
     ++m_listGeneration;
 }
 
@@ -114,6 +115,7 @@ void TPatternPage::OpenFile(const std::string& path) {
 void TPatternPage::PageChanged(bool toHatchs) {
     // The thumbnails and the list belong to whichever page filled them.
     m_thumbnails.clear();
+    ++m_thumbnailsGeneration;
     m_module.Entries.clear();
     m_selected = -1;
     ++m_listGeneration;
@@ -189,6 +191,7 @@ void TPatternPage::BuildPatternThumbnails() {
         m_module.Entries.clear();
         m_selected = -1;
         m_thumbnails.clear();
+        ++m_thumbnailsGeneration;
         ++m_listGeneration;
 
         std::vector<TPatternEntry> entries = CollectPatternEntries(m_module.PatternLines);
@@ -215,6 +218,7 @@ void TPatternPage::BuildPatternThumbnails() {
             entries[k].ThumbnailIndex = static_cast<int>(k);
             m_thumbnails.push_back(std::move(bitmap));
         }
+        ++m_thumbnailsGeneration;
         m_module.Entries = std::move(entries);
         ++m_listGeneration;
     }

@@ -87,6 +87,9 @@ public:
     // One 128 x 80 picture per entry, in list order, once built.
     int ThumbnailCount() const { return static_cast<int>(m_thumbnails.size()); }
     const TRasterCanvas& Thumbnail(int index) const { return *m_thumbnails.at(index); }
+    // Changes whenever the thumbnails are dropped or built, so a copy of them knows it is old
+    // (another file's list may have as many).
+    int ThumbnailsGeneration() const { return m_thumbnailsGeneration; }
     // Draws every pattern of the file into its thumbnail, rebuilds the list from the file's
     // header lines and selects the first entry. Label2 shows "k of n:name " meanwhile and the
     // editor is hidden.
@@ -154,6 +157,7 @@ private:
     int m_listGeneration = 0;
     bool m_thumbnailsShown = false;
     std::vector<std::unique_ptr<TRasterCanvas>> m_thumbnails;
+    int m_thumbnailsGeneration = 0;
 
     std::vector<std::string> m_editorLines;
     int m_editorGeneration = 0;

@@ -46,15 +46,17 @@ int TThumbnailRenderer::Start(std::vector<TSlideData> slides, const std::vector<
     return m_batch;
 }
 
-void TThumbnailRenderer::Prioritize(int first, int last) {
+void TThumbnailRenderer::Prioritize(int batch, int first, int last) {
     std::lock_guard lock(m_mutex);
+    if (batch != m_batch)
+        return;
     m_focusFirst = std::max(0, first);
     m_focusLast = std::min(last, static_cast<int>(m_pending.size()) - 1);
 }
 
-void TThumbnailRenderer::Request(int index) {
+void TThumbnailRenderer::Request(int batch, int index) {
     std::lock_guard lock(m_mutex);
-    if (index < 0 || index >= static_cast<int>(m_pending.size()) ||
+    if (batch != m_batch || index < 0 || index >= static_cast<int>(m_pending.size()) ||
         m_pending[static_cast<size_t>(index)])
         return;
     m_pending[static_cast<size_t>(index)] = 1;

@@ -43,10 +43,13 @@ public:
     // slides); the previous batch's pending work is dropped. Returns the new batch's number.
     int Start(std::vector<TSlideData> slides, const std::vector<bool>& done, TColor background,
               int width, int height);
-    // Items first..last (inclusive) are on screen: they are drawn before the others.
-    void Prioritize(int first, int last);
-    // Item index of the running batch is wanted again (its thumbnail was let go).
-    void Request(int index);
+    // Items first..last (inclusive) of batch are on screen: they are drawn before the others.
+    // Indices of another batch than the running one mean nothing to it and are ignored, so a
+    // caller that still holds an old list's range cannot move the new one.
+    void Prioritize(int batch, int first, int last);
+    // Item index of batch is wanted again (its thumbnail was let go); ignored unless batch is
+    // the running one.
+    void Request(int batch, int index);
     // Drops what is pending; thumbnails being drawn still arrive, with their batch number.
     void Cancel();
     // Waits until nothing is pending or being drawn.

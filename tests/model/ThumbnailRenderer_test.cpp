@@ -128,7 +128,7 @@ TEST_F(ThumbnailRendererTest, ItemsOnScreenComeFirstAndANewBatchDropsTheOld) {
         },
         1);
     const int first = renderer.Start(Data(), {}, 0, 128, 80);
-    renderer.Prioritize(40, 44);
+    renderer.Prioritize(first, 40, 44);
     moved = true;
     renderer.WaitIdle();
     std::vector<int> order;
@@ -159,12 +159,17 @@ TEST_F(ThumbnailRendererTest, ItemsOnScreenComeFirstAndANewBatchDropsTheOld) {
 
     // Let go and asked for again: drawn again.
     collector.arrived.clear();
-    renderer.Request(7);
+    renderer.Request(second, 7);
     renderer.WaitIdle();
     ASSERT_EQ(collector.arrived.size(), 1u);
     EXPECT_EQ(collector.arrived[0].Index, 7);
+    // Indices of an older batch do not reach the running one.
+    renderer.Request(first, 9);
+    renderer.Prioritize(first, 0, 59);
+    renderer.WaitIdle();
+    EXPECT_EQ(collector.arrived.size(), 1u);
     renderer.Cancel();
-    renderer.Request(8); // nothing to ask for once cancelled
+    renderer.Request(second, 8); // nothing to ask for once cancelled
     renderer.WaitIdle();
     EXPECT_EQ(collector.arrived.size(), 1u);
 }
