@@ -4,7 +4,9 @@ cmake_policy(SET CMP0057 NEW)
 #   base                byte streams, errors, paths, file helpers, UI hooks
 #   graphics            canvas, palette, raster and metafile canvases, image file writers
 #   slides  pdf         slide format, decoder, renderer, libraries | the PDF writer
-#   patterns output     hatch patterns | slides into image files and PDF
+#   patterns            hatch patterns
+#   dxf                 DXF drawings: slides written as drawings, drawings drawn into slides
+#   output              slides into image files, drawings and PDF
 #   model               the window's state and commands, without Qt
 #   app  cli            the Qt window | sldtool
 set(layer_base 0)
@@ -12,11 +14,12 @@ set(layer_graphics 1)
 set(layer_slides 2)
 set(layer_pdf 2)
 set(layer_patterns 3)
-set(layer_output 3)
-set(layer_model 4)
-set(layer_app 5)
-set(layer_cli 5)
-set(folders base graphics slides pdf patterns output model app cli)
+set(layer_dxf 4)
+set(layer_output 5)
+set(layer_model 6)
+set(layer_app 7)
+set(layer_cli 7)
+set(folders base graphics slides pdf patterns dxf output model app cli)
 
 file(GLOB src_dirs RELATIVE ${ROOT}/src ${ROOT}/src/*)
 set(bad "")

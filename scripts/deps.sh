@@ -8,10 +8,12 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     zlib1g-dev libdeflate-dev libpng-dev libjpeg-dev libuemf-dev
+    # DXF drawings read and written, and the stroke font their texts are drawn in.
+    libdxflib-dev libhersheyfont-dev hershey-fonts-data
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     # Independent readers and viewers the tests check our files with.
-    netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth
+    netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth python3-ezdxf
     # The desktop's tools that check the installed files, and the Debian package's tools.
     desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin man-db groff-base bsdextrautils
     file dpkg-dev

@@ -15,11 +15,11 @@ TImageFormat ParseFormat(const std::string& text) {
     } kFormats[] = {{"bmp", TImageFormat::Bmp}, {"png", TImageFormat::Png},
                     {"jpg", TImageFormat::Jpg}, {"jpeg", TImageFormat::Jpg},
                     {"wmf", TImageFormat::Wmf}, {"emf", TImageFormat::Emf},
-                    {"svg", TImageFormat::Svg}};
+                    {"svg", TImageFormat::Svg}, {"dxf", TImageFormat::Dxf}};
     for (const auto& f : kFormats)
         if (text == f.name)
             return f.format;
-    throw TUsageError{"bad format \"" + text + "\" (bmp, png, jpg, wmf, emf or svg)"};
+    throw TUsageError{"bad format \"" + text + "\" (bmp, png, jpg, wmf, emf, svg or dxf)"};
 }
 
 void ParseExportSize(const std::string& text, TExportOptions& options) {
@@ -43,6 +43,7 @@ int CmdExport(TArgs args) {
     const std::string size = TakeOption(args, "--size", "original");
     const std::string background = TakeOption(args, "--background", "white");
     const std::string jobs = TakeOption(args, "-j", "0");
+    const std::string dxfVersion = TakeOption(args, "--dxf-version", "r12");
     RejectUnknownOptions(args);
     if (args.empty() || folder.empty() || format.empty())
         throw TUsageError{"export needs slide sources, -d DIR and --format"};
@@ -51,6 +52,12 @@ int CmdExport(TArgs args) {
     ParseExportSize(size, options);
     options.Background = ParseBackground(background);
     options.Threads = ParseJobs(jobs);
+    if (dxfVersion == "r12" || dxfVersion == "R12")
+        options.DxfVersion = TDxfVersion::R12;
+    else if (dxfVersion == "r2000" || dxfVersion == "R2000")
+        options.DxfVersion = TDxfVersion::R2000;
+    else
+        throw TUsageError{"bad DXF version \"" + dxfVersion + "\" (r12 or r2000)"};
 
     // One batch of every source's slides, so many slide files share the cores too.
     const std::vector<TSlideSource> sources = OpenSources(args);

@@ -36,8 +36,9 @@ constexpr TCommand kCommands[] = {
      "  lib create|add LIB.slb SRC...   lib delete LIB.slb NAME...   lib rename LIB.slb OLD NEW\n"
      "  lib move LIB.slb NAME up|down   lib extract LIB.slb [NAME...] -d DIR\n"},
     {"export", CmdExport,
-     "  export SRC... -d DIR --format bmp|png|jpg|wmf|emf|svg [--size original|32x32|16x16|WxH]\n"
-     "         [--background ...] [-j N]\n"},
+     "  export SRC... -d DIR --format bmp|png|jpg|wmf|emf|svg|dxf [--size "
+     "original|32x32|16x16|WxH]\n"
+     "         [--background ...] [--dxf-version r12|r2000] [-j N]\n"},
     {"pdf", CmdPdf, "  pdf SRC... -o OUT.pdf [--sheet CxR] [--sorted] [--bw] [-j N]\n"},
     {"pat", CmdPat,
      "  pat list [--json] FILE.pat      pat render FILE.pat NAME -o OUT.png [--size WxH] "

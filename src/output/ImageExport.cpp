@@ -67,6 +67,8 @@ std::string ImageExtension(TImageFormat format) {
         return ".emf";
     case TImageFormat::Svg:
         return ".svg";
+    case TImageFormat::Dxf:
+        return ".dxf";
     }
     return "";
 }
@@ -85,6 +87,8 @@ std::string ImageFilter(TImageFormat format) {
         return "Enhanced Windows Metafile (*.emf)|*.emf";
     case TImageFormat::Svg:
         return "Scalable Vector Graphics (*.svg)|*.svg";
+    case TImageFormat::Dxf:
+        return "DXF Drawings (*.dxf)|*.dxf";
     }
     return "";
 }
@@ -166,6 +170,11 @@ std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
     const TSlide* slide = lib.Slide(index);
     if (slide == nullptr)
         throw EVarnelError("No slide at position " + std::to_string(index));
+    if (options.Format == TImageFormat::Dxf) {
+        // A drawing keeps the slide's own coordinates: no size, no background.
+        TSlideData::TView view = slide->Open();
+        return SlideToDxf(view.Stream(), DxfLayerName(slide->Name()), options.DxfVersion, message);
+    }
     int width = 0, height = 0;
     ExportImageSize(*slide, options, width, height);
 
@@ -194,6 +203,8 @@ std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
         DrawToGraphic(*slide, svg, bg, height, width, palette, message);
         return std::vector<uint8_t>(svg.Text().begin(), svg.Text().end());
     }
+    case TImageFormat::Dxf:
+        break;
     }
     return {};
 }

@@ -6,6 +6,7 @@
 // replaced atomically: a failed export leaves no half-written file under the target name.
 #pragma once
 
+#include "dxf/SlideToDxf.h"
 #include "graphics/Canvas.h"
 
 #include <cstdint>
@@ -16,12 +17,14 @@
 class TSlide;
 class TSlideLib;
 
-enum class TImageFormat { Bmp, Png, Jpg, Wmf, Emf, Svg };
+// Dxf is a drawing rather than a picture: the slide's own lines and fills in its coordinates,
+// with no size and no background.
+enum class TImageFormat { Bmp, Png, Jpg, Wmf, Emf, Svg, Dxf };
 enum class TExportSelection { Current, All, Selected };
 enum class TExportSize { Original, Size32, Size16, Custom };
 enum class TExportBackground { White, Black, ButtonFace };
 
-// ".bmp", ".png", ".jpg", ".wmf", ".emf", ".svg".
+// ".bmp", ".png", ".jpg", ".wmf", ".emf", ".svg", ".dxf".
 std::string ImageExtension(TImageFormat format);
 // The file filter of the save prompt, e.g. "Bitmaps (*.bmp)|*.bmp".
 std::string ImageFilter(TImageFormat format);
@@ -40,6 +43,7 @@ struct TExportOptions {
     TColor Background = 0xFFFFFF;
     // Slides of a batch rendered at once (0: one per core); the files do not depend on it.
     int Threads = 1;
+    TDxfVersion DxfVersion = TDxfVersion::R12; // with TImageFormat::Dxf
 };
 
 // One slide of a batch: slide Index of Lib.
