@@ -77,8 +77,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; Qt's platform plugins are loaded at run time and
 # only recommended by Qt itself, yet the window cannot start without them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The stroke font of drawings' texts is read at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "hershey-fonts-data")
 if(TARGET varnel)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, qt6-qpa-plugins")
 endif()
 # Opening the help page, and the desktop's file-type database.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info")

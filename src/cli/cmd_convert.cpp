@@ -1,24 +1,46 @@
-// sldtool convert: a BMP picture traced into a slide file beside it (or at -o).
+// sldtool convert: a BMP picture traced into a slide file beside it (or at -o), or a DXF drawing
+// drawn into one.
 #include "CliCommon.h"
 
 #include "base/FileUtil.h"
 #include "base/Paths.h"
 #include "base/Streams.h"
+#include "dxf/DxfToSlide.h"
 #include "graphics/AcadPal.h"
 #include "graphics/BmpReader.h"
 #include "graphics/Graphic.h"
 #include "slides/SlideConvert.h"
 
+#include <iostream>
+
 int CmdConvert(TArgs args) {
     std::string out = TakeOption(args, "-o");
     const std::string background = TakeOption(args, "--background", "black");
+    const std::string size = TakeOption(args, "--size");
     RejectUnknownOptions(args);
     if (args.size() != 1)
-        throw TUsageError{"convert needs one image file"};
+        throw TUsageError{"convert needs one image file or drawing"};
     const TColor bg = ParseBackground(background);
     const std::string& image = args.front();
     if (out.empty())
         out = ChangeFileExt(image, ".sld");
+    if (IsDxfFileName(image)) {
+        TDxfConvertOptions options;
+        if (!size.empty())
+            ParseSize(size, options.Width, options.Height);
+        const std::vector<uint8_t> bytes = ReadWholeFile(image);
+        const TDxfConversion slide =
+            DxfToSlide(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       image, options);
+        SaveFileAtomically(out, [&](TStream& stream) {
+            stream.WriteBuffer(slide.Slide.data(), slide.Slide.size());
+        });
+        if (!slide.NotDrawn.empty())
+            std::cerr << "sldtool: " << image << ": " << slide.NotDrawn << '\n';
+        return 0;
+    }
+    if (!size.empty())
+        throw TUsageError{"--size applies to drawings (*.dxf) only"};
 
     TBitmap bitmap;
     LoadBmpFile(image, bitmap);

@@ -44,7 +44,10 @@ constexpr TCommand kCommands[] = {
      "  pat list [--json] FILE.pat      pat render FILE.pat NAME -o OUT.png [--size WxH] "
      "[--scale S]\n"
      "  pat pdf FILE.pat -o OUT.pdf\n"},
-    {"convert", CmdConvert, "  convert IMAGE.bmp [-o OUT.sld] [--background ...]\n"},
+    {"convert", CmdConvert,
+     "  convert IMAGE.bmp [-o OUT.sld] [--background ...]\n"
+     "  convert DRAWING.dxf [-o OUT.sld] [--size WxH]   a drawing's model space, fitted into WxH\n"
+     "                                  (default 2048x1536) keeping its aspect\n"},
     {"thumbnail", CmdThumbnail,
      "  thumbnail [-s SIZE] IN OUT.png  a slide, a library's first slides or a pattern file's "
      "first\n"

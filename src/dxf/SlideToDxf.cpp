@@ -1,6 +1,7 @@
 #include "dxf/SlideToDxf.h"
 
 #include "base/UiHooks.h"
+#include "dxf/Polygons.h"
 #include "slides/SlideDecoder.h"
 #include "slides/Slides.h"
 
@@ -50,64 +51,6 @@ private:
     mutable std::vector<uint8_t> m_bytes;
 };
 
-struct TVertex {
-    double x, y;
-};
-
-double Cross(const TVertex& o, const TVertex& a, const TVertex& b) {
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-// Triangles of a simple polygon by clipping ears; what is left when no ear is found (a polygon
-// that crosses itself) is cut into a fan, so every vertex still belongs to some triangle.
-std::vector<std::array<TVertex, 3>> Triangulate(std::vector<TVertex> poly) {
-    std::vector<std::array<TVertex, 3>> out;
-    double area = 0;
-    for (size_t i = 0; i < poly.size(); ++i) {
-        const TVertex& a = poly[i];
-        const TVertex& b = poly[(i + 1) % poly.size()];
-        area += a.x * b.y - b.x * a.y;
-    }
-    const double sign = area < 0 ? -1 : 1;
-    while (poly.size() > 3) {
-        bool clipped = false;
-        for (size_t i = 0; i < poly.size() && !clipped; ++i) {
-            const size_t ip = (i + poly.size() - 1) % poly.size(), in = (i + 1) % poly.size();
-            const TVertex &a = poly[ip], &b = poly[i], &c = poly[in];
-            if (sign * Cross(a, b, c) <= 0)
-                continue;
-            bool inside = false;
-            for (size_t j = 0; j < poly.size() && !inside; ++j) {
-                if (j == ip || j == i || j == in)
-                    continue;
-                const TVertex& p = poly[j];
-                inside = sign * Cross(a, b, p) >= 0 && sign * Cross(b, c, p) >= 0 &&
-                         sign * Cross(c, a, p) >= 0;
-            }
-            if (inside)
-                continue;
-            out.push_back({a, b, c});
-            poly.erase(poly.begin() + static_cast<std::ptrdiff_t>(i));
-            clipped = true;
-        }
-        if (!clipped)
-            break;
-    }
-    for (size_t i = 1; i + 1 < poly.size(); ++i)
-        out.push_back({poly[0], poly[i], poly[i + 1]});
-    return out;
-}
-
-bool ConvexQuad(const std::vector<TVertex>& q) {
-    int positive = 0, negative = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        const double c = Cross(q[i], q[(i + 1) % 4], q[(i + 2) % 4]);
-        positive += c > 0;
-        negative += c < 0;
-    }
-    return positive == 0 || negative == 0;
-}
-
 // Writes the slide's records as entities while the decoder walks them.
 class TDxfSink {
 public:
@@ -134,7 +77,7 @@ public:
                                             m_fill.back().y, 0),
                                 Attributes());
         } else if (m_r12) {
-            if (m_fill.size() == 4 && ConvexQuad(m_fill))
+            if (m_fill.size() == 4 && IsConvexQuad(m_fill))
                 Solid(m_fill[0], m_fill[1], m_fill[3], m_fill[2]); // SOLID corners zigzag
             else
                 for (const auto& t : Triangulate(m_fill))
@@ -144,8 +87,8 @@ public:
             m_dxf.writeHatch1(m_dw, hatch, Attributes());
             m_dxf.writeHatchLoop1(m_dw, DL_HatchLoopData(static_cast<int>(m_fill.size())));
             for (size_t i = 0; i < m_fill.size(); ++i) {
-                const TVertex& a = m_fill[i];
-                const TVertex& b = m_fill[(i + 1) % m_fill.size()];
+                const TDxfPoint& a = m_fill[i];
+                const TDxfPoint& b = m_fill[(i + 1) % m_fill.size()];
                 m_dxf.writeHatchEdge(m_dw, DL_HatchEdgeData(a.x, a.y, b.x, b.y));
             }
             m_dxf.writeHatchLoop2(m_dw, DL_HatchLoopData(static_cast<int>(m_fill.size())));
@@ -163,7 +106,7 @@ public:
 
 private:
     DL_Attributes Attributes() const { return DL_Attributes(m_layer, m_colour, -1, -1, "BYLAYER"); }
-    void Solid(const TVertex& a, const TVertex& b, const TVertex& c, const TVertex& d) {
+    void Solid(const TDxfPoint& a, const TDxfPoint& b, const TDxfPoint& c, const TDxfPoint& d) {
         m_dxf.writeSolid(m_dw, DL_SolidData(a.x, a.y, 0, b.x, b.y, 0, c.x, c.y, 0, d.x, d.y, 0),
                          Attributes());
     }
@@ -174,7 +117,7 @@ private:
     bool m_r12;
     std::string* m_message;
     int m_colour = 7; // a slide starts in colour 7, as the renderer draws it
-    std::vector<TVertex> m_fill;
+    std::vector<TDxfPoint> m_fill;
 };
 
 } // namespace

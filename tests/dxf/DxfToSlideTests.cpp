@@ -1,0 +1,270 @@
+// DXF drawings drawn into slides: round trips through our own writer, drawings written by ezdxf
+// with every entity kind, and damaged or hostile drawings.
+#include "SlideWriter.h"
+#include "TestFiles.h"
+#include "base/Errors.h"
+#include "base/Streams.h"
+#include "dxf/DxfToSlide.h"
+#include "dxf/SlideToDxf.h"
+#include "slides/SlideDecoder.h"
+#include "slides/Slides.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace {
+
+struct TSlideSummary {
+    TSlideHeader header;
+    std::multiset<std::string> lines; // "colour x0 y0 x1 y1", ends in order
+    std::set<int> colours;            // of lines and fills
+    int fills = 0;
+    bool complete = false;
+};
+
+class TSummarySink {
+public:
+    static constexpr bool kStrictFills = true;
+    explicit TSummarySink(TSlideSummary& s) : m_s(s) {}
+    void Start(const TSlideHeader& h) { m_s.header = h; }
+    void Line(TLineKind, int x0, int y0, int x1, int y1) {
+        std::ostringstream t;
+        t << m_colour << ' ' << x0 << ' ' << y0 << ' ' << x1 << ' ' << y1;
+        m_s.lines.insert(t.str());
+        m_s.colours.insert(m_colour);
+    }
+    void FillBegin(unsigned) {}
+    void FillVertex(int, int) {}
+    void FillEnd() {
+        ++m_s.fills;
+        m_s.colours.insert(m_colour);
+    }
+    void Colour(int index) { m_colour = index; }
+    void Invalid() { m_invalid = true; }
+    bool m_invalid = false;
+
+private:
+    TSlideSummary& m_s;
+    int m_colour = 7;
+};
+
+TSlideSummary Summarise(const std::vector<uint8_t>& slide) {
+    TSlideSummary s;
+    TMemoryStream stream(slide);
+    TSummarySink sink(s);
+    const int64_t length = WalkSlide(stream, sink);
+    s.complete = !sink.m_invalid && length == static_cast<int64_t>(slide.size());
+    return s;
+}
+
+TDxfConversion Convert(const std::string& text, const std::string& name = "drawing.dxf",
+                       TDxfConvertOptions options = {}) {
+    return DxfToSlide(text, name, options);
+}
+
+std::string Entities(const std::string& body) {
+    return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
+}
+
+std::string Line(double x0, double y0, double x1, double y1, int colour = 7,
+                 const std::string& layer = "0") {
+    std::ostringstream s;
+    s << "0\nLINE\n8\n"
+      << layer << "\n62\n"
+      << colour << "\n10\n"
+      << x0 << "\n20\n"
+      << y0 << "\n11\n"
+      << x1 << "\n21\n"
+      << y1 << "\n";
+    return s.str();
+}
+
+bool HaveEzdxf() {
+    return RunCommand("/usr/bin/python3 -c 'import ezdxf' 2>/dev/null") == 0;
+}
+
+} // namespace
+
+TEST(DxfToSlide, SlideToDxfAndBackGivesTheSameVectors) {
+    // A frame from corner to corner makes the drawing's extents the slide's own.
+    TSlideWriter w(320, 200);
+    w.Colour(7);
+    w.Vector(0, 0, 319, 0);
+    w.Vector(319, 0, 319, 199);
+    w.Vector(319, 199, 0, 199);
+    w.Vector(0, 199, 0, 0);
+    for (int c = 1; c < 256; c += 17) {
+        w.Colour(c);
+        w.Vector(c, 10, 300 - c, 190 - c / 2);
+    }
+    w.Colour(4);
+    w.Fill({{20, 20}, {80, 20}, {80, 60}, {20, 60}});
+    w.Fill({{100, 100}, {160, 100}, {160, 160}, {130, 120}, {100, 160}});
+    w.End();
+    const TSlideSummary original = Summarise(w.Bytes());
+    for (TDxfVersion version : {TDxfVersion::R12, TDxfVersion::R2000}) {
+        TMemoryStream slide(w.Bytes());
+        const std::vector<uint8_t> dxf = SlideToDxf(slide, "FRAME", version);
+        const TDxfConversion back =
+            Convert(std::string(dxf.begin(), dxf.end()), "frame.dxf", {320, 200});
+        EXPECT_EQ(back.NotDrawn, "");
+        const TSlideSummary again = Summarise(back.Slide);
+        EXPECT_TRUE(again.complete);
+        EXPECT_EQ(again.header.Level, 2);
+        EXPECT_EQ(again.header.HighX, 320);
+        EXPECT_EQ(again.header.HighY, 200);
+        // The fills come back as fill records; every vector is the same, colour and ends.
+        std::multiset<std::string> lines;
+        for (const std::string& l : again.lines)
+            lines.insert(l);
+        for (const std::string& l : original.lines)
+            EXPECT_EQ(lines.count(l), 1u) << l;
+        EXPECT_GE(again.fills, 2);
+        EXPECT_TRUE(again.colours.count(4));
+    }
+}
+
+TEST(DxfToSlide, ColoursComeFromEntitiesLayersAndInserts) {
+    const std::string text =
+        "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n"
+        "0\nLAYER\n2\nWALLS\n70\n0\n62\n3\n"   // green
+        "0\nLAYER\n2\nOFF\n70\n0\n62\n-40\n"   // off: a negative colour
+        "0\nLAYER\n2\nFROZEN\n70\n1\n62\n50\n" // frozen
+        "0\nENDTAB\n0\nENDSEC\n"
+        "0\nSECTION\n2\nBLOCKS\n"
+        "0\nBLOCK\n8\n0\n2\nB\n70\n0\n10\n0\n20\n0\n"
+        "0\nLINE\n8\n0\n62\n0\n10\n0\n20\n0\n11\n1\n21\n0\n" // BYBLOCK
+        "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n0\n21\n1\n"        // BYLAYER on layer 0
+        "0\nENDBLK\n8\n0\n"
+        "0\nENDSEC\n" +
+        std::string("0\nSECTION\n2\nENTITIES\n") + Line(0, 0, 100, 0, 256, "WALLS") +
+        Line(0, 10, 100, 10, 256, "OFF") + Line(0, 20, 100, 20, 256, "FROZEN") +
+        "0\nLINE\n8\n0\n62\n7\n420\n16744192\n10\n0\n20\n30\n11\n100\n21\n30\n" + // 255,128,0
+        "0\nINSERT\n8\nWALLS\n62\n6\n2\nB\n10\n50\n20\n50\n41\n10\n42\n10\n" +
+        "0\nENDSEC\n0\nEOF\n";
+    const TSlideSummary s = Summarise(Convert(text).Slide);
+    EXPECT_TRUE(s.complete);
+    EXPECT_TRUE(s.colours.count(3));  // BYLAYER, and layer 0 in the block takes WALLS
+    EXPECT_TRUE(s.colours.count(6));  // BYBLOCK takes the insert's colour
+    EXPECT_TRUE(s.colours.count(30)); // the true colour's nearest colour number
+    EXPECT_FALSE(s.colours.count(40));
+    EXPECT_FALSE(s.colours.count(50));
+    EXPECT_FALSE(s.colours.count(0));
+    EXPECT_FALSE(s.colours.count(7)); // the true colour wins over the colour number
+}
+
+TEST(DxfToSlide, FitsTheDrawingKeepingItsAspect) {
+    const std::string text = Entities(Line(-50, 10, 150, 10) + Line(-50, 10, -50, 60));
+    TSlideSummary s = Summarise(Convert(text, "d.dxf", {1000, 1000}).Slide);
+    EXPECT_EQ(s.header.HighX, 1000);
+    EXPECT_EQ(s.header.HighY, 251); // 200 x 50 drawing units, 999 / 200 slide units each
+    EXPECT_TRUE(s.lines.count("7 0 0 999 0"));
+    EXPECT_TRUE(s.lines.count("7 0 0 0 250"));
+    s = Summarise(Convert(text, "d.dxf", {100, 1000}).Slide);
+    EXPECT_EQ(s.header.HighX, 100);
+    EXPECT_EQ(s.header.HighY, 26);
+}
+
+TEST(DxfToSlide, TextsAreStrokesAndUnknownEntitiesAreNamed) {
+    const std::string text = Entities("0\nTEXT\n8\n0\n10\n0\n20\n0\n40\n10\n1\nHi\n"
+                                      "0\n3DSOLID\n8\n0\n"
+                                      "0\nIMAGE\n8\n0\n"
+                                      "0\n3DSOLID\n8\n0\n");
+    const TDxfConversion c = Convert(text);
+    const TSlideSummary s = Summarise(c.Slide);
+    EXPECT_GE(s.lines.size(), 3u); // H is three strokes, i two
+    EXPECT_EQ(c.NotDrawn, "Not drawn: 2 3DSOLID, 1 IMAGE.");
+}
+
+TEST(DxfToSlide, DamagedAndHostileDrawingsGiveAnErrorNamingTheFile) {
+    const auto error = [](const std::string& text) {
+        return MessageOf<EVarnelError>([&] { Convert(text, "bad.dxf"); });
+    };
+    EXPECT_NE(error("hello\nworld\n").find("bad.dxf"), std::string::npos);
+    EXPECT_NE(error(Entities("")).find("nothing to draw"), std::string::npos);
+    EXPECT_NE(error(Entities(Line(0, 0, 1e300, 0))).find("beyond 1e15"), std::string::npos);
+    EXPECT_NE(error(Entities(Line(0, 0, 0, 0) + "0\nLINE\n10\nnan\n20\n0\n11\n1\n21\n1\n"))
+                  .find("not a number"),
+              std::string::npos);
+
+    // A block that inserts itself, and a chain of blocks deeper than any drawing needs.
+    const std::string self = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nA\n10\n0\n20\n0\n" +
+                             Line(0, 0, 1, 1) + "0\nINSERT\n2\nA\n10\n1\n20\n1\n0\nENDBLK\n" +
+                             "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+                             "0\nINSERT\n2\nA\n10\n0\n20\n0\n0\nENDSEC\n0\nEOF\n";
+    const std::string selfMessage = error(self);
+    EXPECT_NE(selfMessage.find("\"bad.dxf\""), std::string::npos) << selfMessage;
+    EXPECT_NE(selfMessage.find("block \"A\" inserts itself"), std::string::npos) << selfMessage;
+    std::string chain = "0\nSECTION\n2\nBLOCKS\n";
+    for (int i = 0; i < 40; ++i)
+        chain += "0\nBLOCK\n2\nB" + std::to_string(i) + "\n10\n0\n20\n0\n" + Line(0, 0, 1, 1) +
+                 "0\nINSERT\n2\nB" + std::to_string(i + 1) + "\n10\n1\n20\n0\n0\nENDBLK\n";
+    chain += "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nB0\n10\n0\n20\n0\n"
+             "0\nENDSEC\n0\nEOF\n";
+    EXPECT_NE(error(chain).find("nested more than 32"), std::string::npos);
+
+    // An array of a billion inserts is bounded by the work the file's size allows.
+    const std::string array = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nA\n10\n0\n20\n0\n" +
+                              Line(0, 0, 1, 1) + "0\nENDBLK\n0\nENDSEC\n" +
+                              "0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nA\n10\n0\n20\n0\n"
+                              "70\n32000\n71\n32000\n44\n2\n45\n2\n0\nENDSEC\n0\nEOF\n";
+    EXPECT_NE(error(array).find("more work than its size allows"), std::string::npos);
+
+    // Counts far beyond what the file holds allocate nothing of that size.
+    const TDxfConversion c = Convert(Entities(
+        Line(0, 0, 10, 10) +
+        "0\nLWPOLYLINE\n90\n2000000000\n70\n0\n10\n0\n20\n0\n10\n5\n20\n5\n"
+        "0\nSPLINE\n71\n3\n72\n2000000000\n73\n2000000000\n74\n2000000000\n"
+        "0\nHATCH\n2\nSOLID\n70\n1\n91\n2000000000\n92\n2\n72\n0\n73\n1\n93\n2000000000\n"));
+    EXPECT_TRUE(Summarise(c.Slide).complete);
+}
+
+TEST(DxfToSlide, EzdxfDrawingWithEveryEntityKind) {
+    if (!HaveEzdxf())
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+    TTempDir dir;
+    // R2010 for the newer entities and true colours (which R2000 cannot hold).
+    for (const std::string version : {"R12", "R2010"}) {
+        SCOPED_TRACE(version);
+        const std::string dxf = dir.File("all_" + version + ".dxf");
+        ASSERT_EQ(RunCommand("/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_drawing.py " +
+                             Q(dxf) + " " + version),
+                  0);
+        const std::string sld = dir.File("all.sld");
+        const std::string out = Sldtool("convert " + Q(dxf) + " -o " + Q(sld) + " --size 800x600");
+        const TSlideSummary s = Summarise(ReadFileBytes(sld));
+        EXPECT_TRUE(s.complete);
+        EXPECT_LE(s.header.HighX, 800);
+        EXPECT_LE(s.header.HighY, 600);
+        EXPECT_TRUE(s.header.HighX == 800 || s.header.HighY == 600);
+        for (int c : {1, 2, 3, 5, 6, 7})
+            EXPECT_TRUE(s.colours.count(c)) << c;
+        EXPECT_FALSE(s.colours.count(40)); // the layer that is off
+        EXPECT_FALSE(s.colours.count(50)); // the frozen layer
+        EXPECT_FALSE(s.colours.count(0));
+        EXPECT_GE(s.fills, version == "R12" ? 2 : 3); // solid, trace, a wide polyline
+        if (version == "R2010") {
+            EXPECT_TRUE(s.colours.count(4));  // the ellipse
+            EXPECT_TRUE(s.colours.count(30)); // true colour 255,128,0
+            EXPECT_NE(out.find("Not drawn: 1 3DSOLID, 1 XLINE."), std::string::npos) << out;
+        }
+    }
+}
+
+TEST(DxfToSlide, ConvertRefusesSizesBeyondASlide) {
+    TTempDir dir;
+    const std::string dxf = dir.File("a.dxf");
+    WriteFileText(dxf, Entities(Line(0, 0, 10, 10)));
+    EXPECT_NE(Sldtool("convert " + Q(dxf) + " --size 40000x10", 2).find("bad size"),
+              std::string::npos);
+    Sldtool("convert " + Q(dxf) + " --size 64x64");
+    const TSlideSummary s = Summarise(ReadFileBytes(dir.File("a.sld")));
+    EXPECT_EQ(s.header.HighX, 64);
+    EXPECT_EQ(s.header.HighY, 64);
+    EXPECT_TRUE(s.lines.count("7 0 0 63 63"));
+    EXPECT_NE(Sldtool("convert " + Q(dir.File("missing.dxf")), 1).find("missing.dxf"),
+              std::string::npos);
+}
