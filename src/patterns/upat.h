@@ -260,10 +260,11 @@ struct TPatternModule {
 
     // Draws entry i into the PDF cell whose lower left corner is (TileOriginX, TileOriginY) and
     // whose size is TileWidth x TileHeight (points), at its automatic scale (PatternScale := 0
-    // first; it holds the scale used afterwards). The segments are added as path operators and
-    // left unstroked; the caller clips, strokes and restores. Nothing for an index out of range.
-    // Lines closer than a tenth of a point are drawn a tenth of a point apart; the work is
-    // bounded as for DrawPattern.
+    // first; it holds the scale used afterwards). The segments are added as path operators in
+    // whole hundredths of a point from the corner (rounded to a hundredth) and left unstroked;
+    // the caller clips, maps that space onto the page, strokes and restores. Nothing for an index
+    // out of range. Lines closer than a tenth of a point are drawn a tenth of a point apart; the
+    // work is bounded as for DrawPattern.
     void DrawPatternToPdf(int i, TPdfCanvas& canvas, TPatternBudget* budget = nullptr);
 
     // The budget of one build over every entry of the file (all thumbnails, all sheet cells): in

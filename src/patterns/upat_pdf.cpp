@@ -10,13 +10,35 @@
 
 namespace {
 
-// The PDF target: segments become path operators ("m", "l") at the cell's origin, unrounded and
-// not stroked; the cell strokes them together with its frame. A dot is a zero-length subpath,
-// which shows because the cell draws with round line caps.
+// A point of the page in the whole hundredths of a point it is written with.
+int64_t Hundredths(double x) {
+    return PdfHundredths(static_cast<float>(x));
+}
+
+// A cell's own space: whole hundredths of a point from its lower left corner, itself rounded to
+// a hundredth. A point written in it is the point the page would be written with, in fewer
+// bytes: "34496 77315" there is "344.96 773.15" on the page, and mostly "1342 1071" in the cell.
+struct TCellSpace {
+    int64_t X = 0; // the corner in hundredths of the page's points
+    int64_t Y = 0;
+
+    TCellSpace(double cornerX, double cornerY) : X(Hundredths(cornerX)), Y(Hundredths(cornerY)) {}
+    int64_t PointX(double pageX) const { return Hundredths(pageX) - X; }
+    int64_t PointY(double pageY) const { return Hundredths(pageY) - Y; }
+    // Sets the space up ("cm") with its line width: the page's, in hundredths.
+    void Enter(TPdfCanvas& canvas, float pageLineWidth) const {
+        canvas.Concat(0.01, 0, 0, 0.01, static_cast<double>(X) / 100, static_cast<double>(Y) / 100);
+        canvas.SetLineWidth(pageLineWidth * 100);
+    }
+};
+
+// The PDF target: segments become path operators ("m", "l") in the cell's space, not stroked;
+// the cell strokes them together with its frame. A dot is a zero-length subpath, which shows
+// because the cell draws with round line caps.
 class TPdfPatternSink : public TPatternSink {
 public:
     TPdfPatternSink(TPdfCanvas& canvas, double originX, double originY)
-        : m_canvas(canvas), m_originX(originX), m_originY(originY) {}
+        : m_canvas(canvas), m_originX(originX), m_originY(originY), m_space(originX, originY) {}
 
     void Continuous(const TSegmentClip& s) override { Segment(s); }
     void Dash(const TSegmentClip& s) override { Segment(s); }
@@ -27,19 +49,25 @@ public:
 
 private:
     void Segment(const TSegmentClip& s) {
-        m_canvas.MoveTo(static_cast<float>(m_originX + s.x1), static_cast<float>(m_originY + s.y1));
-        m_canvas.LineTo(static_cast<float>(m_originX + s.x2), static_cast<float>(m_originY + s.y2));
+        m_canvas.MoveToUnits(m_space.PointX(m_originX + s.x1), m_space.PointY(m_originY + s.y1));
+        m_canvas.LineToUnits(m_space.PointX(m_originX + s.x2), m_space.PointY(m_originY + s.y2));
     }
 
     TPdfCanvas& m_canvas;
     double m_originX;
     double m_originY;
+    TCellSpace m_space;
 };
 
 // A dot is a zero-length path, which viewers paint only with round caps.
 void SetRoundLineCaps(TPdfCanvas& canvas) {
     canvas.SetLineCap(TPdfLineCap::Round);
 }
+
+// The first page draws its lines 0.03 pt wide; the later ones keep the page's starting line
+// width of 1 pt.
+constexpr float kFirstPageLineWidth = 0.03f;
+constexpr float kPageLineWidth = 1;
 
 // Every page holds 3 x 5 patterns.
 constexpr int kSheetColumns = 3;
@@ -50,6 +78,16 @@ void CellPath(TPdfCanvas& canvas, float x, float y, float w, float h) {
     canvas.LineTo(x + w, y);
     canvas.LineTo(x + w, y - h);
     canvas.LineTo(x, y - h);
+}
+
+// The cell's frame, closed by a line back to its start, in the cell's space.
+void CellFrame(TPdfCanvas& canvas, const TCellSpace& space, float x, float y, float w, float h) {
+    const float right = x + w, bottom = y - h;
+    canvas.MoveToUnits(space.PointX(x), space.PointY(y));
+    canvas.LineToUnits(space.PointX(right), space.PointY(y));
+    canvas.LineToUnits(space.PointX(right), space.PointY(bottom));
+    canvas.LineToUnits(space.PointX(x), space.PointY(bottom));
+    canvas.LineToUnits(space.PointX(x), space.PointY(y));
 }
 
 } // namespace
@@ -105,7 +143,8 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
     TPdfCanvas& canvas = doc.GetCanvas();
     // Set once: later pages start with the writer's page state (size 10, line width 1).
     canvas.SetFont("Arial", 8);
-    canvas.SetLineWidth(0.03f);
+    canvas.SetLineWidth(kFirstPageLineWidth);
+    float pageLineWidth = kFirstPageLineWidth;
 
     const TSheetLayout layout(PdfSheetStyle(), canvas.PageWidth(), canvas.PageHeight(),
                               kSheetColumns, kSheetRows);
@@ -113,8 +152,10 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
     const auto ch = static_cast<float>(layout.CellHeight());
     UiHooks::TPendingMessagePump pump;
     auto startPage = [&](int page, size_t) {
-        if (page > 1)
+        if (page > 1) {
             doc.AddPage();
+            pageLineWidth = kPageLineWidth;
+        }
         const std::string label = SheetPageLabel(page);
         canvas.TextOut(static_cast<float>(layout.LabelX(canvas.TextWidth(label))),
                        static_cast<float>(layout.LabelY()), label);
@@ -132,17 +173,17 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
         canvas.ClosePath();
         canvas.Clip();
         canvas.EndPath();
+        canvas.SetStrokeColor(0);
+        canvas.SetFillColor(0);
 
         TileWidth = cell.Width;
         TileHeight = cell.Height;
         TileOriginX = cell.Left;
         TileOriginY = cell.Top - cell.Height;
+        const TCellSpace space(TileOriginX, TileOriginY);
+        space.Enter(canvas, pageLineWidth);
         DrawPatternToPdf(static_cast<int>(i), canvas, budget);
-
-        canvas.SetStrokeColor(0);
-        canvas.SetFillColor(0);
-        CellPath(canvas, fx, fy, cw, ch);
-        canvas.LineTo(fx, fy);
+        CellFrame(canvas, space, fx, fy, cw, ch);
         canvas.Stroke();
         canvas.RestoreState();
 

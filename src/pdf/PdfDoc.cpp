@@ -130,6 +130,15 @@ void TPdfCanvas::Numbers(float a, float b, std::string_view op) {
     m_contents->append(op);
 }
 
+void TPdfCanvas::Integers(int64_t a, int64_t b, std::string_view op) {
+    if (!m_contents)
+        return;
+    AppendPdfInteger(*m_contents, a);
+    m_contents->push_back(' ');
+    AppendPdfInteger(*m_contents, b);
+    m_contents->append(op);
+}
+
 void TPdfCanvas::Colour(uint32_t colour, std::string_view op) {
     if (!m_contents)
         return;
@@ -191,6 +200,23 @@ void TPdfCanvas::MoveTo(float x, float y) {
 void TPdfCanvas::LineTo(float x, float y) {
     Numbers(x, y, " l\n");
 }
+void TPdfCanvas::MoveToUnits(int64_t x, int64_t y) {
+    Integers(x, y, " m\n");
+}
+void TPdfCanvas::LineToUnits(int64_t x, int64_t y) {
+    Integers(x, y, " l\n");
+}
+
+void TPdfCanvas::Concat(double a, double b, double c, double d, double e, double f) {
+    if (!m_contents)
+        return;
+    for (const double v : {a, b, c, d, e, f}) {
+        AppendPdfNumber(*m_contents, v);
+        m_contents->push_back(' ');
+    }
+    m_contents->append("cm\n");
+}
+
 void TPdfCanvas::MoveTextPoint(float x, float y) {
     Numbers(x, y, " Td\n");
 }

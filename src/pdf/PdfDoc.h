@@ -124,21 +124,27 @@ public:
     TPdfCanvas(const TPdfCanvas&) = delete;
     TPdfCanvas& operator=(const TPdfCanvas&) = delete;
 
-    void SaveState();                     // q
-    void RestoreState();                  // Q
-    void SetLineWidth(float w);           // w
-    void SetLineCap(TPdfLineCap cap);     // J
-    void MoveTo(float x, float y);        // m
-    void LineTo(float x, float y);        // l
-    void ClosePath();                     // h
-    void EndPath();                       // n
-    void Stroke();                        // S
-    void Fill();                          // f
-    void Clip();                          // W
-    void BeginText();                     // BT
-    void EndText();                       // ET
-    void MoveTextPoint(float x, float y); // Td
-    void ShowText(std::string_view text); // (text) Tj
+    void SaveState();                 // q
+    void RestoreState();              // Q
+    void SetLineWidth(float w);       // w
+    void SetLineCap(TPdfLineCap cap); // J
+    void MoveTo(float x, float y);    // m
+    void LineTo(float x, float y);    // l
+    // The same with whole numbers of the current user space's units: short integers where a
+    // scaled space makes the page's points fractions.
+    void MoveToUnits(int64_t x, int64_t y); // m
+    void LineToUnits(int64_t x, int64_t y); // l
+    // Maps user space x, y to a x + c y + e, b x + d y + f of the space so far.
+    void Concat(double a, double b, double c, double d, double e, double f); // cm
+    void ClosePath();                                                        // h
+    void EndPath();                                                          // n
+    void Stroke();                                                           // S
+    void Fill();                                                             // f
+    void Clip();                                                             // W
+    void BeginText();                                                        // BT
+    void EndText();                                                          // ET
+    void MoveTextPoint(float x, float y);                                    // Td
+    void ShowText(std::string_view text);                                    // (text) Tj
     // BT, x y Td, (text) Tj, ET.
     void TextOut(float x, float y, std::string_view text);
     void SetFillColor(uint32_t colour);   // r g b rg
@@ -167,6 +173,7 @@ public:
 private:
     void Op(std::string_view op);
     void Numbers(float a, float b, std::string_view op);
+    void Integers(int64_t a, int64_t b, std::string_view op);
     void Colour(uint32_t colour, std::string_view op);
 
     TPdfDoc& m_doc;

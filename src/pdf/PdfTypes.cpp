@@ -101,6 +101,14 @@ void AppendPdfNumber(std::string& out, double x) {
     }
 }
 
+int64_t PdfHundredths(double x) {
+    return static_cast<int64_t>(std::trunc(x * 100 + 0.5));
+}
+
+void AppendPdfInteger(std::string& out, int64_t value) {
+    AppendInt(out, value);
+}
+
 std::string PdfNumberText(double x) {
     std::string s;
     AppendPdfNumber(s, x);

@@ -48,6 +48,10 @@ void WriteString(std::string_view text, TPdfWriter& out);
 std::string PdfNumberText(double x);
 // The same, appended to out (no allocation beyond the string's growth; the canvas uses this).
 void AppendPdfNumber(std::string& out, double x);
+// The whole hundredths AppendPdfNumber writes x as, for x of a page's size.
+int64_t PdfHundredths(double x);
+// A whole number, as PDF writes integers.
+void AppendPdfInteger(std::string& out, int64_t value);
 
 // A local date and time, as the writer's clock gives it.
 struct TPdfDateTime {

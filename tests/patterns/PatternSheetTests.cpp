@@ -65,17 +65,23 @@ TEST(PatternSheets, FifteenPatternsFillAPageAndTheSixteenthStartsTheNext) {
     const std::string first = text.substr(0, second);
     EXPECT_EQ(Count(first, "(pg.  1.) Tj"), 1u);
     EXPECT_EQ(Count(first, "\nW\nn\n"), 15u);
-    // Font and line width once, on the first page.
+    // Font and line width once, on the first page; each cell gives the page's width (0.03 pt
+    // on the first page, 1 pt on the others) in its own space of hundredths of a point.
     EXPECT_EQ(Count(text, "/F0 8 Tf\n0.03 w\n"), 1u);
-    EXPECT_EQ(Count(text, " w\n"), 1u);
-    // The first cell: clip path, round caps inside the saved state, frame, caption.
-    EXPECT_NE(first.find("q\n1 J\n36 782 m\n193.2 782 l\n193.2 666 l\n36 666 l\nh\nW\nn\n"),
+    EXPECT_EQ(Count(first, "\n3 w\n"), 15u);
+    EXPECT_EQ(Count(text.substr(second), " w\n"), 1u);
+    EXPECT_EQ(Count(text.substr(second), "\n100 w\n"), 1u);
+    // The first cell: clip path and round caps inside the saved state, then the cell's space
+    // from its lower left corner (36, 666), the frame in it, and the caption.
+    EXPECT_NE(first.find("q\n1 J\n36 782 m\n193.2 782 l\n193.2 666 l\n36 666 l\nh\nW\nn\n"
+                         "0 0 0 RG\n0 0 0 rg\n0.01 0 0 0.01 36 666 cm\n3 w\n"),
               std::string::npos);
-    EXPECT_NE(first.find("0 0 0 RG\n0 0 0 rg\n36 782 m\n193.2 782 l\n193.2 666 l\n36 666 l\n"
-                         "36 782 l\nS\nQ\nBT\n66 651 Td\n(P1) Tj\nET\n"),
+    EXPECT_NE(first.find("0 11600 m\n15720 11600 l\n15720 0 l\n0 0 l\n0 11600 l\nS\nQ\nBT\n"
+                         "66 651 Td\n(P1) Tj\nET\n"),
               std::string::npos);
-    // Its dots are zero-length subpaths (0.05 at scale 10 from the cell's corner).
-    EXPECT_NE(first.find("36.5 666.5 m\n36.5 666.5 l\n"), std::string::npos);
+    // Its dots are zero-length subpaths (0.05 at scale 10 from the cell's corner: half a
+    // point, 50 hundredths).
+    EXPECT_NE(first.find("\n50 50 m\n50 50 l\n"), std::string::npos);
     // The last cell of the page: column 3, row 5.
     EXPECT_NE(first.find("(P15) Tj"), std::string::npos);
     EXPECT_NE(first.find("385.33 198 m\n542.53 198 l\n"), std::string::npos);

@@ -31,6 +31,10 @@ TEST(PdfTypes, NumberTextRoundsHalfUpToHundredths) {
         {-0.006, "0"}, {-1.234, "-1.22"}, {128 / 255.0, "0.5"}, {507.6f, "507.6"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(PdfNumberText(value), text) << value;
+    // The hundredths behind those texts, for points written as whole numbers.
+    EXPECT_EQ(PdfHundredths(1.125), 113);
+    EXPECT_EQ(PdfHundredths(507.6f), 50760);
+    EXPECT_EQ(PdfHundredths(-1.234), -122);
 }
 
 TEST(PdfTypes, TextAndNameEscapes) {
@@ -128,13 +132,19 @@ TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
     c.MoveTo(1.006f, 2);
     c.LineTo(3, 4);
     c.Stroke();
+    // A space of hundredths from (2.5, 3): whole numbers, the same points on the page.
+    c.Concat(0.01, 0, 0, 0.01, 2.5, 3);
+    c.MoveToUnits(-250, 0);
+    c.LineToUnits(12345678901, 7);
+    c.Stroke();
     const std::string file = SaveDoc(doc);
 
     const auto streams = InflatedStreams(file);
     ASSERT_EQ(streams.size(), 2u);
     EXPECT_EQ(streams[0], "/F0 10 Tf\n/F0 8 Tf\n0 0 1 rg\n0 1 0.5 RG\nBT\n10 20 Td\n"
                           "(x\\(y\\)) Tj\nET\n");
-    EXPECT_EQ(streams[1], "/F0 10 Tf\n/F1 12 Tf\n1.01 2 m\n3 4 l\nS\n");
+    EXPECT_EQ(streams[1], "/F0 10 Tf\n/F1 12 Tf\n1.01 2 m\n3 4 l\nS\n"
+                          "0.01 0 0 0.01 2.5 3 cm\n-250 0 m\n12345678901 7 l\nS\n");
     EXPECT_NE(file.find("/Filter [/FlateDecode ]"), std::string::npos);
     EXPECT_NE(file.find("/MediaBox [0 0 842 596 ]"), std::string::npos);
     EXPECT_NE(file.find("/BaseFont /Times-Bold"), std::string::npos);
