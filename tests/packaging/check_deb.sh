@@ -37,7 +37,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Architecture) == "$(dpkg --print-architecture)" ]] || fail "Architecture"
 depends=$(field Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 libjpeg62-turbo libuemf0 \
-    zlib1g libc6 libstdc++6 qt6-qpa-plugins libdxflib3 libhersheyfont0 hershey-fonts-data; do
+    libdeflate0 libc6 libstdc++6 qt6-qpa-plugins libdxflib3 libhersheyfont0 hershey-fonts-data; do
     grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 [[ $(field Section) == graphics ]] || fail "Section"
