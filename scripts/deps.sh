@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     # Independent readers and viewers the tests check our files with.
-    netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth python3-ezdxf
+    netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth python3-ezdxf python3-matplotlib
     # The desktop's tools that check the installed files, and the Debian package's tools.
     desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin man-db groff-base bsdextrautils
     file dpkg-dev

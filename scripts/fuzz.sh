@@ -8,7 +8,7 @@
 #   build-fuzz/fuzz/fuzz_NAME FILE
 #
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]     (targets: slide slide_pdf library pattern bmp
-#                                                   export ini; all by default)
+#                                                   export ini dxf; all by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +18,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || ((seconds < 1)); then
     echo "fuzz.sh: SECONDS must be a whole number above 0, not \"$seconds\"" >&2
     exit 2
 fi
-all_targets=(slide slide_pdf library pattern bmp export ini)
+all_targets=(slide slide_pdf library pattern bmp export ini dxf)
 targets=("$@")
 ((${#targets[@]})) || targets=("${all_targets[@]}")
 for t in "${targets[@]}"; do
@@ -49,6 +49,7 @@ seed_pattern() {
     pattern) echo '*.[pP][aA][tT]' ;;
     bmp) echo '*.[bB][mM][pP]' ;;
     ini) echo '*.[iI][nN][iI]' ;;
+    dxf) echo '*.[dD][xX][fF]' ;;
     esac
 }
 

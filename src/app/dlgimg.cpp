@@ -100,10 +100,10 @@ Tfimage::Tfimage(std::string settingsFile, QWidget* parent)
     rbsel = new TRadioGroup(tr("Slides"),
                             {tr("Current slide"), tr("All slides"), tr("Selected slides only")});
     rbsel->setObjectName("rbsel");
-    rdFormat =
-        new TRadioGroup(tr("Image Format"), {tr("Bitmap (BMP)"), tr("Portable Net Graphic (PNG)"),
-                                             tr("JPEG Image File (JPG)"), tr("Metafile (WMF)"),
-                                             tr("Enhanced Metafile (EMF)")});
+    rdFormat = new TRadioGroup(
+        tr("Image Format"), {tr("Bitmap (BMP)"), tr("Portable Net Graphic (PNG)"),
+                             tr("JPEG Image File (JPG)"), tr("Metafile (WMF)"),
+                             tr("Enhanced Metafile (EMF)"), tr("Drawing for CAD programs (DXF)")});
     rdFormat->setObjectName("rdFormat");
     rdSize = new TRadioGroup(tr("Image Size"),
                              {tr("As Original Slide"), tr("32x32"), tr("16x16"), tr("Custom")});
@@ -142,6 +142,7 @@ Tfimage::Tfimage(std::string settingsFile, QWidget* parent)
     layout->addWidget(buttons);
 
     connect(rdSize, &TRadioGroup::Clicked, this, [this] { UpdateCustomSize(); });
+    connect(rdFormat, &TRadioGroup::Clicked, this, [this] { UpdateCustomSize(); });
 
     TIniFile ini(m_settingsFile);
     SetChoices(ReadExportChoices(TIniSettings(ini)));
@@ -177,7 +178,13 @@ void Tfimage::SetChoices(const TExportChoices& c) {
 }
 
 void Tfimage::UpdateCustomSize() {
-    gsize->setEnabled(rdSize->ItemIndex() == static_cast<int>(TExportSize::Custom));
+    // A drawing keeps the slide's own coordinates and has no background.
+    const int format = rdFormat->ItemIndex();
+    const bool picture = format < 0 || format >= static_cast<int>(std::size(kDialogFormats)) ||
+                         kDialogFormats[format] != TImageFormat::Dxf;
+    rdSize->setEnabled(picture);
+    rdback->setEnabled(picture);
+    gsize->setEnabled(picture && rdSize->ItemIndex() == static_cast<int>(TExportSize::Custom));
 }
 
 void Tfimage::showEvent(QShowEvent* event) {

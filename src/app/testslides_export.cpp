@@ -146,6 +146,10 @@ void TForm1::btnCopyclipClick() {
         mime->setData("image/x-emf", emf);
         mime->setData("image/emf", emf);
         mime->setData("image/png", png);
+        // CAD programs paste the slide's lines and fills as a drawing.
+        mime->setData("image/vnd.dxf",
+                      QByteArray(reinterpret_cast<const char*>(picture->Dxf.data()),
+                                 static_cast<qsizetype>(picture->Dxf.size())));
         mime->setImageData(image);
         QGuiApplication::clipboard()->setMimeData(mime.release());
     });

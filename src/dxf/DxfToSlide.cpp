@@ -12,7 +12,6 @@
 #include <cstring>
 #include <limits>
 #include <map>
-#include <memory>
 #include <numbers>
 #include <unordered_map>
 
@@ -23,7 +22,6 @@ constexpr double kAbsurd = 1e15;           // coordinates beyond this are not a 
 constexpr int kMaxDepth = 32;              // blocks nested deeper than this are refused
 constexpr uint64_t kWorkFloor = 4'000'000; // work every file may take, whatever its size
 constexpr uint64_t kWorkPerByte = 256;     // and more for larger files
-constexpr int kMaxFillCorners = 10;        // corners of one slide fill record sequence
 
 struct TVert {
     double x = 0, y = 0, bulge = 0, w0 = 0, w1 = 0;

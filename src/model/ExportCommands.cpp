@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "base/Streams.h"
 #include "base/UiHooks.h"
+#include "dxf/DxfToSlide.h"
 #include "graphics/BmpReader.h"
 #include "graphics/Metafile.h"
 #include "model/WindowModel.h"
@@ -206,6 +207,10 @@ std::optional<TClipboardPicture> ClipboardPicture(TWindowModel& model) {
         picture.Emf = metafile.Bytes();
         picture.Bitmap = std::make_unique<TBitmap>();
         DrawToGraphic(*list, index, *picture.Bitmap, picture.Height, picture.Width, background);
+        TExportOptions dxf;
+        dxf.Format = TImageFormat::Dxf;
+        std::string message;
+        picture.Dxf = RenderSlideImage(*list, index, dxf, &message);
     } catch (const EReadError& e) {
         throw EVarnelError("Cannot copy slide " + SlideLabel(*list, index) + ": " + e.what());
     } catch (const ESlideError& e) {
@@ -227,6 +232,7 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
     prompt.Filter = "Bitmaps (*.bmp)|*.bmp";
     if (const std::string more = reader.Filter(); !more.empty())
         prompt.Filter += "|" + more;
+    prompt.Filter += "|DXF Drawings (*.dxf)|*.dxf";
     prompt.DefaultExt = "bmp";
     prompt.InitialDir = model.Folder();
     const std::optional<TFileChoice> image = dialogs.OpenFileName(prompt);
@@ -235,7 +241,17 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
     const std::string slideFile = ChangeFileExt(image->FileName, ".sld");
 
     TMemoryStream slide;
-    {
+    std::string notDrawn;
+    if (IsDxfFileName(image->FileName)) {
+        UiHooks::TBusyCursor busy;
+        const std::vector<uint8_t> bytes = ReadWholeFile(image->FileName);
+        TDxfConversion drawing =
+            DxfToSlide(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       image->FileName);
+        slide.WriteBuffer(drawing.Slide.data(), drawing.Slide.size());
+        slide.SetPosition(0);
+        notDrawn = drawing.NotDrawn;
+    } else {
         UiHooks::TBusyCursor busy;
         TBitmap bitmap;
         reader.Load(image->FileName, bitmap);
@@ -270,5 +286,7 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
             }
         }
     }
+    if (!notDrawn.empty())
+        dialogs.ShowWarning("\"" + image->FileName + "\": " + notDrawn);
     return slideFile;
 }

@@ -81,7 +81,15 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
     EXPECT_TRUE(d.gsize->isEnabled());
     TypeInto(d.SpinEdit1, "640");
     TypeInto(d.SpinEdit2, "480");
+    // A drawing has neither size nor background: DXF turns both groups off, EMF back on.
+    ClickRadio(d.rdFormat->Button(5));
+    EXPECT_FALSE(d.rdSize->isEnabled());
+    EXPECT_FALSE(d.rdback->isEnabled());
+    EXPECT_FALSE(d.gsize->isEnabled());
     ClickRadio(d.rdFormat->Button(4));
+    EXPECT_TRUE(d.rdSize->isEnabled());
+    EXPECT_TRUE(d.rdback->isEnabled());
+    EXPECT_TRUE(d.gsize->isEnabled());
     ClickRadio(d.rbsel->Button(1));
     ClickRadio(d.rdback->Button(2));
     ClickWidget(d.OKBtn);
@@ -119,7 +127,7 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
     TIniFile damaged(window.DefaultSettingsFile());
     for (const auto& [key, value] :
          {std::pair("SpinEdit1_Value", "9000"), std::pair("SpinEdit2_Value", "0"),
-          std::pair("rdFormat_ItemIndex", "5"), // five formats
+          std::pair("rdFormat_ItemIndex", "6"), // six formats
           std::pair("rbsel_ItemIndex", "-1")})
         damaged.WriteString("Tfimage", key, value);
     damaged.Save();

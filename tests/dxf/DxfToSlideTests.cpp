@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 #include <sstream>
 
@@ -267,4 +268,39 @@ TEST(DxfToSlide, ConvertRefusesSizesBeyondASlide) {
     EXPECT_TRUE(s.lines.count("7 0 0 63 63"));
     EXPECT_NE(Sldtool("convert " + Q(dir.File("missing.dxf")), 1).find("missing.dxf"),
               std::string::npos);
+}
+
+TEST(DxfToSlide, MatchesEzdxfsOwnRenderingOfItsDrawing) {
+    if (RunCommand("/usr/bin/python3 -c 'import ezdxf, matplotlib' 2>/dev/null") != 0)
+        GTEST_SKIP() << "python3-ezdxf or python3-matplotlib is not installed";
+    TTempDir dir;
+    for (const std::string version : {"R12", "R2010"}) {
+        SCOPED_TRACE(version);
+        // The drawing without texts (fonts differ between renderers), framed from -10 to 110 so
+        // that both pictures have the same extents.
+        const std::string dxf = dir.File("cmp.dxf");
+        ASSERT_EQ(RunCommand("/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_drawing.py " +
+                             Q(dxf) + " " + version + " compare"),
+                  0);
+        Sldtool("convert " + Q(dxf) + " -o " + Q(dir.File("cmp.sld")) + " --size 600x600");
+        Sldtool("render " + Q(dir.File("cmp.sld")) + " -o " + Q(dir.File("ours.png")) +
+                " --size 600x600");
+        std::string out;
+        ASSERT_EQ(RunCommand("/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_compare.py " +
+                                 Q(dxf) + " " + Q(dir.File("ours.png")) + " " +
+                                 Q(dir.File("theirs.png")) + " -10 -10 110 110",
+                             &out),
+                  0)
+            << out;
+        double ours = 1, theirs = 1;
+        int inkOurs = 0, inkTheirs = 0;
+        ASSERT_EQ(std::sscanf(out.c_str(), "MISMATCH %lf %lf INK %d %d", &ours, &theirs, &inkOurs,
+                              &inkTheirs),
+                  4)
+            << out;
+        // Within three pixels, all but a few in a hundred of either picture's drawn pixels.
+        EXPECT_LT(ours, 0.03) << out;
+        EXPECT_LT(theirs, 0.03) << out;
+        EXPECT_GT(inkOurs, 5000) << out;
+    }
 }

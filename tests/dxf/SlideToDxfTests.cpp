@@ -81,14 +81,27 @@ bool HaveEzdxf() {
     return RunCommand("/usr/bin/python3 -c 'import ezdxf' 2>/dev/null") == 0;
 }
 
-TEzdxfView ReadWithEzdxf(const std::string& path) {
-    TEzdxfView view;
-    const int status = RunCommand(
-        "/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_dump.py " + Q(path), &view.text);
-    EXPECT_EQ(status, 0) << view.text;
-    std::istringstream in(view.text);
+// ezdxf's view of each file, read in one run of the dump script.
+std::map<std::string, TEzdxfView> ReadWithEzdxf(const std::vector<std::string>& paths) {
+    std::string command = "/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_dump.py";
+    for (const std::string& path : paths)
+        command += " " + Q(path);
+    std::string output;
+    const int status = RunCommand(command, &output);
+    EXPECT_EQ(status, 0) << output;
+    std::map<std::string, TEzdxfView> views;
+    TEzdxfView* current = nullptr;
+    std::istringstream in(output);
     std::string line;
     while (std::getline(in, line)) {
+        if (line.rfind("FILE ", 0) == 0) {
+            current = &views[line.substr(5)];
+            continue;
+        }
+        if (current == nullptr)
+            continue;
+        TEzdxfView& view = *current;
+        view.text += line + "\n";
         std::istringstream words(line);
         std::string kind;
         words >> kind;
@@ -131,7 +144,7 @@ TEzdxfView ReadWithEzdxf(const std::string& path) {
             view.fills.push_back(fill);
         }
     }
-    return view;
+    return views;
 }
 
 double Area(const std::vector<std::pair<double, double>>& p) {
@@ -188,56 +201,68 @@ TEST(SlideToDxf, EzdxfReadsEverySlideWithItsLinesFillsAndColours) {
     if (!HaveEzdxf())
         GTEST_SKIP() << "python3-ezdxf is not installed";
     TTempDir dir;
-    int checked = 0;
-    for (const auto& lib : TestSlides()) {
-        for (int i = 0; i < lib->Count(); ++i) {
-            const TSlide& slide = *lib->Slide(i);
-            const TSlideContent want = ContentOf(slide);
+    const std::vector<std::unique_ptr<TSlideLib>> libs = TestSlides();
+    struct TCase {
+        const TSlide* slide;
+        TDxfVersion version;
+        std::string path;
+    };
+    std::vector<TCase> cases;
+    std::vector<std::string> paths;
+    for (const auto& lib : libs)
+        for (int i = 0; i < lib->Count(); ++i)
             for (TDxfVersion version : {TDxfVersion::R12, TDxfVersion::R2000}) {
-                const bool r12 = version == TDxfVersion::R12;
-                SCOPED_TRACE(slide.Name() + (r12 ? " R12" : " R2000"));
+                const TSlide& slide = *lib->Slide(i);
+                const std::string path = dir.File(std::to_string(cases.size()) + ".dxf");
                 TSlideData::TView view = slide.Open();
-                const std::string path = dir.File("out.dxf");
                 WriteFileBytes(path,
                                SlideToDxf(view.Stream(), DxfLayerName(slide.Name()), version));
-                const TEzdxfView got = ReadWithEzdxf(path);
-                EXPECT_EQ(got.version, r12 ? "AC1009" : "AC1015");
-                EXPECT_EQ(got.errors, 0) << got.text;
-                EXPECT_EQ(got.fixes, 0) << got.text;
-                EXPECT_NE(
-                    std::find(got.layers.begin(), got.layers.end(), DxfLayerName(slide.Name())),
-                    got.layers.end());
-                std::ostringstream ext;
-                ext << slide.HighX() << ' ' << slide.HighY();
-                EXPECT_EQ(got.extMax, ext.str());
-                EXPECT_EQ(got.lines, want.lines);
-                if (!r12) {
-                    ASSERT_EQ(got.fills.size(), want.fills.size());
-                    for (size_t f = 0; f < want.fills.size(); ++f) {
-                        EXPECT_EQ(got.fills[f].colour, want.fills[f].colour);
-                        EXPECT_EQ(got.fills[f].vertices, want.fills[f].vertices);
-                    }
-                    continue;
-                }
-                // R12: each fill becomes SOLIDs of its colour, whose corners are the fill's
-                // corners and whose areas add up to the fill's.
-                size_t next = 0;
-                for (const TFill& fill : want.fills) {
-                    double area = 0;
-                    while (area < Area(fill.vertices) - 1e-6 && next < got.fills.size()) {
-                        const TFill& solid = got.fills[next++];
-                        EXPECT_EQ(solid.colour, fill.colour);
-                        for (const auto& v : solid.vertices)
-                            EXPECT_NE(std::find(fill.vertices.begin(), fill.vertices.end(), v),
-                                      fill.vertices.end());
-                        area += Area(solid.vertices);
-                    }
-                    EXPECT_NEAR(area, Area(fill.vertices), 1e-6);
-                }
-                EXPECT_EQ(next, got.fills.size());
-                ++checked;
+                cases.push_back({&slide, version, path});
+                paths.push_back(path);
             }
+    const std::map<std::string, TEzdxfView> views = ReadWithEzdxf(paths);
+    int checked = 0;
+    for (const TCase& c : cases) {
+        const TSlide& slide = *c.slide;
+        const bool r12 = c.version == TDxfVersion::R12;
+        SCOPED_TRACE(slide.Name() + (r12 ? " R12" : " R2000"));
+        const TSlideContent want = ContentOf(slide);
+        ASSERT_TRUE(views.count(c.path));
+        const TEzdxfView& got = views.at(c.path);
+        EXPECT_EQ(got.version, r12 ? "AC1009" : "AC1015");
+        EXPECT_EQ(got.errors, 0) << got.text;
+        EXPECT_EQ(got.fixes, 0) << got.text;
+        EXPECT_NE(std::find(got.layers.begin(), got.layers.end(), DxfLayerName(slide.Name())),
+                  got.layers.end());
+        std::ostringstream ext;
+        ext << slide.HighX() << ' ' << slide.HighY();
+        EXPECT_EQ(got.extMax, ext.str());
+        EXPECT_EQ(got.lines, want.lines);
+        ++checked;
+        if (!r12) {
+            ASSERT_EQ(got.fills.size(), want.fills.size());
+            for (size_t f = 0; f < want.fills.size(); ++f) {
+                EXPECT_EQ(got.fills[f].colour, want.fills[f].colour);
+                EXPECT_EQ(got.fills[f].vertices, want.fills[f].vertices);
+            }
+            continue;
         }
+        // R12: each fill becomes SOLIDs of its colour, whose corners are the fill's corners and
+        // whose areas add up to the fill's.
+        size_t next = 0;
+        for (const TFill& fill : want.fills) {
+            double area = 0;
+            while (area < Area(fill.vertices) - 1e-6 && next < got.fills.size()) {
+                const TFill& solid = got.fills[next++];
+                EXPECT_EQ(solid.colour, fill.colour);
+                for (const auto& v : solid.vertices)
+                    EXPECT_NE(std::find(fill.vertices.begin(), fill.vertices.end(), v),
+                              fill.vertices.end());
+                area += Area(solid.vertices);
+            }
+            EXPECT_NEAR(area, Area(fill.vertices), 1e-6);
+        }
+        EXPECT_EQ(next, got.fills.size());
     }
     EXPECT_GE(checked, 10);
 }

@@ -191,6 +191,11 @@ TEST_F(ExportCommandsTest, ClipboardPictureKeepsSmallSlidesAndScalesLargeOnesTo2
               std::make_pair(362, 181));
     EXPECT_EQ(picture->Bitmap->Canvas().Pixel(180, 90), 0x123456u); // the preview background
     ExpectPreviewPalette();
+    // The slide as a drawing, for CAD programs.
+    const std::string dxf(picture->Dxf.begin(), picture->Dxf.end());
+    EXPECT_NE(dxf.find("AC1009"), std::string::npos);
+    EXPECT_NE(dxf.find("\nwide\n"), std::string::npos); // the layer named after the slide
+    EXPECT_NE(dxf.find("\nEOF\n"), std::string::npos);
 
     model.SetSelection({});
     EXPECT_FALSE(ClipboardPicture(model));
@@ -236,6 +241,33 @@ TEST_F(ExportCommandsTest, PictureBecomesASlideBesideItAndShowsInTheFolder) {
     dialogs.files.push_back(TFileChoice{out.File("bad.bmp")});
     EXPECT_THROW(ConvertBMPToSlideClick(model, reader), EVarnelError);
     EXPECT_FALSE(FileExists(out.File("bad.sld")));
+}
+
+TEST_F(ExportCommandsTest, DrawingBecomesASlideAndWhatItCannotDrawIsNamed) {
+    const std::string drawing = "0\nSECTION\n2\nENTITIES\n"
+                                "0\nLINE\n8\n0\n62\n1\n10\n0\n20\n0\n11\n200\n21\n100\n"
+                                "0\n3DSOLID\n8\n0\n0\nENDSEC\n0\nEOF\n";
+    WriteFileText(dir.File("drawing.dxf"), drawing);
+    dialogs.files.push_back(TFileChoice{dir.File("drawing.dxf")});
+    const TBmpPictureReader reader;
+    EXPECT_EQ(ConvertBMPToSlideClick(model, reader), dir.File("drawing.sld"));
+    EXPECT_NE(dialogs.fileOptions.at(0).Filter.find("DXF Drawings (*.dxf)|*.dxf"),
+              std::string::npos);
+    const std::vector<uint8_t> slide = ReadFileBytes(dir.File("drawing.sld"));
+    ASSERT_GT(slide.size(), 31u);
+    EXPECT_EQ(slide[19] | (slide[20] << 8), 2048); // fitted into 2048 x 1536, aspect kept
+    EXPECT_EQ(slide[21] | (slide[22] << 8), 1025); // 100 x 2047 / 200 + 1
+    EXPECT_EQ(dialogs.log.back(),
+              "warning: \"" + dir.File("drawing.dxf") + "\": Not drawn: 1 3DSOLID.");
+    EXPECT_EQ(model.Items()[static_cast<size_t>(model.SelectedSlide())], "drawing.sld");
+
+    // A drawing that cannot be read names itself and writes nothing.
+    WriteFileText(dir.File("bad.dxf"), "no drawing\n");
+    dialogs.files.push_back(TFileChoice{dir.File("bad.dxf")});
+    EXPECT_NE(
+        MessageOf<EVarnelError>([&] { ConvertBMPToSlideClick(model, reader); }).find("bad.dxf"),
+        std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("bad.sld")));
 }
 
 } // namespace
