@@ -92,8 +92,16 @@ void TForm1::Panel5Click() {
 
 void TForm1::FileListBox1Click() {
     const QList<QListWidgetItem*> selected = FileListBox1->selectedItems();
-    if (selected.isEmpty())
+    if (selected.isEmpty()) {
+        // A click beside the entries (or a Ctrl+click on the chosen one) closes nothing: the
+        // entry of the open library or pattern file stays selected.
+        const int chosen = m_model.SelectedSource();
+        if (chosen >= 0 && chosen < FileListBox1->count()) {
+            TFlagScope refreshing(m_refreshing);
+            FileListBox1->setCurrentRow(chosen, QItemSelectionModel::ClearAndSelect);
+        }
         return;
+    }
     const int index = FileListBox1->row(selected.front());
     RunCommand([&] { m_model.ChooseSource(index); });
 }
