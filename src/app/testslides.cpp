@@ -36,7 +36,7 @@ namespace {
 
 constexpr int kInitialWidth = 890;
 constexpr int kInitialHeight = 570;
-constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 60, 50};
+constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 40, 60, 50};
 constexpr int kLeftColumnWidth = 171;
 constexpr int kTreeHeight = 201;
 constexpr int kPreviewHeight = 170;
@@ -198,6 +198,17 @@ void TForm1::CreateActions() {
     viewthumb->setChecked(true);
     connect(viewlist, &QAction::triggered, this, &TForm1::Thumbnails1Click);
     connect(viewthumb, &QAction::triggered, this, &TForm1::Thumbnails1Click);
+    ZoomIn1 = NewAction(this, "ZoomIn1", tr("Zoom &In"));
+    ZoomIn1->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal),
+                           QKeySequence(QKeySequence::ZoomIn)});
+    connect(ZoomIn1, &QAction::triggered, this,
+            [this] { PreviewZoomBy(TPreviewZoom::kKeyStep, std::nullopt); });
+    ZoomOut1 = NewAction(this, "ZoomOut1", tr("Zoom &Out"));
+    ZoomOut1->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(QKeySequence::ZoomOut)});
+    connect(ZoomOut1, &QAction::triggered, this,
+            [this] { PreviewZoomBy(1 / TPreviewZoom::kKeyStep, std::nullopt); });
+    Fit1 = NewAction(this, "Fit1", tr("&Fit"), QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(Fit1, &QAction::triggered, this, &TForm1::FitClick);
 
     // Menu Help
     About1 = NewAction(this, "About1", tr("&About"), {}, AppIcon());
@@ -263,6 +274,10 @@ void TForm1::CreateMenus() {
     view->addSeparator();
     view->addAction(viewlist);
     view->addAction(viewthumb);
+    view->addSeparator();
+    view->addAction(ZoomIn1);
+    view->addAction(ZoomOut1);
+    view->addAction(Fit1);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help2");
@@ -450,6 +465,10 @@ void TForm1::CreateLayout() {
                                std::max(0, Panel2->height() - 2));
         SchedulePreview();
     });
+    connect(PaintBox1, &TPreviewBox::WheelTurned, this,
+            [this](int angle, QPointF at) { PreviewZoomBy(TPreviewZoom::WheelFactor(angle), at); });
+    connect(PaintBox1, &TPreviewBox::Dragged, this, &TForm1::PreviewPan);
+    connect(PaintBox1, &TPreviewBox::DoubleClicked, this, &TForm1::FitClick);
 
     ListBox1 = new QListWidget;
     ListBox1->setObjectName("ListBox1");
@@ -515,7 +534,7 @@ void TForm1::CreateStatusBar() {
     StatusBar1->setObjectName("StatusBar1");
     static const char* const kNames[kStatusPanelCount] = {
         "SlideNamePanel",   "SlideSizePanel", "LibraryNamePanel", "LibrarySizePanel",
-        "PreviewSizePanel", "FolderPanel",    "ProblemPanel"};
+        "PreviewSizePanel", "ZoomPanel",      "FolderPanel",      "ProblemPanel"};
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new TStatusLabel;
         panel->setObjectName(kNames[i]);

@@ -22,9 +22,11 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointF>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,11 @@ public:
     void ListBox1SelectItem();
     void Thumbnails1Click();
     void SelectAllExecute();
+    // Zoom and pan of the preview (the mouse on PaintBox1 and the View menu).
+    // Zooms around the preview buffer's point at, or around its centre.
+    void PreviewZoomBy(double factor, std::optional<QPointF> at);
+    void PreviewPan(double dx, double dy);
+    void FitClick();
 
     // ---- Paths from the desktop (testslides_open.cpp) ----
     // Opens what the paths name (model/OpenPaths.h): the folder of the first path with that
@@ -186,6 +193,9 @@ public:
     QAction* BackgroundColor1 = nullptr;
     QAction* viewlist = nullptr;
     QAction* viewthumb = nullptr;
+    QAction* ZoomIn1 = nullptr;  // "Zoom &In", + : the preview twice as large
+    QAction* ZoomOut1 = nullptr; // "Zoom &Out", - : half as large, down to fitted
+    QAction* Fit1 = nullptr;     // "&Fit": the whole slide fitted into the preview again
     // Menu Help
     QAction* About1 = nullptr;
     QAction* Help1 = nullptr;

@@ -284,8 +284,29 @@ void TForm1::RefreshSelection() {
 }
 
 void TForm1::SchedulePreview() {
-    m_model.SetPreviewSize(Panel2->width(), Panel2->height());
+    // The preview is drawn at the screen's own pixels (twice the panel's size at ratio 2).
+    const qreal ratio = Panel2->devicePixelRatioF();
+    m_model.SetPreviewSize(qRound(Panel2->width() * ratio), qRound(Panel2->height() * ratio));
     RepaintPreviewWhenIdle();
+}
+
+// ---- Zoom and pan ----
+
+void TForm1::PreviewZoomBy(double factor, std::optional<QPointF> at) {
+    if (!at) // the keys zoom around the preview's centre
+        at = QPointF(m_model.Preview().Width() / 2.0, m_model.Preview().Height() / 2.0);
+    if (m_model.ZoomPreview(factor, at->x(), at->y()))
+        RepaintPreviewWhenIdle();
+}
+
+void TForm1::PreviewPan(double dx, double dy) {
+    if (m_model.PanPreview(dx, dy))
+        RepaintPreviewWhenIdle();
+}
+
+void TForm1::FitClick() {
+    if (m_model.FitPreview())
+        RepaintPreviewWhenIdle();
 }
 
 void TForm1::RepaintPreviewWhenIdle() {
@@ -300,12 +321,15 @@ void TForm1::RepaintPreviewWhenIdle() {
         }
         m_model.RepaintPreview();
         RefreshPreview();
+        UpdateActions(); // the zoom commands follow the zoom
     });
 }
 
 void TForm1::RefreshPreview() {
     PaintBox1->update();
     SetStatus(TStatusPanel::PreviewSize, Q(m_model.StatusText(TStatusPanel::PreviewSize)), true);
+    SetStatus(TStatusPanel::Zoom, Q(m_model.StatusText(TStatusPanel::Zoom)), true);
+    PaintBox1->SetZoomed(!m_model.PreviewZoom().Fitted());
     SetStatus(TStatusPanel::Folder, Q(m_model.StatusText(TStatusPanel::Folder)), true);
     SetStatus(TStatusPanel::Problem, Q(m_model.StatusText(TStatusPanel::Problem)), false);
     if (!m_model.CurrentList()) {

@@ -42,6 +42,9 @@ void TForm1::UpdateActions() {
         {BackgroundColor1, TCommand::PreviewBackground},
         {viewlist, TCommand::ViewStyle},
         {viewthumb, TCommand::ViewStyle},
+        {ZoomIn1, TCommand::ZoomIn},
+        {ZoomOut1, TCommand::ZoomOut},
+        {Fit1, TCommand::Fit},
         {About1, TCommand::About},
         {Help1, TCommand::Help},
     };

@@ -82,6 +82,10 @@ public:
     virtual uint64_t FillWork() const { return 0; }
     // At least what filling this polygon would add to FillWork, found in one pass over it.
     virtual uint64_t FillCost(const TPoint*, size_t) const { return 0; }
+    // The part of r (Right and Bottom inclusive) that drawing can reach: all of it, unless the
+    // surface has edges that clip (a zoomed preview draws into a rectangle far larger than
+    // itself). Left > Right or Top > Bottom when none of r can be reached.
+    virtual TRect Reachable(const TRect& r) const { return r; }
 
 protected:
     TColor m_penColor = 0;

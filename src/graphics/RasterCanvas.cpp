@@ -175,6 +175,11 @@ uint64_t TRasterCanvas::FillCost(const TPoint* points, size_t count) const {
     return crossings + pixels;
 }
 
+TRect TRasterCanvas::Reachable(const TRect& r) const {
+    return {std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, m_width - 1),
+            std::min(r.Bottom, m_height - 1)};
+}
+
 // Alternate (even-odd) fill over pixel centres: in each row, the pixels from the ceiling of one
 // crossing up to (not including) the ceiling of the next are filled, so right edges are left out.
 void TRasterCanvas::FillPolygon(const TPoint* points, size_t count, uint32_t word) {

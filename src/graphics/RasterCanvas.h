@@ -35,6 +35,8 @@ public:
     uint64_t FillWork() const override { return m_fillWork; }
     // The rows the polygon's edges cross in the buffer and the pixels of its bounding box there.
     uint64_t FillCost(const TPoint* points, size_t count) const override;
+    // r clipped to the buffer.
+    TRect Reachable(const TRect& r) const override;
 
     // The buffer word of a colour value.
     static uint32_t ToWord(TColor c) {

@@ -45,6 +45,13 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     case TCommand::PrintCurrentSlide:
     case TCommand::PdfCurrentSlide:
         return haveSlides && model.SelectedSlide() >= 0;
+    // The preview zooms while it shows a slide, from fitted up to the largest zoom.
+    case TCommand::ZoomIn:
+        return haveSlides && model.SelectedSlide() >= 0 &&
+               model.PreviewZoom().Zoom() < TPreviewZoom::kMaxZoom;
+    case TCommand::ZoomOut:
+    case TCommand::Fit:
+        return haveSlides && model.SelectedSlide() >= 0 && !model.PreviewZoom().Fitted();
     case TCommand::PreviewBackground:
     case TCommand::ViewStyle:
     case TCommand::About:

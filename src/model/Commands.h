@@ -27,6 +27,9 @@ enum class TCommand {
     SelectAll,
     PreviewBackground,
     ViewStyle,
+    ZoomIn,
+    ZoomOut,
+    Fit,
     About,
     Help,
 };

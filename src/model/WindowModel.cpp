@@ -304,6 +304,22 @@ void TWindowModel::SetPreviewSize(int width, int height) {
     height = std::max(0, height);
     if (m_preview->Width() != width || m_preview->Height() != height)
         m_preview->Resize(width, height);
+    m_zoom.SetViewSize(width, height);
+}
+
+bool TWindowModel::ZoomPreview(double factor, double x, double y) {
+    return m_currentList && SelectedSlide() >= 0 && m_zoom.ZoomAt(factor, x, y);
+}
+
+bool TWindowModel::PanPreview(double dx, double dy) {
+    return m_zoom.Pan(dx, dy);
+}
+
+bool TWindowModel::FitPreview() {
+    if (m_zoom.Fitted())
+        return false;
+    m_zoom.Fit();
+    return true;
 }
 
 void TWindowModel::FillPreviewBackground() {
@@ -330,18 +346,30 @@ void TWindowModel::RepaintPreview() {
 
     const int a = SelectedSlide();
     if (!m_currentList) {
-        for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
-                               TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
+        for (TStatusPanel p :
+             {TStatusPanel::SlideName, TStatusPanel::SlideSize, TStatusPanel::LibraryName,
+              TStatusPanel::LibrarySize, TStatusPanel::Zoom})
             SetStatus(p, {});
+        m_zoom.Fit();
+        m_zoomedSlide.clear();
         return;
     }
     if (a < 0 || a >= m_currentList->Count())
         return;
 
+    // Another slide is shown fitted; the same one again (a reload, a resize) keeps its zoom.
+    const std::string name = m_currentList->SlideName(a);
+    if (name != m_zoomedSlide || m_currentList->FileName() != m_zoomedList) {
+        m_zoom.Fit();
+        m_zoomedSlide = name;
+        m_zoomedList = m_currentList->FileName();
+    }
+    SetStatus(TStatusPanel::Zoom, m_zoom.ZoomText());
+
     UiHooks::TBusyCursor cursor;
     const size_t before = m_posted.size();
     try {
-        m_currentList->Draw(a, *m_preview, {0, 0, w - 1, h - 1});
+        m_currentList->Draw(a, *m_preview, m_zoom.Frame());
     } catch (const EVarnelError& e) {
         PostMessage(e.what(), true);
     }

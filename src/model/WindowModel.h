@@ -19,6 +19,7 @@
 #include "graphics/Canvas.h"
 #include "model/Dialogs.h"
 #include "model/PatternPage.h"
+#include "model/PreviewZoom.h"
 
 #include <cstdint>
 #include <memory>
@@ -39,10 +40,11 @@ enum class TStatusPanel {
     LibraryName, // the current library's file (empty in folder view)
     LibrarySize, // the size of the library file held in memory (0 in folder view)
     PreviewSize, // "WxH" of the preview panel
+    Zoom,        // the preview's zoom, "100%" when fitted
     Folder,      // the shown folder
     Problem,     // what the last reload could not read
 };
-inline constexpr int kStatusPanelCount = 7;
+inline constexpr int kStatusPanelCount = 8;
 
 // What choosing an entry of the file list opened.
 enum class TSourceKind { None, Library, Pattern };
@@ -153,9 +155,18 @@ public:
     // The preview: a picture the size of the preview panel, which the window shows.
     const TRasterCanvas& Preview() const { return *m_preview; }
     void SetPreviewSize(int width, int height);
-    // Fills the preview with the background, draws the selected slide fitted into it, and sets
-    // the status texts. Messages of a slide that cannot be drawn are shown once per slide and
-    // fill, not again at every repaint.
+    // The preview's zoom and the part of the slide in view. Another slide selected starts
+    // fitted again; a reload that keeps the same slide keeps its zoom.
+    const TPreviewZoom& PreviewZoom() const { return m_zoom; }
+    // Zooms by factor around the preview's point (x, y), pans by (dx, dy) pixels, fits again;
+    // each says whether the view changed. The caller draws the preview again (RepaintPreview),
+    // so a burst of wheel turns or mouse moves costs one drawing.
+    bool ZoomPreview(double factor, double x, double y);
+    bool PanPreview(double dx, double dy);
+    bool FitPreview();
+    // Fills the preview with the background, draws the selected slide at its zoom (fitted at
+    // zoom 1), and sets the status texts. Messages of a slide that cannot be drawn are shown once
+    // per slide and fill, not again at every repaint.
     void RepaintPreview();
     // Changes at every repaint of the preview and its status texts.
     int PreviewGeneration() const { return m_previewGeneration; }
@@ -211,6 +222,10 @@ private:
     std::string m_status[kStatusPanelCount];
     std::unique_ptr<TRasterCanvas> m_preview;
     int m_previewGeneration = 0;
+    TPreviewZoom m_zoom;
+    // The slide the zoom belongs to: its library (empty in folder view) and its name.
+    std::string m_zoomedList;
+    std::string m_zoomedSlide;
 
     struct TPostedMessage {
         std::string Text;

@@ -118,10 +118,13 @@ public:
         m_canvas.SetBrushColor(m_palette[7]);
         m_canvas.SetBrushStyle(TBrushStyle::Solid);
         m_monochrome = m_canvas.IsPrinter() && PrintMonochrome;
+        // Only the part of the rectangle the canvas can show counts: a zoomed drawing, fitted
+        // into a rectangle many times the canvas, gets no larger budget than a fitted one.
+        const TRect reach = m_canvas.Reachable(m_rect);
         const auto w =
-            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Right} - m_rect.Left + 1));
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{reach.Right} - reach.Left + 1));
         const auto h =
-            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{m_rect.Bottom} - m_rect.Top + 1));
+            static_cast<uint64_t>(std::max<int64_t>(0, int64_t{reach.Bottom} - reach.Top + 1));
         m_fillLimit = m_canvas.FillWork() + kFillCover * w * h + kFillFloor;
     }
     void Line(TLineKind kind, int fx, int fy, int tx, int ty) {

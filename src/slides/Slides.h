@@ -92,8 +92,9 @@ inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *
 
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
 // centred, in the colours of palette, without painting a background. A polygon whose fill would
-// take the slide's fills past sixteen times the rectangle's pixels (TCanvas::FillWork, FillCost)
-// is only outlined: no real slide comes near that, a hostile one cannot stall the drawing.
+// take the slide's fills past sixteen times the pixels of the rectangle's reachable part
+// (TCanvas::Reachable, FillWork, FillCost) is only outlined: no real slide comes near that, a
+// hostile one cannot stall the drawing.
 // Returns the bytes read up to and including the end-of-slide record or the record where
 // drawing stopped. An invalid record ends the drawing normally with kInvalidSlideMessage:
 // stored in *message when message is given (drawings on other threads), else shown through

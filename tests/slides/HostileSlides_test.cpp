@@ -44,6 +44,21 @@ TEST(HostileSlides, FillsStopCostingAtSixteenCoversOfThePicture) {
     EXPECT_GT(canvas.FillWork() - before, limit - 2 * one);
 }
 
+TEST(HostileSlides, AZoomedDrawingHasTheBudgetOfWhatTheCanvasShows) {
+    // The same triangles fitted into a frame 64 times the 200 x 200 canvas (a zoomed preview):
+    // only the 200 x 200 the canvas shows counts for the bound, so zooming in cannot make the
+    // drawing 4,096 times dearer. The canvas lies inside the triangle: every pixel is filled.
+    TMemoryStream slide = Malformed("slide_thousands_of_full_size_fills.sld");
+    TPaletteScope palette(0);
+    TRasterCanvas canvas(200, 200);
+    const TRect frame{-6300, -12600, -6300 + 12799, -12600 + 12799};
+    EXPECT_EQ(DrawSlide(slide, canvas, frame), slide.Size());
+    EXPECT_LE(canvas.FillWork(), 16u * 200 * 200 + (1 << 12) + 200 * 200 + 2 * 200);
+    EXPECT_GE(canvas.FillWork(), 15u * 200 * 200);
+    EXPECT_EQ(canvas.Pixel(0, 0), Palette[7]);
+    EXPECT_EQ(canvas.Pixel(199, 199), Palette[7]);
+}
+
 TEST(HostileSlides, APolygonOfLongEdgesFillsOnlyWhereItsCostFits) {
     // 10,000 edges that all cross every row: 300 rows of them cost 3 million crossings, more
     // than 16 covers of a 300 x 300 picture, so the polygon is outlined only; in a 1000 x 1000

@@ -1,0 +1,128 @@
+// The preview's zoom and pan through real input: wheel turns on the preview, a drag, a double
+// click, the + and - keys and View > "Fit"; the status bar's zoom panel.
+#include "AppTestSupport.h"
+
+#include "SlideWriter.h"
+#include "graphics/AcadPal.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PreviewTest : public TWindowTest {
+protected:
+    void SetUp() override {
+        // A cross in colour 1: a level line at y 30 and an upright one at x 60, on a 200 x 100
+        // slide; a second slide to switch to.
+        TSlideWriter cross(200, 100);
+        cross.Colour(1);
+        cross.Vector(10, 30, 190, 30);
+        cross.Vector(60, 5, 60, 95);
+        cross.End();
+        WriteFileBytes(dir.File("cross.sld"), cross.Bytes());
+        WriteFileBytes(dir.File("other.sld"), MakeSlide(300, 300));
+        ShowDir();
+        WaitForPreview();
+    }
+    void WaitForPreview() {
+        form().WaitForThumbnails();
+        Settle();
+    }
+    const TRasterCanvas& Buffer() { return form().Model().Preview(); }
+    // Where the cross's lines are drawn: the row with the most red pixels, the column with the
+    // most; and how many pixels wide the level line is in the upright one's column + 40.
+    QPoint Crossing() {
+        const TRasterCanvas& b = Buffer();
+        int bestRow = -1, bestCol = -1, rowCount = 0, colCount = 0;
+        for (int y = 0; y < b.Height(); ++y) {
+            int n = 0;
+            for (int x = 0; x < b.Width(); ++x)
+                n += b.Pixel(x, y) == Palette[1];
+            if (n > rowCount)
+                rowCount = n, bestRow = y;
+        }
+        for (int x = 0; x < b.Width(); ++x) {
+            int n = 0;
+            for (int y = 0; y < b.Height(); ++y)
+                n += b.Pixel(x, y) == Palette[1];
+            if (n > colCount)
+                colCount = n, bestCol = x;
+        }
+        return {bestCol, bestRow};
+    }
+    int LineWidthAt(int x) {
+        int n = 0;
+        for (int y = 0; y < Buffer().Height(); ++y)
+            n += Buffer().Pixel(x, y) == Palette[1];
+        return n;
+    }
+    // A wheel turn over the preview at its local point.
+    void Wheel(QPoint at, int angle) {
+        QWidget* box = form().PaintBox1;
+        QWheelEvent event(QPointF(at), QPointF(box->mapToGlobal(at)), QPoint(), QPoint(0, angle),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &event);
+        WaitForPreview();
+    }
+    QString Zoom() { return form().StatusText(TStatusPanel::Zoom); }
+};
+
+TEST_F(PreviewTest, WheelZoomsAroundThePointerDragPansDoubleClickFits) {
+    ASSERT_EQ(Selected(form()), Names{"cross.sld"});
+    EXPECT_EQ(Zoom(), "100%");
+    EXPECT_FALSE(form().Fit1->isEnabled());
+    EXPECT_FALSE(form().ZoomOut1->isEnabled());
+    EXPECT_TRUE(form().ZoomIn1->isEnabled());
+
+    // The pointer on the crossing; the box's point (x, y) shows the buffer's (x + 1, y + 1).
+    const QPoint crossing = Crossing();
+    const QPoint pointer = crossing - QPoint(1, 1);
+    Wheel(pointer, 120 * 6); // six notches: 8 times
+    EXPECT_EQ(Zoom(), "800%");
+    EXPECT_TRUE(form().Fit1->isEnabled());
+    const QPoint zoomed = Crossing();
+    EXPECT_LE(std::abs(zoomed.x() - crossing.x()), 1);
+    EXPECT_LE(std::abs(zoomed.y() - crossing.y()), 1);
+    EXPECT_EQ(LineWidthAt(zoomed.x() + 40), 1); // drawn at the zoom: still one pixel
+
+    // A drag moves the slide with the pointer.
+    QWidget* box = form().PaintBox1;
+    QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, pointer);
+    QMouseEvent move(QEvent::MouseMove, QPointF(pointer + QPoint(25, 10)),
+                     QPointF(box->mapToGlobal(pointer + QPoint(25, 10))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QTest::mouseRelease(box, Qt::LeftButton, Qt::NoModifier, pointer + QPoint(25, 10));
+    WaitForPreview();
+    EXPECT_EQ(Crossing(), zoomed + QPoint(25, 10));
+
+    // The - key halves the zoom, the + key doubles it; a double click fits again.
+    Key(form().ListBox1, Qt::Key_Minus);
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "400%");
+    Key(form().ListBox1, Qt::Key_Plus);
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "800%");
+    QTest::mouseDClick(box, Qt::LeftButton, Qt::NoModifier, pointer);
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "100%");
+    EXPECT_EQ(Crossing(), crossing);
+
+    // View > "Fit" after a zoom; another slide starts fitted.
+    Wheel(pointer, 240);
+    EXPECT_EQ(Zoom(), "200%");
+    Trigger(form().Fit1);
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "100%");
+    Wheel(pointer, 240);
+    ASSERT_TRUE(ClickItem(form().ListBox1, "other.sld"));
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "100%");
+    EXPECT_TRUE(dialogs().log.empty());
+}
+
+} // namespace
