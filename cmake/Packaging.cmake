@@ -1,5 +1,6 @@
-# Desktop integration and the Debian package: the .desktop entry, the file types, the
-# thumbnailer entry, icons drawn by the program's own renderer, man pages, and CPack.
+# Desktop integration and the Debian package: the .desktop entry, the AppStream metainfo, the
+# file types, the thumbnailer entry, icons drawn by the program's own renderer, man pages, and
+# CPack.
 #
 #   cmake --install build --prefix /usr/local
 #   cpack --config build/CPackConfig.cmake -G DEB -B out     (a .deb for /usr)
@@ -28,6 +29,14 @@ add_custom_command(OUTPUT ${VARNEL_ICON_FILES}
     COMMENT "Drawing the desktop icons"
     VERBATIM)
 
+# ---- AppStream: what software centres show; its screenshots are packaging/screenshots/*.png,
+# taken from the real window and published under VARNEL_SCREENSHOT_URL ----
+set(VARNEL_HOMEPAGE "https://varnel.org/" CACHE STRING "The project's web page (AppStream)")
+set(VARNEL_SCREENSHOT_URL "https://varnel.org/screenshots" CACHE STRING
+    "Where packaging/screenshots/*.png are published (AppStream)")
+configure_file(${VARNEL_PACKAGING_DIR}/varnel.metainfo.xml.in
+    ${VARNEL_GENERATED_DIR}/${VARNEL_APP_ID}.metainfo.xml @ONLY)
+
 # ---- Man pages: the version filled in, compressed as Debian wants them ----
 set(VARNEL_MAN_FILES "")
 foreach(page sldtool.1 varnel.1)
@@ -53,7 +62,10 @@ install(DIRECTORY ${VARNEL_GENERATED_DIR}/icons/hicolor DESTINATION ${CMAKE_INST
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnel RENAME copyright)
 if(TARGET varnel)
     install(FILES ${VARNEL_GENERATED_DIR}/man/varnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    install(FILES ${VARNEL_PACKAGING_DIR}/varnel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${VARNEL_PACKAGING_DIR}/varnel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        RENAME ${VARNEL_APP_ID}.desktop)
+    install(FILES ${VARNEL_GENERATED_DIR}/${VARNEL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
 # ---- Debian package ----

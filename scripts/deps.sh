@@ -16,7 +16,7 @@ packages=(
     netpbm qpdf poppler-utils libwmf-bin fonts-urw-base35 xvfb xauth python3-ezdxf python3-matplotlib
     # The desktop's tools that check the installed files, and the Debian package's tools.
     desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin man-db groff-base bsdextrautils
-    file dpkg-dev
+    file dpkg-dev appstream
 )
 for group in "$@"; do
     case "$group" in

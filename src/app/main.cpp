@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Varnel");
     QApplication::setApplicationVersion(VARNEL_VERSION);
 
-    QApplication::setDesktopFileName("varnel");
+    // The name of the installed .desktop entry, so the desktop matches the window to it.
+    QApplication::setDesktopFileName(VARNEL_APP_ID);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(TForm1::kCaption);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree and checks its contents and its control fields.
-# Usage: check_deb.sh BUILD_DIR
+# Usage: check_deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
+app_id=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failures=0
@@ -21,7 +22,8 @@ debs=("$tmp"/varnel_*.deb)
 deb=${debs[0]}
 echo "built $(basename "$deb")"
 dpkg-deb -c "$deb" >"$tmp/contents"
-for f in usr/bin/varnel usr/bin/sldtool usr/share/applications/varnel.desktop \
+for f in usr/bin/varnel usr/bin/sldtool usr/share/applications/$app_id.desktop \
+    usr/share/metainfo/$app_id.metainfo.xml \
     usr/share/mime/packages/varnel.xml usr/share/thumbnailers/varnel.thumbnailer \
     usr/share/icons/hicolor/48x48/apps/varnel.png usr/share/man/man1/sldtool.1.gz \
     usr/share/man/man1/varnel.1.gz usr/share/varnel/quorvane.html \

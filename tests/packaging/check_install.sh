@@ -2,10 +2,11 @@
 # Installs the build into a temporary prefix and checks what a desktop finds there: the files,
 # the .desktop entry, the file types (with the desktop's own MIME lookup), the default program
 # for a slide, the thumbnailer entry run as a file manager runs it, and the man pages.
-# Usage: check_install.sh BUILD_DIR SOURCE_DIR
+# Usage: check_install.sh BUILD_DIR SOURCE_DIR APP_ID
 set -euo pipefail
 build=$1
 source=$2
+app_id=$3
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
@@ -23,7 +24,8 @@ have_app=0
 expect=(bin/sldtool share/varnel/samples share/mime/packages/varnel.xml
     share/thumbnailers/varnel.thumbnailer share/man/man1/sldtool.1.gz share/doc/varnel/copyright)
 if ((have_app)); then
-    expect+=(bin/varnel share/varnel/quorvane.html share/applications/varnel.desktop
+    expect+=(bin/varnel share/varnel/quorvane.html share/applications/$app_id.desktop
+        share/metainfo/$app_id.metainfo.xml
         share/man/man1/varnel.1.gz)
 fi
 for f in "${expect[@]}"; do
@@ -52,7 +54,7 @@ done
 
 # ---- The .desktop entry ----
 if ((have_app)); then
-    desktop=$prefix/share/applications/varnel.desktop
+    desktop=$prefix/share/applications/$app_id.desktop
     desktop-file-validate "$desktop" || fail "desktop-file-validate"
     grep -qx 'Exec=varnel %F' "$desktop" || fail "Exec line"
     grep -qx 'Icon=varnel' "$desktop" || fail "Icon line"
@@ -60,6 +62,28 @@ if ((have_app)); then
         text/x-autocad-hatch-pattern; do
         grep -q "^MimeType=.*$type;" "$desktop" || fail "MimeType lacks $type"
     done
+fi
+
+# ---- AppStream: valid as software centres read it, naming the .desktop entry, the three file
+# types, the licence, and screenshots that are the committed pictures ----
+if ((have_app)); then
+    meta=$prefix/share/metainfo/$app_id.metainfo.xml
+    appstreamcli validate --no-net "$meta" >"$tmp/appstream.log" 2>&1 ||
+        { cat "$tmp/appstream.log"; fail "appstreamcli validate"; }
+    grep -q "<id>$app_id</id>" "$meta" || fail "metainfo id"
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$meta" ||
+        fail "metainfo launchable"
+    grep -q '<project_license>GPL-2.0-only</project_license>' "$meta" || fail "metainfo licence"
+    for type in application/x-autocad-slide application/x-autocad-slide-library \
+        text/x-autocad-hatch-pattern; do
+        grep -q "<mediatype>$type</mediatype>" "$meta" || fail "metainfo lacks $type"
+    done
+    for url in $(sed -n 's:.*<image[^>]*>\(.*\)</image>.*:\1:p' "$meta"); do
+        f=$source/packaging/screenshots/$(basename "$url")
+        [[ -f $f ]] || fail "screenshot $url is not in packaging/screenshots"
+        [[ $(png_size "$f") == 890x570 ]] || fail "screenshot $f is $(png_size "$f")"
+    done
+    grep -q '<content_rating type="oars-1.1"' "$meta" || fail "metainfo content rating"
 fi
 
 # ---- File types, as the desktop's MIME lookup sees them ----
@@ -98,7 +122,7 @@ if ((have_app)); then
     for type in application/x-autocad-slide application/x-autocad-slide-library; do
         got=$(XDG_DATA_HOME=$data XDG_DATA_DIRS=/usr/share XDG_CONFIG_HOME=$tmp/config \
             XDG_CURRENT_DESKTOP=GNOME xdg-mime query default "$type" 2>/dev/null)
-        [[ $got == varnel.desktop ]] || fail "default for $type is \"$got\""
+        [[ $got == $app_id.desktop ]] || fail "default for $type is \"$got\""
     done
 fi
 
