@@ -176,6 +176,8 @@ void TForm1::CreateActions() {
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
 
     // Menu Edit
+    Undo1 = NewAction(this, "Undo1", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo1 = NewAction(this, "Redo1", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     RenameSlide1 =
         NewAction(this, "RenameSlide1", tr("&Rename Slide..."), QKeySequence(Qt::Key_F2));
     MoveSlideUp1 = NewAction(this, "MoveSlideUp1", tr("Move Slide &Up"),
@@ -261,6 +263,9 @@ void TForm1::CreateMenus() {
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("Edit1");
+    edit->addAction(Undo1);
+    edit->addAction(Redo1);
+    edit->addSeparator();
     edit->addAction(RenameSlide1);
     edit->addAction(MoveSlideUp1);
     edit->addAction(MoveSlideDown1);

@@ -184,6 +184,8 @@ public:
     QAction* DeleteSlides1 = nullptr;
     QAction* Exit1 = nullptr;
     // Menu Edit
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QAction* RenameSlide1 = nullptr;
     QAction* MoveSlideUp1 = nullptr;
     QAction* MoveSlideDown1 = nullptr;

@@ -2,6 +2,7 @@
 #include "testslides.h"
 
 #include "model/Commands.h"
+#include "model/EditHistory.h"
 
 #include <QAction>
 #include <utility>
@@ -34,6 +35,8 @@ void TForm1::UpdateActions() {
         {ConvertImageToSlide1, TCommand::ImportFromImage},
         {DeleteSlides1, TCommand::DeleteSlides},
         {deleteAction, TCommand::DeleteSlides},
+        {Undo1, TCommand::Undo},
+        {Redo1, TCommand::Redo},
         {RenameSlide1, TCommand::RenameSlide},
         {MoveSlideUp1, TCommand::MoveSlideUp},
         {MoveSlideDown1, TCommand::MoveSlideDown},
@@ -50,6 +53,9 @@ void TForm1::UpdateActions() {
     };
     for (const auto& [action, command] : actions)
         action->setEnabled(CommandApplies(m_model, command));
+    // The entries name the edit they take back or do again ("Undo Delete Slides").
+    Undo1->setText("&" + QString::fromStdString(UndoCaption(m_model)));
+    Redo1->setText("&" + QString::fromStdString(RedoCaption(m_model)));
 }
 
 void TForm1::ChangeBackCol() {

@@ -1,9 +1,10 @@
 // TForm1: the slide management commands (delete, save, save / add / move to a library, new
-// library, rename, move up and down, copy to a folder). The menu entries, the toolbar's
-// drop-down entries, the tool buttons and the keys all run the same action; each action runs its
-// command over the model and shows the model again.
+// library, rename, move up and down, copy to a folder) and their undo and redo. The menu entries,
+// the toolbar's drop-down entries, the tool buttons and the keys all run the same action; each
+// action runs its command over the model and shows the model again.
 #include "testslides.h"
 
+#include "model/EditHistory.h"
 #include "model/SlideCommands.h"
 
 #include <QAction>
@@ -27,4 +28,6 @@ void TForm1::ConnectSlideCommands() {
     run(RenameSlide1, SlideRename);
     run(MoveSlideUp1, [](TWindowModel& m) { MvSlideUpDnButtonClick(m, TSlideMove::Up); });
     run(MoveSlideDown1, [](TWindowModel& m) { MvSlideUpDnButtonClick(m, TSlideMove::Down); });
+    run(Undo1, UndoEdit);
+    run(Redo1, RedoEdit);
 }

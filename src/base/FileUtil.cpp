@@ -120,6 +120,23 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
     }
 }
 
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that flag: a hard link cannot replace either.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return true;
+    }
+    // Nor hard links: the name was found free just before.
+    struct stat st {};
+    if ((errno == EPERM || errno == EOPNOTSUPP) && ::lstat(to.c_str(), &st) != 0)
+        return ::rename(from.c_str(), to.c_str()) == 0;
+    return false;
+}
+
 void SyncFileSystemOf(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 || ::syncfs(fd) != 0) {

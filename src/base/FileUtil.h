@@ -18,6 +18,9 @@ enum class TDurability { Synced, Unsynced };
 // ever sees a half-written file under path.
 void SaveFileAtomically(const std::string& path, const std::function<void(TStream&)>& write,
                         TDurability durability = TDurability::Synced);
+// Renames a file without ever replacing one that is there; false when it could not.
+bool RenameNoReplace(const std::string& from, const std::string& to);
+
 // Puts everything written to the file system that holds folder on the disk (the end of a batch
 // of Unsynced saves); throws EWriteError naming the folder when that fails.
 void SyncFileSystemOf(const std::string& folder);

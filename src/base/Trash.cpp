@@ -1,5 +1,6 @@
 #include "base/Trash.h"
 
+#include "base/FileUtil.h"
 #include "base/Paths.h"
 
 #include <cerrno>
@@ -98,10 +99,17 @@ std::string TrashName(const std::string& base, int n) {
     return base.substr(0, dot) + "." + std::to_string(n) + base.substr(dot);
 }
 
+// The .trashinfo file of a file in a trash's files/ folder.
+std::string InfoFileOf(const std::string& trashed) {
+    return FolderOf(FolderOf(trashed)) + "/info/" + BaseName(trashed) + ".trashinfo";
+}
+
 // Moves the file at absolute path into trash; infoPath is the path its .trashinfo records.
-bool MoveInto(const std::string& trash, const std::string& path, const std::string& infoPath) {
+// Returns the file's path in the trash, or empty when it could not be moved there.
+std::string MoveInto(const std::string& trash, const std::string& path,
+                     const std::string& infoPath) {
     if (!EnsureTrashParts(trash))
-        return false;
+        return {};
     const std::string base = BaseName(path);
     const std::string contents =
         "[Trash Info]\nPath=" + EncodePath(infoPath) + "\nDeletionDate=" + LocalTimeNow() + "\n";
@@ -114,7 +122,7 @@ bool MoveInto(const std::string& trash, const std::string& path, const std::stri
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            return false;
+            return {};
         }
         struct stat st {};
         if (::lstat(target.c_str(), &st) == 0) {
@@ -127,11 +135,11 @@ bool MoveInto(const std::string& trash, const std::string& path, const std::stri
         const bool closed = ::close(fd) == 0;
         if (!written || !closed || ::rename(path.c_str(), target.c_str()) != 0) {
             ::unlink(info.c_str());
-            return false;
+            return {};
         }
-        return true;
+        return target;
     }
-    return false;
+    return {};
 }
 
 // The absolute path of path with its folder's symbolic links resolved (the file itself is kept
@@ -183,7 +191,11 @@ std::string HomeTrashFolder() {
     return JoinPath(home && home[0] ? home : "/", ".local/share/Trash");
 }
 
-TTrashOutcome TrashFile(const std::string& path, TTrashScope scope) {
+TTrashOutcome TrashFile(const std::string& path, TTrashScope scope, std::string* trashedAs) {
+    std::string trashed;
+    if (!trashedAs)
+        trashedAs = &trashed;
+    trashedAs->clear();
     struct stat file {};
     if (::lstat(path.c_str(), &file) != 0)
         return TTrashOutcome::Failed;
@@ -195,19 +207,29 @@ TTrashOutcome TrashFile(const std::string& path, TTrashScope scope) {
         const bool homeReady = EnsureFolders(home) && ::stat(home.c_str(), &homeStat) == 0 &&
                                S_ISDIR(homeStat.st_mode) && homeStat.st_uid == ::getuid();
         if (homeReady && homeStat.st_dev == file.st_dev) {
-            if (MoveInto(home, absolute, absolute))
+            *trashedAs = MoveInto(home, absolute, absolute);
+            if (!trashedAs->empty())
                 return TTrashOutcome::Trashed;
         } else if (scope == TTrashScope::HomeAndTopDirs) {
             // Another file system: its own trash, so the file is renamed, not copied.
             const std::string topdir = TopFolder(FolderOf(absolute), file.st_dev);
             const std::string relative =
                 topdir == "/" ? absolute.substr(1) : absolute.substr(topdir.size() + 1);
-            for (const std::string& trash : TopDirTrashes(topdir))
-                if (MoveInto(trash, absolute, relative))
+            for (const std::string& trash : TopDirTrashes(topdir)) {
+                *trashedAs = MoveInto(trash, absolute, relative);
+                if (!trashedAs->empty())
                     return TTrashOutcome::Trashed;
+            }
         }
     }
     if (::unlink(path.c_str()) == 0)
         return TTrashOutcome::Deleted;
     return TTrashOutcome::Failed;
+}
+
+bool RestoreFromTrash(const std::string& trashedAs, const std::string& path) {
+    if (!RenameNoReplace(trashedAs, path))
+        return false;
+    ::unlink(InfoFileOf(trashedAs).c_str());
+    return true;
 }

@@ -24,8 +24,14 @@ enum class TTrashScope {
 
 // Moves the file (or symbolic link: the link itself, not what it points to) at path into the
 // trash. When no trash can take it, it is deleted instead. A file that does not exist gives
-// Failed. The file's name in the trash is its own name, or "stem.N.ext" when that is taken.
-TTrashOutcome TrashFile(const std::string& path, TTrashScope scope = TTrashScope::HomeAndTopDirs);
+// Failed. The file's name in the trash is its own name, or "stem.N.ext" when that is taken;
+// when trashedAs is given, it receives the file's path in the trash (empty unless Trashed).
+TTrashOutcome TrashFile(const std::string& path, TTrashScope scope = TTrashScope::HomeAndTopDirs,
+                        std::string* trashedAs = nullptr);
+
+// Puts a file that TrashFile moved to trashedAs back at path, and removes its .trashinfo.
+// Never replaces a file at path; false when the file cannot be put back.
+bool RestoreFromTrash(const std::string& trashedAs, const std::string& path);
 
 // The folder of the home trash (holding files/ and info/), whether it exists or not.
 std::string HomeTrashFolder();

@@ -35,6 +35,11 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     case TCommand::MoveSlideDown:
         return oneSelected && model.LibraryView() &&
                selection.front() + 1 < static_cast<int>(model.Items().size());
+    // Edits of the slides' files: page "hatchs" leaves the keys to the pattern editor.
+    case TCommand::Undo:
+        return slides && model.History().CanUndo();
+    case TCommand::Redo:
+        return slides && model.History().CanRedo();
     case TCommand::ExportToImage:
         return haveSlides;
     case TCommand::CopyToClipboard:

@@ -23,6 +23,8 @@ enum class TCommand {
     RenameSlide,
     MoveSlideUp,
     MoveSlideDown,
+    Undo,
+    Redo,
     CopyToClipboard,
     SelectAll,
     PreviewBackground,

@@ -9,6 +9,7 @@
 #include "dxf/DxfToSlide.h"
 #include "graphics/BmpReader.h"
 #include "graphics/Metafile.h"
+#include "model/EditHistory.h"
 #include "model/WindowModel.h"
 #include "output/SlideGraphic.h"
 #include "slides/SlideClasses.h"
@@ -266,6 +267,8 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
         !dialogs.ConfirmOkCancel("The slide file \"" + slideFile +
                                  "\" already exists. Replace it?"))
         return {};
+    TEditRecorder record(model, "Import from Image");
+    record.Before(slideFile);
     {
         UiHooks::TBusyCursor busy;
         SaveFileAtomically(slideFile, [&](TStream& stream) {

@@ -7,6 +7,7 @@
 #include "base/Streams.h"
 #include "base/Trash.h"
 #include "base/UiHooks.h"
+#include "model/EditHistory.h"
 #include "model/WindowModel.h"
 #include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
@@ -77,12 +78,15 @@ void WriteBack(TWindowModel& model) {
 }
 
 // Sends a slide file to the trash; says so when it exists and can be neither trashed nor
-// deleted.
-void EraseFile(TDialogs& dialogs, const std::string& path) {
+// deleted. The recorder learns where it went.
+void EraseFile(TDialogs& dialogs, TEditRecorder& record, const std::string& path) {
     if (!Exists(path))
         return;
-    if (TrashFile(path) == TTrashOutcome::Failed)
+    record.Before(path);
+    std::string trashedAs;
+    if (TrashFile(path, TTrashScope::HomeAndTopDirs, &trashedAs) == TTrashOutcome::Failed)
         dialogs.ShowError("Cannot erase file: \"" + path + "\"");
+    record.Trashed(path, trashedAs);
 }
 
 // Writes slide index of lib as a *.sld file, replacing any file there.
@@ -146,23 +150,6 @@ bool NameTaken(const std::string& folder, const std::string& name) {
     for (const std::string& other : ListFolder(folder, "*"))
         if (SameText(other, name))
             return true;
-    return false;
-}
-
-// Renames a file without ever replacing one that is there.
-bool RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without that flag: a hard link cannot replace either.
-    if (::link(from.c_str(), to.c_str()) == 0) {
-        ::unlink(from.c_str());
-        return true;
-    }
-    // Nor hard links: the name was found free just before.
-    if ((errno == EPERM || errno == EOPNOTSUPP) && !Exists(to))
-        return ::rename(from.c_str(), to.c_str()) == 0;
     return false;
 }
 
@@ -253,7 +240,9 @@ void SlideDelete(TWindowModel& model) {
     }
     if (!dialogs.ConfirmOkCancel("Do you really want to delete the selected slide(s)?"))
         return;
+    TEditRecorder record(model, "Delete Slides");
     if (model.LibraryView()) {
+        record.Before(lib->FileName());
         // By place, last first, so each index still means the slide the user selected (a
         // library written elsewhere may hold two slides of one name).
         for (auto k = selected.rbegin(); k != selected.rend(); ++k)
@@ -262,7 +251,7 @@ void SlideDelete(TWindowModel& model) {
     } else {
         UiHooks::TPendingMessagePump pump;
         for (const std::string& path : SlideFilePaths(model, selected)) {
-            EraseFile(dialogs, path);
+            EraseFile(dialogs, record, path);
             pump.Tick();
         }
     }
@@ -291,6 +280,8 @@ void SlideSave(TWindowModel& model) {
     }
     if (Exists(file) && !dialogs.ConfirmOkCancel(kFileExists))
         return;
+    TEditRecorder record(model, "Save Slide");
+    record.Before(file);
     WriteSlideFile(*lib, k, file);
     if (folderView && SamePlace(FolderOf(file), model.Folder()))
         model.ReloadSlideList();
@@ -377,6 +368,10 @@ void AddToSlideLib(TWindowModel& model, TAddMode mode) {
         arrived.push_back(target->Slide(target->IndexOfName(name)));
     }
 
+    TEditRecorder record(model, mode == TAddMode::SaveAs ? "Save as Slide-Library"
+                                : mode == TAddMode::Add  ? "Add to Slide-Library"
+                                                         : "Move to Slide-Library");
+    record.Before(file);
     {
         UiHooks::TBusyCursor cursor;
         target->SaveToFile(file);
@@ -386,13 +381,14 @@ void AddToSlideLib(TWindowModel& model, TAddMode mode) {
     if (mode == TAddMode::Move) {
         // The slides are in the target now: only then do they leave their source.
         if (libraryView) {
+            record.Before(lib->FileName());
             for (auto n = copied.rbegin(); n != copied.rend(); ++n)
                 lib->Delete(selected[*n]);
             WriteBack(model);
         } else {
             UiHooks::TPendingMessagePump pump;
             for (const size_t n : copied) {
-                EraseFile(dialogs, sourceFiles[n]);
+                EraseFile(dialogs, record, sourceFiles[n]);
                 pump.Tick();
             }
         }
@@ -413,6 +409,8 @@ void CreateNewSlideLib(TWindowModel& model) {
         return;
     const TSlideLib* lib = model.CurrentList();
     const bool shown = model.LibraryView() && lib && SamePlace(file, lib->FileName());
+    TEditRecorder record(model, "New Slide-Library");
+    record.Before(file);
     TSlideLib::CreateEmpty()->SaveToFile(file);
     // The library shown was just emptied: show it as it is now.
     if (shown)
@@ -441,6 +439,8 @@ void SlideRename(TWindowModel& model) {
             dialogs.ShowError(kBadSlideName);
             return;
         }
+        TEditRecorder record(model, "Rename Slide");
+        record.Before(lib->FileName());
         WriteBack(model);
         const std::string caption = Cp1252ToUtf8(lib->SlideName(k));
         model.ReloadSlideList();
@@ -462,6 +462,9 @@ void SlideRename(TWindowModel& model) {
         return;
     }
     const std::string newPath = JoinPath(folder, newName);
+    TEditRecorder record(model, "Rename Slide");
+    record.Before(path);
+    record.Before(newPath);
     if (!RenameNoReplace(path, newPath)) {
         dialogs.ShowError("Cannot rename the slide to: " + newPath);
         return;
@@ -484,6 +487,8 @@ void MvSlideUpDnButtonClick(TWindowModel& model, TSlideMove direction) {
     const int to = direction == TSlideMove::Up ? k - 1 : k + 1;
     if (to < 0 || to >= lib->Count())
         return;
+    TEditRecorder record(model, direction == TSlideMove::Up ? "Move Slide Up" : "Move Slide Down");
+    record.Before(lib->FileName());
     lib->Exchange(k, to);
     WriteBack(model);
     model.ReloadSlideList();
@@ -527,6 +532,7 @@ void SaveSlidesToDir(TWindowModel& model) {
         libraryView ? std::vector<std::string>() : SlideFilePaths(model, selected);
     bool ask = true;
     UiHooks::TPendingMessagePump pump;
+    TEditRecorder record(model, "Save to Directory");
     for (size_t n = 0; n < selected.size(); ++n) {
         const int k = selected[n];
         const std::string fileName =
@@ -540,6 +546,7 @@ void SaveSlidesToDir(TWindowModel& model) {
             if (step == TLoopStep::Stop)
                 break;
         }
+        record.Before(path);
         WriteSlideFile(*lib, k, path);
         pump.Tick();
     }

@@ -18,6 +18,7 @@
 #include "base/UiHooks.h"
 #include "graphics/Canvas.h"
 #include "model/Dialogs.h"
+#include "model/EditHistory.h"
 #include "model/PatternPage.h"
 #include "model/PreviewZoom.h"
 
@@ -61,6 +62,10 @@ public:
     TWindowModel& operator=(const TWindowModel&) = delete;
 
     TDialogs& Dialogs() const { return m_dialogs; }
+    // The edits of the user's files that Undo and Redo take back and do again; kept while the
+    // window shows other folders and libraries.
+    TEditHistory& History() { return m_history; }
+    const TEditHistory& History() const { return m_history; }
 
     // ---- Folder tree and file list ----
 
@@ -202,6 +207,7 @@ private:
 
     TDialogs& m_dialogs;
     UiHooks::THookScope m_hooks;
+    TEditHistory m_history;
     std::string m_treeFolder;
     std::string m_folder;
     std::vector<std::string> m_sources;

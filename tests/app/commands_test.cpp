@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -180,6 +181,58 @@ TEST_F(CommandsWindowTest, RenameAndMoveUpAndDownKeepTheSlideSelected) {
     ClickWidget(form().Panel5);
     EXPECT_FALSE(form().MoveSlideUp1->isEnabled());
     EXPECT_FALSE(form().MoveSlideDown1->isEnabled());
+}
+
+// Undo and redo from the Edit menu and with Ctrl+Z / Ctrl+Shift+Z: the entries name the edit,
+// the files come back byte for byte and the list shows them with the slides selected again.
+TEST_F(CommandsWindowTest, UndoAndRedoFromTheEditMenuAndTheKeys) {
+    const auto* edit = form().findChild<QMenu*>("Edit1");
+    ASSERT_TRUE(edit);
+    EXPECT_TRUE(edit->actions().contains(form().Undo1));
+    EXPECT_TRUE(edit->actions().contains(form().Redo1));
+    EXPECT_EQ(form().Undo1->text(), "&Undo");
+    EXPECT_FALSE(form().Undo1->isEnabled());
+    EXPECT_FALSE(form().Redo1->isEnabled());
+
+    OpenLibrary();
+    const std::vector<uint8_t> before = ReadFileBytes(dir.File("Lib.slb"));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "SECOND"));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "THIRD", Qt::ControlModifier));
+    dialogs().okAnswers = {true};
+    Key(Qt::Key_Delete);
+    const std::vector<uint8_t> after = ReadFileBytes(dir.File("Lib.slb"));
+    EXPECT_EQ(Captions(form()), Names{"FIRST"});
+    EXPECT_EQ(form().Undo1->text(), "&Undo Delete Slides");
+    EXPECT_TRUE(form().Undo1->isEnabled());
+
+    Trigger(form().Undo1);
+    EXPECT_EQ(ReadFileBytes(dir.File("Lib.slb")), before);
+    EXPECT_EQ(Captions(form()), (Names{"FIRST", "SECOND", "THIRD"}));
+    EXPECT_EQ(Selected(form()), (Names{"SECOND", "THIRD"}));
+    EXPECT_EQ(form().Redo1->text(), "&Redo Delete Slides");
+    EXPECT_FALSE(form().Undo1->isEnabled());
+
+    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ReadFileBytes(dir.File("Lib.slb")), after);
+    EXPECT_EQ(Captions(form()), Names{"FIRST"});
+
+    // A slide file of the folder comes back from the trash.
+    ClickWidget(form().Panel5);
+    ASSERT_TRUE(ClickItem(form().ListBox1, "b.sld"));
+    dialogs().okAnswers = {true};
+    ClickWidget(form().DeleteButton);
+    ASSERT_FALSE(FileExists(dir.File("b.sld")));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ReadFileBytes(dir.File("b.sld")), MakeSlide(400, 200));
+    EXPECT_FALSE(FileExists(dataHome.File("Trash/files/b.sld")));
+    EXPECT_EQ(Selected(form()), Names{"b.sld"});
+    // The library's delete is next, though another list is shown.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ReadFileBytes(dir.File("Lib.slb")), before);
+    EXPECT_EQ(Captions(form()), (Names{"a.sld", "b.sld"}));
+    EXPECT_TRUE(dialogs().log.end() ==
+                std::find_if(dialogs().log.begin(), dialogs().log.end(),
+                             [](const std::string& l) { return l.rfind("error", 0) == 0; }));
 }
 
 } // namespace

@@ -1,0 +1,386 @@
+// Undo and redo of every edit the slide commands make: the folder's files (and the trash) byte
+// for byte as before the edit after Undo, as after it after Redo; a write that fails halfway;
+// files another program changed; the history's bounds.
+#include "ModelFixture.h"
+#include "ModelTestSupport.h"
+#include "base/Errors.h"
+#include "graphics/Bitmap4.h"
+#include "graphics/BmpWriter.h"
+#include "model/Commands.h"
+#include "model/EditHistory.h"
+#include "model/ExportCommands.h"
+#include "model/SlideCommands.h"
+#include "slides/SlideClasses.h"
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/resource.h>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+// Every file under a folder (relative name -> bytes).
+using TFiles = std::map<std::string, Bytes>;
+
+TFiles FilesUnder(const std::string& folder) {
+    TFiles files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ec)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::string name = std::filesystem::relative(entry.path(), folder).string();
+        // The deletion date in a .trashinfo is the time of the trashing.
+        if (name.size() > 10 && name.substr(name.size() - 10) == ".trashinfo")
+            files[name] = {};
+        else
+            files[name] = ReadFileBytes(entry.path().string());
+    }
+    return files;
+}
+
+// Writes may not grow a file beyond limit bytes while this lives (as on a full disk).
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit next = m_saved;
+        next.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &next);
+    }
+    ~TFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+class EditHistoryTest : public TModelTest {
+protected:
+    void SetUp() override {
+        WriteFileBytes(dir.File("a.sld"), MakeSlide(300, 300));
+        WriteFileBytes(dir.File("B.sld"), MakeSlide(400, 200));
+        WriteLibrary(dir.File("Lib.slb"), {{"FIRST", MakeSlide(100, 50)},
+                                           {"SECOND", MakeSlide(50, 100)},
+                                           {"THIRD", MakeSlide(80, 80)},
+                                           {"FOURTH", MakeSlide(60, 60)}});
+        WriteLibrary(dir.File("Other.slb"), {{"OWN", MakeSlide(20, 20)}});
+        ShowDir(64, 48);
+    }
+    void OpenLibrary() { ASSERT_EQ(Choose("Lib.slb"), TSourceKind::Library); }
+    void Answer(const Names& files, std::deque<bool> oks = {}) {
+        for (const std::string& f : files)
+            dialogs.files.push_back(TFileChoice{dir.File(f), 1});
+        dialogs.okAnswers = std::move(oks);
+    }
+    // The folder's files and the trash's.
+    TFiles Files() const {
+        TFiles files = FilesUnder(dir.Path());
+        for (auto& [name, bytes] : FilesUnder(dataHome.Path()))
+            files["trash:" + name] = bytes;
+        return files;
+    }
+    Bytes Read(const std::string& name) const { return ReadFileBytes(dir.File(name)); }
+
+    TTempDir dataHome;
+    TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
+};
+
+// Each edit changes the files; Undo puts every byte back, Redo makes exactly the edit's result
+// again, and Undo once more ends where it began.
+TEST_F(EditHistoryTest, EveryEditIsUndoneAndRedoneByteForByte) {
+    TBitmap4 picture;
+    picture.Width = 3;
+    picture.Height = 2;
+    picture.Indices = {9, 15, 15, 0, 0, 15};
+    WriteFileBytes(dir.File("logo.bmp"), EncodeBmp4(picture));
+    const TBmpPictureReader reader;
+
+    struct TCase {
+        std::string name;
+        std::function<void()> setUp; // view and selection
+        std::function<void()> edit;
+    };
+    const auto library = [&](std::vector<int> selection) {
+        return [this, selection] {
+            OpenLibrary();
+            model.SetSelection(selection);
+        };
+    };
+    const auto folder = [&](std::vector<int> selection) {
+        return [this, selection] {
+            model.ShowFolderSlides();
+            model.SetSelection(selection);
+        };
+    };
+    const std::vector<TCase> cases = {
+        {"Delete Slides", library({1, 3}),
+         [&] {
+             dialogs.okAnswers = {true};
+             SlideDelete(model);
+         }},
+        {"Delete Slides", folder({0, 1}),
+         [&] {
+             dialogs.okAnswers = {true};
+             SlideDelete(model);
+         }},
+        {"Rename Slide", library({2}),
+         [&] {
+             dialogs.texts = {"door"};
+             SlideRename(model);
+         }},
+        {"Rename Slide", folder({1}),
+         [&] {
+             dialogs.texts = {"door"};
+             SlideRename(model);
+         }},
+        {"Move Slide Up", library({2}), [&] { MvSlideUpDnButtonClick(model, TSlideMove::Up); }},
+        {"Move Slide Down", library({0}), [&] { MvSlideUpDnButtonClick(model, TSlideMove::Down); }},
+        {"Add to Slide-Library", library({0, 2}),
+         [&] {
+             Answer({"Other.slb"});
+             AddToSlideLib(model, TAddMode::Add);
+         }},
+        {"Add to Slide-Library", folder({0}),
+         [&] {
+             Answer({"new.slb"}, {true});
+             AddToSlideLib(model, TAddMode::Add);
+         }},
+        {"Move to Slide-Library", library({1, 2}),
+         [&] {
+             Answer({"Other.slb"});
+             AddToSlideLib(model, TAddMode::Move);
+         }},
+        {"Move to Slide-Library", folder({0, 1}),
+         [&] {
+             Answer({"Other.slb"});
+             AddToSlideLib(model, TAddMode::Move);
+         }},
+        {"Save as Slide-Library", library({3}),
+         [&] {
+             Answer({"Other.slb"}, {true});
+             AddToSlideLib(model, TAddMode::SaveAs);
+         }},
+        {"New Slide-Library", folder({}),
+         [&] {
+             Answer({"Lib.slb"}, {true});
+             CreateNewSlideLib(model);
+         }},
+        {"New Slide-Library", folder({}),
+         [&] {
+             Answer({"empty.slb"});
+             CreateNewSlideLib(model);
+         }},
+        {"Import from Image", folder({}),
+         [&] {
+             dialogs.files.push_back(TFileChoice{dir.File("logo.bmp")});
+             ConvertBMPToSlideClick(model, reader);
+         }},
+        {"Save to Directory", library({0, 1}),
+         [&] {
+             dialogs.folders.push_back(dir.Path() + "/out");
+             dialogs.okAnswers = {true};
+             SaveSlidesToDir(model);
+         }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.setUp();
+        const TFiles before = Files();
+        c.edit();
+        const TFiles after = Files();
+        ASSERT_NE(after, before);
+        ASSERT_EQ(UndoCaption(model), "Undo " + c.name);
+        EXPECT_EQ(RedoCaption(model), "Redo");
+        EXPECT_TRUE(CommandApplies(model, TCommand::Undo));
+
+        UndoEdit(model);
+        EXPECT_EQ(Files(), before);
+        EXPECT_EQ(RedoCaption(model), "Redo " + c.name);
+        EXPECT_TRUE(CommandApplies(model, TCommand::Redo));
+        RedoEdit(model);
+        EXPECT_EQ(Files(), after);
+        UndoEdit(model);
+        EXPECT_EQ(Files(), before);
+        EXPECT_EQ(dialogs.log.end(),
+                  std::find_if(dialogs.log.begin(), dialogs.log.end(),
+                               [](const std::string& l) { return l.rfind("error", 0) == 0; }))
+            << dialogs.log.back();
+        // The out folder that Save to Directory made is the user's: it stays, empty.
+        std::filesystem::remove(dir.Path() + "/out");
+    }
+    EXPECT_EQ(model.History().UndoCount(), 0u);
+    EXPECT_EQ(model.History().RedoCount(), 1u);
+}
+
+// Undo brings trashed files back out of the trash (the very files, their .trashinfo gone) and
+// shows the restored slides selected; the history stays while other sources are shown.
+TEST_F(EditHistoryTest, UndoShowsTheRestoredSlidesWhereverTheWindowWas) {
+    model.SetSelection({0, 1});
+    dialogs.okAnswers = {true};
+    SlideDelete(model);
+    EXPECT_TRUE(FileExists(dataHome.File("Trash/files/a.sld")));
+    EXPECT_TRUE(FileExists(dataHome.File("Trash/info/a.sld.trashinfo")));
+    UndoEdit(model);
+    EXPECT_FALSE(FileExists(dataHome.File("Trash/files/a.sld")));
+    EXPECT_FALSE(FileExists(dataHome.File("Trash/info/a.sld.trashinfo")));
+    EXPECT_EQ(model.Items(), (Names{"a.sld", "B.sld"}));
+    EXPECT_EQ(model.Selection(), (std::vector<int>{0, 1}));
+
+    // An edit of the library, then a look at the other one: undo still knows it, and shows the
+    // library again only when it is the one shown.
+    OpenLibrary();
+    const Bytes lib = Read("Lib.slb");
+    model.SelectItem(1);
+    MvSlideUpDnButtonClick(model, TSlideMove::Down);
+    ASSERT_EQ(Choose("Other.slb"), TSourceKind::Library);
+    UndoEdit(model);
+    EXPECT_EQ(Read("Lib.slb"), lib);
+    EXPECT_EQ(model.Items(), Names{"OWN"});
+    RedoEdit(model);
+    OpenLibrary();
+    UndoEdit(model);
+    EXPECT_EQ(model.Items(), (Names{"FIRST", "SECOND", "THIRD", "FOURTH"}));
+    EXPECT_EQ(model.Selection(), std::vector<int>{1});
+    // A new edit ends what could be redone.
+    EXPECT_TRUE(model.History().CanRedo());
+    model.SelectItem(0);
+    dialogs.texts = {"ONE"};
+    SlideRename(model);
+    EXPECT_FALSE(model.History().CanRedo());
+    EXPECT_EQ(UndoCaption(model), "Undo Rename Slide");
+}
+
+// Another program wrote the file since: undo refuses with the reason, changes nothing, and the
+// edits of that file are forgotten; edits of other files stay.
+TEST_F(EditHistoryTest, AFileChangedByAnotherProgramIsNotUndone) {
+    OpenLibrary();
+    model.SelectItem(0);
+    dialogs.okAnswers = {true};
+    SlideDelete(model); // Lib.slb
+    Answer({"Other.slb"});
+    model.SelectItem(0);
+    AddToSlideLib(model, TAddMode::Add); // Other.slb
+    model.SelectItem(1);
+    MvSlideUpDnButtonClick(model, TSlideMove::Up); // Lib.slb
+    ASSERT_EQ(model.History().UndoCount(), 3u);
+
+    WriteLibrary(dir.File("Lib.slb"), {{"THEIRS", MakeSlide(10, 10)}});
+    const TFiles theirs = Files();
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_EQ(dialogs.log, Names{"error: Cannot undo \"Move Slide Up\": the file \"" +
+                                 dir.File("Lib.slb") + "\" was changed by another program since."});
+    EXPECT_EQ(Files(), theirs);
+    ASSERT_EQ(model.History().UndoCount(), 1u);
+    EXPECT_EQ(UndoCaption(model), "Undo Add to Slide-Library");
+    UndoEdit(model);
+    EXPECT_EQ(LibraryNames(dir.File("Other.slb")), Names{"OWN"});
+
+    // A file removed since its edit counts as changed, and so does one put where an undone
+    // edit had removed it.
+    Answer({"fresh.slb"});
+    CreateNewSlideLib(model);
+    std::filesystem::remove(dir.File("fresh.slb"));
+    UndoEdit(model);
+    EXPECT_FALSE(model.History().CanUndo());
+    Answer({"fresh.slb"});
+    CreateNewSlideLib(model);
+    UndoEdit(model);
+    WriteFileBytes(dir.File("fresh.slb"), {'m', 'i', 'n', 'e'});
+    dialogs.log.clear();
+    RedoEdit(model);
+    EXPECT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log.at(0).rfind("error: Cannot redo \"New Slide-Library\"", 0), 0u);
+    EXPECT_EQ(Read("fresh.slb"), (Bytes{'m', 'i', 'n', 'e'}));
+    EXPECT_FALSE(model.History().CanRedo());
+}
+
+// A write that fails halfway: the command's edit holds what it did change, and an undo whose
+// second write fails puts its first one back, so the edit stays whole and can be undone later.
+TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
+    const std::string probe = dir.Path() + "/probe/one.slb";
+    std::filesystem::create_directory(dir.Path() + "/probe");
+    WriteLibrary(probe, {{"FIRST", MakeSlide(100, 50)}});
+    const auto oneSlideLibrary = std::filesystem::file_size(probe);
+    std::filesystem::remove_all(dir.Path() + "/probe");
+
+    OpenLibrary();
+    const TFiles before = Files();
+    model.SelectItem(0);
+    Answer({"moved.slb"}, {true});
+    {
+        // The target (one slide) can be written, the source (three slides) cannot.
+        const TFileSizeLimit limit(oneSlideLibrary);
+        EXPECT_THROW(AddToSlideLib(model, TAddMode::Move), EVarnelError);
+    }
+    EXPECT_EQ(LibraryNames(dir.File("moved.slb")), Names{"FIRST"});
+    EXPECT_EQ(Read("Lib.slb"), before.at("Lib.slb"));
+    ASSERT_EQ(UndoCaption(model), "Undo Move to Slide-Library");
+    const TEdit* partial = model.History().NextUndo();
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(partial->Changes().size(), 1u);
+    UndoEdit(model);
+    EXPECT_EQ(Files(), before);
+
+    // Now the move succeeds; its undo removes the target first and then fails to write the
+    // four-slide source back.
+    model.SelectItem(0);
+    Answer({"moved.slb"}, {true});
+    AddToSlideLib(model, TAddMode::Move);
+    const TFiles after = Files();
+    const TEdit* whole = model.History().NextUndo();
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->Changes().size(), 2u);
+    {
+        const TFileSizeLimit limit(oneSlideLibrary);
+        EXPECT_THROW(UndoEdit(model), EVarnelError);
+    }
+    EXPECT_EQ(Files(), after);
+    EXPECT_EQ(UndoCaption(model), "Undo Move to Slide-Library");
+    UndoEdit(model);
+    EXPECT_EQ(Files(), before);
+}
+
+// At most so many edits and so many saved bytes: the oldest go first.
+TEST_F(EditHistoryTest, TheHistoryIsBounded) {
+    const auto edit = [](const std::string& name, size_t bytes) {
+        TFileChange change;
+        change.Path = "/nowhere/" + name;
+        change.Before.Exists = true;
+        change.Before.Bytes.assign(bytes, 1);
+        return std::make_unique<TEdit>(name, std::vector<TFileChange>{change});
+    };
+    TEditHistory history(3, 100);
+    for (const char* name : {"1", "2", "3", "4"})
+        history.Push(edit(name, 10));
+    EXPECT_EQ(history.UndoCount(), 3u);
+    history.Push(edit("big", 85));
+    EXPECT_EQ(history.UndoCount(), 2u);
+    EXPECT_EQ(history.SavedBytes(), 95u);
+    history.Undone();
+    const TEdit* undo = history.NextUndo();
+    const TEdit* redo = history.NextRedo();
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->Name(), "4");
+    EXPECT_EQ(redo->Name(), "big");
+    history.Push(edit("more", 200)); // alone larger than the bound: kept by none
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(history.UndoCount(), 0u);
+
+    // The window's own history holds 100 edits.
+    EXPECT_EQ(TEditHistory::kMaxEdits, 100u);
+    EXPECT_EQ(TEditHistory::kMaxBytes, size_t{256} << 20);
+    for (int i = 0; i < 102; ++i)
+        model.History().Push(edit(std::to_string(i), 1));
+    EXPECT_EQ(model.History().UndoCount(), 100u);
+    EXPECT_EQ(UndoCaption(model), "Undo 101");
+}
+
+} // namespace
