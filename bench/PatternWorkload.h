@@ -54,16 +54,25 @@ inline std::vector<std::string> GeneratedPattern(int k) {
     return lines;
 }
 
-inline std::string GeneratedFile(const std::string& folder) {
-    std::string text = ";; 400 generated patterns\r\n";
-    for (int k = 0; k < 400; ++k)
-        for (const std::string& line : GeneratedPattern(k))
+// A pattern file of count patterns made by pattern(k), under comment, written into folder as
+// name; returns the file's path.
+template <class Pattern>
+std::string WritePatternFile(const std::string& folder, const std::string& name,
+                             const std::string& comment, int count, Pattern pattern) {
+    std::string text = ";; " + comment + "\r\n";
+    for (int k = 0; k < count; ++k)
+        for (const std::string& line : pattern(k))
             text += line + "\r\n";
-    const std::string path = folder + "/generated.pat";
+    const std::string path = folder + "/" + name;
     std::FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);
     return path;
+}
+
+inline std::string GeneratedFile(const std::string& folder) {
+    return WritePatternFile(folder, "generated.pat", "400 generated patterns", 400,
+                            GeneratedPattern);
 }
 
 // One pattern of a file shaped like the large pattern files users have (building materials,
@@ -101,13 +110,6 @@ inline std::vector<std::string> ManyFamilyPattern(int k) {
 
 // 300 patterns of ManyFamilyPattern, written into folder; returns the file's path.
 inline std::string ManyFamilyFile(const std::string& folder) {
-    std::string text = ";; 300 generated patterns of many families\r\n";
-    for (int k = 0; k < 300; ++k)
-        for (const std::string& line : ManyFamilyPattern(k))
-            text += line + "\r\n";
-    const std::string path = folder + "/families.pat";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
-    return path;
+    return WritePatternFile(folder, "families.pat", "300 generated patterns of many families", 300,
+                            ManyFamilyPattern);
 }
