@@ -149,9 +149,19 @@ void SyncFileSystemOf(const std::string& folder) {
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    TMemoryStream m;
-    m.LoadFromFile(path);
-    return std::move(m.Bytes());
+    TFileStream file(path, TFileMode::OpenRead);
+    // The size when opened bounds the read; another program may cut the file short meanwhile,
+    // and then the bytes that were there are the file.
+    std::vector<uint8_t> bytes(static_cast<size_t>(std::max<int64_t>(file.Size(), 0)));
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const size_t n = file.Read(bytes.data() + got, bytes.size() - got);
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.resize(got);
+    return bytes;
 }
 
 bool MatchesMask(const std::string& name, const std::string& mask) {
@@ -191,4 +201,25 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
     ::closedir(dir);
     std::sort(names.begin(), names.end(), LessText);
     return names;
+}
+
+std::vector<TFileStamp> StampFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return {{path, static_cast<int64_t>(st.st_size),
+             static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec}};
+}
+
+std::vector<TFileStamp> StampFolder(const std::string& folder, const std::string& mask) {
+    std::vector<TFileStamp> stamps;
+    for (const std::string& name : ListFolder(folder, mask)) {
+        std::vector<TFileStamp> one = StampFile(folder + "/" + name);
+        // Gone since the listing: it counts as not there.
+        if (!one.empty()) {
+            one[0].Name = name;
+            stamps.push_back(std::move(one[0]));
+        }
+    }
+    return stamps;
 }

@@ -1,6 +1,7 @@
 // File-system helpers shared by everything that writes the user's files.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,13 +26,27 @@ bool RenameNoReplace(const std::string& from, const std::string& to);
 // of Unsynced saves); throws EWriteError naming the folder when that fails.
 void SyncFileSystemOf(const std::string& folder);
 
-// Reads a whole file; throws EFileError naming the file when it cannot be read.
+// Reads a whole file: the bytes it holds, up to its size when opened (fewer when another program
+// cuts it short meanwhile). Throws EFileError naming the file when it cannot be opened or read.
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
 // The names of the plain files in a folder whose names match mask ("*.sld", "*.slb;*.pat"),
 // compared without regard to letter case, ordered by name without regard to letter case (the
 // order in which every list of files is shown).
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask);
+
+// What a file is like now, to tell whether another program changed it: its name, its size and
+// the time of its last change (nanoseconds).
+struct TFileStamp {
+    std::string Name;
+    int64_t Size = 0;
+    int64_t Modified = 0;
+    bool operator==(const TFileStamp&) const = default;
+};
+// The stamps of the files ListFolder(folder, mask) lists, in its order; throws as it does.
+std::vector<TFileStamp> StampFolder(const std::string& folder, const std::string& mask);
+// The stamp of one file (named by its path), or none when it is not there.
+std::vector<TFileStamp> StampFile(const std::string& path);
 
 // True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
 bool MatchesMask(const std::string& name, const std::string& mask);

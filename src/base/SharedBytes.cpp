@@ -1,14 +1,10 @@
 #include "base/SharedBytes.h"
 
 #include "base/Errors.h"
+#include "base/FileUtil.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,20 +18,6 @@ private:
     std::vector<uint8_t> m_bytes;
 };
 
-// A file mapped read-only. The mapping is private: a program that rewrites the file through a
-// new file and a rename (as this one does) leaves the mapped bytes as they were.
-class TMappedBytes : public TSharedBytes {
-public:
-    TMappedBytes(void* address, int64_t size) : m_address(address), m_size(size) {}
-    ~TMappedBytes() override { ::munmap(m_address, static_cast<size_t>(m_size)); }
-    const uint8_t* Data() const override { return static_cast<const uint8_t*>(m_address); }
-    int64_t Size() const override { return m_size; }
-
-private:
-    void* m_address;
-    int64_t m_size;
-};
-
 } // namespace
 
 TBytesPtr MakeSharedBytes(std::vector<uint8_t> bytes) {
@@ -43,22 +25,7 @@ TBytesPtr MakeSharedBytes(std::vector<uint8_t> bytes) {
 }
 
 TBytesPtr ReadSharedFile(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= kMapFilesFrom) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd >= 0) {
-            const int64_t size = st.st_size;
-            void* address =
-                ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE, fd, 0);
-            ::close(fd);
-            if (address != MAP_FAILED)
-                return std::make_shared<TMappedBytes>(address, size);
-        }
-        // Mapping failed: read it as any other file.
-    }
-    TMemoryStream m;
-    m.LoadFromFile(path);
-    return MakeSharedBytes(std::move(m.Bytes()));
+    return MakeSharedBytes(ReadWholeFile(path));
 }
 
 size_t TMemoryViewStream::Read(void* buffer, size_t count) {

@@ -1,5 +1,5 @@
-// Bytes that several readers share without copying: a slide library read into memory (or mapped,
-// when it is large), a slide's own copy. Nothing writes them once made, so readers on several
+// Bytes that several readers share without copying: a slide library read into memory, a slide's
+// own copy. Nothing writes them once made, so readers on several
 // threads may read them at once, each through its own TMemoryViewStream; whoever holds the
 // shared pointer keeps them alive.
 #pragma once
@@ -26,10 +26,10 @@ using TBytesPtr = std::shared_ptr<const TSharedBytes>;
 
 // Takes over a buffer.
 TBytesPtr MakeSharedBytes(std::vector<uint8_t> bytes);
-// Files of at least this size are mapped read-only rather than read.
-inline constexpr int64_t kMapFilesFrom = int64_t{64} << 20;
-// The whole file: read into memory, or mapped read-only when it holds kMapFilesFrom bytes or
-// more. Throws EFileError naming the file when it cannot be read.
+// The whole file, read into memory. Files are never mapped: another program may truncate a file
+// while it is shown, and touching a mapped page beyond the new end ends the process (SIGBUS).
+// Read bytes stay as they were whatever happens to the file. Throws EFileError naming the file
+// when it cannot be read.
 TBytesPtr ReadSharedFile(const std::string& path);
 
 // A read-only stream over bytes that someone else owns, with a position of its own.

@@ -121,6 +121,7 @@ std::unique_ptr<TSlide> TSlide::CreateFromFile(const std::string& name, const st
     if (got < 0)
         throw EFileError("Cannot read file \"" + path + "\". " + std::strerror(error));
     slide->m_size = st.st_size;
+    slide->m_listedSize = st.st_size;
     TMemoryViewStream file(head, got);
     TSlideHeader header;
     ReadSlideHeader(file, header);
@@ -170,6 +171,16 @@ int64_t TSlide::Size() const {
 }
 
 void TSlide::SaveToStream(TStream& target) const {
+    if (!m_source.Bytes) {
+        // A slide of a folder is its file as it is now. Another program may have replaced or cut
+        // it since it was listed: then the length known from the listing is not the file's.
+        TSlideData::TView view = Open();
+        const int64_t now = view.Stream().Size();
+        const int64_t size = now == m_listedSize ? Size() : now;
+        if (size > 0)
+            target.CopyFrom(view.Stream(), size);
+        return;
+    }
     const int64_t size = Size();
     if (size <= 0) // CopyFrom takes 0 as "the whole stream"
         return;

@@ -98,7 +98,8 @@ public:
 
     // The byte length, measured (and cached) on first use.
     int64_t Size() const;
-    // Writes the slide's bytes at the target's position; a complete *.sld file.
+    // Writes the slide's bytes at the target's position; a complete *.sld file. A slide of a
+    // folder writes its file as it is now (read afresh; EFileError naming it when it is gone).
     void SaveToStream(TStream& target) const;
     // Draws into rect (Right and Bottom inclusive) without a background in the colours of
     // palette; stores the length when the drawing reached the end-of-slide record (a damaged
@@ -117,6 +118,7 @@ private:
     TSlideData m_source;
     // Measuring caches the length; slides are drawn on several threads at once.
     mutable std::atomic<int64_t> m_size{-1};
+    int64_t m_listedSize = -1; // a slide of a folder: its file's size when it was listed
     int m_highX = 0;
     int m_highY = 0;
     std::string m_name;

@@ -1,5 +1,6 @@
 // TSlide and TSlideLib: round trips through library files, the list operations, folder-built
 // lists, damaged libraries and the atomic save.
+#include "RecordingCanvas.h"
 #include "SlideWriter.h"
 #include "TestFiles.h"
 #include "base/CodePage.h"
@@ -359,4 +360,43 @@ TEST(SlideClasses, FailedSaveLeavesTheOldFile) {
 
     // A folder that does not exist: nothing is created.
     EXPECT_THROW(good->SaveToFile(dir.File("none/x.slb")), EFileError);
+}
+
+TEST(SlideClasses, FilesChangedByAnotherProgramWhileShown) {
+    TTempDir dir;
+    // A library of 64 MiB, its one slide at the far end (the gap is a hole in the file), cut short
+    // by another program while it is shown: the bytes read stay as they were, and nothing touches
+    // the vanished part of the file.
+    const std::vector<uint8_t> slide = MakeSlide(4);
+    const int32_t far = (int32_t{64} << 20) + 4096;
+    const std::string big = dir.File("big.slb");
+    std::vector<uint8_t> head = RawLibrary({{"FAR", far}, {"", 0}}, {});
+    head.resize(static_cast<size_t>(far), 0);
+    head.insert(head.end(), slide.begin(), slide.end());
+    WriteFileBytes(big, head);
+    head = {};
+    auto lib = TSlideLib::CreateFromFile(big);
+    std::filesystem::resize_file(big, 100);
+    EXPECT_EQ(SlideBytes(*lib, 0), slide);
+    EXPECT_EQ(lib->SlideSize(0), static_cast<int64_t>(slide.size()));
+
+    // Folder slides are read when they are used: one that vanished after the listing fails with
+    // a message naming its file; one replaced or cut short is copied as it is now, never a mix of
+    // the listed length and the new bytes.
+    WriteFileBytes(dir.File("a.sld"), MakeSlide(1));
+    WriteFileBytes(dir.File("b.sld"), MakeSlide(2));
+    WriteFileBytes(dir.File("c.sld"), MakeSlide(1));
+    auto folder = TSlideLib::CreateFromDirectory(dir.Path(), "*.sld");
+    ASSERT_EQ(folder->Count(), 3);
+    std::filesystem::remove(dir.File("a.sld"));
+    std::filesystem::resize_file(dir.File("b.sld"), 20);
+    WriteFileBytes(dir.File("c.sld"), MakeSlide(4));
+    const std::string text = MessageOf<EVarnelError>([&] { SlideBytes(*folder, 0); });
+    EXPECT_NE(text.find(dir.File("a.sld")), std::string::npos) << text;
+    std::vector<uint8_t> cut = MakeSlide(2);
+    cut.resize(20);
+    EXPECT_EQ(SlideBytes(*folder, 1), cut);
+    EXPECT_EQ(SlideBytes(*folder, 2), MakeSlide(4));
+    TRecordingCanvas canvas;
+    EXPECT_THROW(folder->Draw(0, canvas, {0, 0, 99, 99}), EFileError);
 }
