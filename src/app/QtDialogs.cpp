@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 
@@ -49,6 +50,14 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(Q(options.DefaultExt));
+    // A name typed without an extension gets the chosen filter's ("*.pdf" -> "pdf"), so the
+    // extension of the name returned and the filter agree.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, fallback = Q(options.DefaultExt)](const QString& filter) {
+                         const QRegularExpressionMatch m =
+                             QRegularExpression("\\*\\.(\\w+)").match(filter);
+                         dialog.setDefaultSuffix(m.hasMatch() ? m.captured(1) : fallback);
+                     });
     if (!options.InitialDir.empty())
         dialog.setDirectory(Q(options.InitialDir));
     if (!options.FileName.empty())
@@ -207,6 +216,21 @@ TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancelAll(const std::string& text) {
         return TAnswer::No;
     case QMessageBox::YesToAll:
         return TAnswer::All;
+    default:
+        return TAnswer::Cancel;
+    }
+}
+
+TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, Title(), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TAnswer::Yes;
+    case QMessageBox::No:
+        return TAnswer::No;
     default:
         return TAnswer::Cancel;
     }

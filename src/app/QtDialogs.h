@@ -19,6 +19,7 @@ public:
     void ShowMessage(const std::string& text) override;
     bool ConfirmOkCancel(const std::string& text) override;
     TAnswer ConfirmYesNoCancelAll(const std::string& text) override;
+    TAnswer ConfirmYesNoCancel(const std::string& text) override;
     bool ConfirmYesNo(const std::string& text) override;
     std::optional<TColor> ChooseColour(TColor initial) override;
     std::optional<TFileChoice> SaveFileName(const TFileDialogOptions& options) override;

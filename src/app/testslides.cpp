@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -25,6 +26,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -66,6 +68,28 @@ public:
 
 private:
     int m_width = 0;
+};
+
+// The items of a list of names: never wider than the list (or, under thumbnails, than a
+// thumbnail), so every name shows from its start, cut in the middle when it does not fit (the
+// view's elide mode); the item's tooltip holds the whole name.
+class TElidedNames : public QStyledItemDelegate {
+public:
+    TElidedNames(QListView* view, int thumbWidth)
+        : QStyledItemDelegate(view), m_view(view), m_thumbWidth(thumbWidth) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const int limit = m_view->viewMode() == QListView::IconMode
+                              ? m_thumbWidth + 8
+                              : m_view->viewport()->width() - 2 * m_view->spacing() - 4;
+        if (limit > 16 && size.width() > limit)
+            size.setWidth(limit);
+        return size;
+    }
+
+private:
+    QListView* m_view;
+    int m_thumbWidth;
 };
 
 } // namespace
@@ -125,6 +149,18 @@ TForm1::TForm1(TOptions options, QWidget* parent)
         if (wake)
             QMetaObject::invokeMethod(this, &TForm1::TakeThumbnails, Qt::QueuedConnection);
     });
+
+    m_diskWatcher = new QFileSystemWatcher(this);
+    connect(m_diskWatcher, &QFileSystemWatcher::directoryChanged, this, &TForm1::DiskChanged);
+    connect(m_diskWatcher, &QFileSystemWatcher::fileChanged, this, &TForm1::DiskChanged);
+    m_diskTimer = new QTimer(this);
+    m_diskTimer->setSingleShot(true);
+    m_diskTimer->setInterval(300);
+    connect(m_diskTimer, &QTimer::timeout, this, &TForm1::FollowDiskChanges);
+
+    m_problemTimer = new QTimer(this);
+    m_problemTimer->setInterval(100);
+    connect(m_problemTimer, &QTimer::timeout, this, &TForm1::ShowThumbnailProblems);
 
     RestorePlacement(TIniFile(m_settingsFile));
     RefreshView();
@@ -424,6 +460,12 @@ void TForm1::CreateLayout() {
     FileListBox1 = new QListWidget;
     FileListBox1->setObjectName("FileListBox1");
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Names show from their start, cut in the middle when the column is narrow; the list never
+    // scrolls sideways, where short names would vanish.
+    FileListBox1->setTextElideMode(Qt::ElideMiddle);
+    FileListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FileListBox1->setResizeMode(QListView::Adjust);
+    FileListBox1->setItemDelegate(new TElidedNames(FileListBox1, kThumbWidth));
     // The entry is opened once it is selected (by a click or by the keyboard), not when it
     // becomes current: a click makes an entry current before it selects it.
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
@@ -485,6 +527,8 @@ void TForm1::CreateLayout() {
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSpacing(4);
     ListBox1->setMinimumHeight(20);
+    ListBox1->setTextElideMode(Qt::ElideMiddle);
+    ListBox1->setItemDelegate(new TElidedNames(ListBox1, kThumbWidth));
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_refreshing)
             ListBox1SelectItem();
@@ -540,10 +584,14 @@ void TForm1::CreateStatusBar() {
     static const char* const kNames[kStatusPanelCount] = {
         "SlideNamePanel",   "SlideSizePanel", "LibraryNamePanel", "LibrarySizePanel",
         "PreviewSizePanel", "ZoomPanel",      "FolderPanel",      "ProblemPanel"};
+    // What a screen reader says the panel is; its text is the description (SetStatus).
+    const QString spoken[kStatusPanelCount] = {
+        tr("Slide name"),   tr("Slide size"), tr("Library"), tr("Library size"),
+        tr("Preview size"), tr("Zoom"),       tr("Folder"),  tr("Problem")};
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new TStatusLabel;
         panel->setObjectName(kNames[i]);
-        panel->setAccessibleName(kNames[i]);
+        panel->setAccessibleName(spoken[i]);
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         panel->setIndent(3);
         panel->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -566,6 +614,7 @@ void TForm1::SetStatus(TStatusPanel panel, const QString& text, bool fitWidth) {
     QLabel* label = m_panels[static_cast<int>(panel)];
     label->setText(text);
     label->setToolTip(text);
+    label->setAccessibleDescription(text);
     if (fitWidth)
         SetStatusWidth(panel, label->fontMetrics().horizontalAdvance(text) + 8);
 }
@@ -667,6 +716,12 @@ void TForm1::FormRestore() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Unsaved pattern edits are saved or dropped as the user answers; Cancel keeps the window.
+    if (!m_model.ConfirmLeavePatternPage()) {
+        event->ignore();
+        RefreshView();
+        return;
+    }
     SaveSettings();
     event->accept();
 }

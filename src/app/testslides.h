@@ -23,6 +23,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointF>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,7 @@
 #include <vector>
 
 class QAction;
+class QFileSystemWatcher;
 class QFileSystemModel;
 class QLabel;
 class QListWidget;
@@ -39,6 +41,7 @@ class QPushButton;
 class QSplitter;
 class QStackedWidget;
 class QStatusBar;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeView;
@@ -233,6 +236,8 @@ public:
     TThumbnailList limg;
     // Waits until every thumbnail of the list is drawn and shown (tests and benchmarks).
     void WaitForThumbnails();
+    // How often changes on disk made the window read a list again (FolderChangedOnDisk).
+    int DiskReloads() const { return m_diskReloads; }
     TThumbnailRenderer& ThumbnailRenderer() { return *m_renderer; }
     // The background the slide list's thumbnails were drawn on: the preview's when the list was
     // filled (a later change shows at the next fill).
@@ -278,8 +283,19 @@ private:
     // Shows the thumbnails waiting in the inbox.
     void TakeThumbnails();
     void StartThumbnailBatch();
+    // The item's thumbnail could not be drawn: its tooltip says why (the picture is marked).
+    void MarkFailedItem(int index, const std::string& message);
+    // Once the workers are done with the list, the problems of its slides are shown in one box.
+    void ShowThumbnailProblems();
     // The preview is drawn again once the running work is done.
     void RepaintPreviewWhenIdle();
+    // Watches the shown folder (and, in library view, the library file) for changes made by
+    // other programs.
+    void WatchShownFolder();
+    // A change on disk: the lists follow after a short pause that gathers a burst of changes
+    // (an export of a thousand files reads the folder a few times, not a thousand).
+    void DiskChanged();
+    void FollowDiskChanges();
 
     TOptions m_options;
     std::unique_ptr<TDialogs> m_ownDialogs;
@@ -314,6 +330,12 @@ private:
         std::vector<uint8_t> HasIcon;     // 1: the item shows its thumbnail
     };
     TShownThumbnails m_shown;
+    // Asks, while thumbnails are drawn, whether the batch is done (ShowThumbnailProblems).
+    QTimer* m_problemTimer = nullptr;
+    QFileSystemWatcher* m_diskWatcher = nullptr;
+    QTimer* m_diskTimer = nullptr;
+    QStringList m_watched;
+    int m_diskReloads = 0;
     QIcon m_placeholder;
     // Drops the thumbnails of the shown list: the workers' pending work, limg, the icon range.
     // Runs before the slide list's items are replaced, so its layout finds nothing of theirs.

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -79,7 +80,15 @@ QString TForm1::TreeFolder() const {
 
 void TForm1::PTShellTree1Change() {
     const std::string folder = TreeFolder().toStdString();
-    RunCommand([&] { m_model.TreeFolderChanged(folder); });
+    const bool asks = m_model.Page() == TPage::Hatchs && m_model.PatternPage().HasUnsavedEdits();
+    bool stayed = false;
+    RunCommand([&] {
+        m_model.TreeFolderChanged(folder);
+        stayed = asks && !SamePlace(m_model.TreeFolder(), folder);
+    });
+    // The user chose to stay with unsaved pattern edits: the tree goes back to the folder shown.
+    if (stayed)
+        QTimer::singleShot(0, this, [this] { SetTreeFolder(Q(m_model.TreeFolder())); });
 }
 
 void TForm1::PTShellTree1Click() {
@@ -153,6 +162,44 @@ void TForm1::RefreshView() {
     RefreshSlideList();
     RefreshPreview();
     UpdateActions();
+    WatchShownFolder();
+}
+
+// ---- Changes made by other programs ----
+
+void TForm1::WatchShownFolder() {
+    QStringList paths;
+    if (!m_model.Folder().empty())
+        paths << Q(m_model.Folder());
+    // A library rewritten in place changes no folder entry.
+    if (m_model.LibraryView() && !m_model.SelectedSourcePath().empty())
+        paths << Q(m_model.SelectedSourcePath());
+    // A watched file replaced by another drops out of the watcher: compare with what it holds.
+    const QStringList held = m_diskWatcher->directories() + m_diskWatcher->files();
+    if (paths == m_watched && held.size() == paths.size())
+        return;
+    if (!held.isEmpty())
+        m_diskWatcher->removePaths(held);
+    m_watched = paths;
+    if (!paths.isEmpty())
+        m_diskWatcher->addPaths(paths);
+}
+
+void TForm1::DiskChanged() {
+    // The first change of a burst starts the pause; the others fall into it.
+    if (!m_diskTimer->isActive())
+        m_diskTimer->start();
+}
+
+void TForm1::FollowDiskChanges() {
+    // Not in the middle of the user's own work, nor under one of its dialogs: later.
+    if (m_model.Busy() || m_refreshing || QApplication::activeModalWidget()) {
+        m_diskTimer->start();
+        return;
+    }
+    bool reloaded = false;
+    RunCommand([&] { reloaded = m_model.FolderChangedOnDisk(); });
+    m_diskReloads += reloaded;
 }
 
 void TForm1::RefreshPage() {
@@ -239,6 +286,8 @@ void TForm1::FillSlideList() {
     // What was shown and what the workers draw belong to the list being replaced; they go
     // before its items, whose removal already lays the list out again.
     ForgetShownThumbnails();
+    m_problemTimer->stop();
+    m_model.SetThumbnailsPending(false);
     ListBox1->clear();
     if (items.empty())
         return;
@@ -254,8 +303,11 @@ void TForm1::FillSlideList() {
         m_placeholder = QIcon(blank);
     }
     const QIcon icon = thumbs ? m_placeholder : SlideIcon();
-    for (const std::string& caption : items)
-        ListBox1->addItem(new QListWidgetItem(icon, Q(caption)));
+    for (const std::string& caption : items) {
+        auto* item = new QListWidgetItem(icon, Q(caption));
+        item->setToolTip(item->text()); // the whole name, also when it shows cut
+        ListBox1->addItem(item);
+    }
     if (thumbs)
         StartThumbnailBatch();
 }

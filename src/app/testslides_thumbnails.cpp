@@ -2,6 +2,7 @@
 // TThumbnailRenderer's workers while the window stays usable; scrolling brings the items on
 // screen to the front of their queue. Only the items on and near the screen hold an icon;
 // limg keeps the pictures (packed) and lets the farthest go when it holds many.
+#include "QtSupport.h"
 #include "testslides.h"
 
 #include "graphics/Graphic.h"
@@ -31,8 +32,10 @@ void TForm1::StartThumbnailBatch() {
     // The first screen is drawn here, so the list shows its thumbnails at once.
     ListBox1->doItemsLayout();
     const auto [first, last] = VisibleItems();
+    // Messages of damaged slides come once, when the workers are done with this list.
+    m_model.SetThumbnailsPending(true);
+    m_problemTimer->start();
     {
-        // Messages of damaged slides come once these are drawn.
         TWindowModel::TBusy busy(m_model);
         TBitmap bitmap;
         for (int i = first; i >= 0 && i <= last; ++i) {
@@ -40,7 +43,7 @@ void TForm1::StartThumbnailBatch() {
                 continue;
             const std::string message = m_model.DrawThumbnail(i, bitmap);
             if (!message.empty())
-                m_shown.Messages.push_back(message);
+                MarkFailedItem(i, message);
             limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
         }
     }
@@ -129,15 +132,10 @@ void TForm1::ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail) {
     if (thumbnail.Batch != m_shown.Batch || k >= limg.size() ||
         ListBox1->count() != static_cast<int>(limg.size()) || m_shown.HasIcon.size() != limg.size())
         return; // a thumbnail of a list no longer shown
-    std::vector<std::string>& messages = m_shown.Messages;
-    if (!thumbnail.Message.empty() &&
-        std::find(messages.begin(), messages.end(), thumbnail.Message) == messages.end()) {
-        messages.push_back(thumbnail.Message);
-        // Said once, after the events now waiting (a box opened here would let the next
-        // thumbnails arrive inside this one).
-        QTimer::singleShot(0, this, [this, text = thumbnail.Message] {
-            m_model.PostMessage(text, text != kInvalidSlideMessage);
-        });
+    if (thumbnail.Failed()) {
+        // Said once the batch is done (ShowThumbnailProblems), in one box for the whole list.
+        m_model.ReportSlideProblem(thumbnail.Index, thumbnail.Message);
+        MarkFailedItem(thumbnail.Index, thumbnail.Message);
     }
     limg.Set(k, TThumbnailList::ToImage(thumbnail.Picture));
     std::vector<uint8_t>& hasIcon = m_shown.HasIcon;
@@ -171,5 +169,22 @@ void TForm1::TakeThumbnails() {
 void TForm1::WaitForThumbnails() {
     m_renderer->WaitIdle();
     TakeThumbnails();
+    if (m_problemTimer->isActive())
+        ShowThumbnailProblems();
     QCoreApplication::processEvents(); // and whatever showing them left behind
+}
+
+void TForm1::MarkFailedItem(int index, const std::string& message) {
+    // The picture carries the mark; the tooltip says why.
+    if (QListWidgetItem* item = ListBox1->item(index))
+        item->setToolTip(item->text() + "\n" + tr("Cannot be drawn: %1").arg(Q(message)));
+}
+
+void TForm1::ShowThumbnailProblems() {
+    TakeThumbnails();
+    if (!m_renderer->Idle())
+        return; // the timer asks again
+    m_problemTimer->stop();
+    // A box opened here lets events run: nothing of this batch is left to arrive.
+    m_model.SetThumbnailsPending(false);
 }

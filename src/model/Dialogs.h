@@ -51,6 +51,8 @@ public:
     // Yes and No, No the default (and Escape): a question whose Yes drops the user's work.
     // True for Yes.
     virtual bool ConfirmYesNo(const std::string& text) = 0;
+    // Yes, No and Cancel, Yes the default, Escape Cancel: "Save the changes to ...?".
+    virtual TAnswer ConfirmYesNoCancel(const std::string& text) = 0;
 
     // The colour chosen, or nothing when cancelled.
     virtual std::optional<TColor> ChooseColour(TColor initial) = 0;

@@ -4,6 +4,7 @@
 #include "base/Paths.h"
 #include "base/UiHooks.h"
 #include "graphics/RasterCanvas.h"
+#include "model/ThumbnailRenderer.h"
 
 #include <filesystem>
 #include <utility>
@@ -77,6 +78,7 @@ void TPatternPage::ClearPage() {
     m_selected = -1;
     m_thumbnails.clear();
     ++m_thumbnailsGeneration;
+    m_thumbnailProblems.clear();
     ++m_listGeneration;
 }
 
@@ -85,6 +87,7 @@ void TPatternPage::OpenFile(const std::string& path) {
         return;
     ClearPage();
     m_unstoredEdits = false;
+    m_storedUnsaved = false;
     m_module.PatternFileName = path;
     try {
         m_module.LoadPatternFile(path);
@@ -116,11 +119,47 @@ void TPatternPage::PageChanged(bool toHatchs) {
     // The thumbnails and the list belong to whichever page filled them.
     m_thumbnails.clear();
     ++m_thumbnailsGeneration;
+    m_thumbnailProblems.clear();
     m_module.Entries.clear();
     m_selected = -1;
     ++m_listGeneration;
-    if (!toHatchs)
+    if (!toHatchs) {
+        // The lines go: what was not saved is dropped (the caller asked with ConfirmLeave).
         m_module.PatternLines.clear();
+        m_unstoredEdits = false;
+        m_storedUnsaved = false;
+    }
+}
+
+bool TPatternPage::ConfirmLeave() {
+    if (Drawing())
+        return false;
+    if (!HasUnsavedEdits())
+        return true;
+    const std::string& file = m_module.PatternFileName;
+    switch (m_dialogs.ConfirmYesNoCancel("Save the changes to " + BaseName(file) + "?")) {
+    case TDialogs::TAnswer::Yes:
+        try {
+            if (m_unstoredEdits && m_module.StoreEditedPattern(m_editorLines, m_selected))
+                ++m_listGeneration;
+            m_unstoredEdits = false;
+            UiHooks::TBusyCursor cursor;
+            m_module.SavePatternFile(file);
+            m_storedUnsaved = false;
+        } catch (const std::exception& e) {
+            // Not saved: the edits stay, and so does the page.
+            m_dialogs.ShowError(e.what());
+            m_storedUnsaved = true;
+            return false;
+        }
+        return true;
+    case TDialogs::TAnswer::No:
+        m_unstoredEdits = false;
+        m_storedUnsaved = false;
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---- The pattern list ----
@@ -192,6 +231,7 @@ void TPatternPage::BuildPatternThumbnails() {
         m_selected = -1;
         m_thumbnails.clear();
         ++m_thumbnailsGeneration;
+        m_thumbnailProblems.clear();
         ++m_listGeneration;
 
         std::vector<TPatternEntry> entries = CollectPatternEntries(m_module.PatternLines);
@@ -213,10 +253,21 @@ void TPatternPage::BuildPatternThumbnails() {
             auto bitmap = std::make_unique<TRasterCanvas>(kThumbWidth, kThumbHeight);
             const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);
             m_module.PatternScale = 0;
-            if (!text.empty())
-                m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail, &budget);
+            std::string problem;
+            try {
+                if (m_thumbnailDrawing)
+                    m_thumbnailDrawing(text, *bitmap);
+                else if (!text.empty())
+                    m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail, &budget);
+            } catch (...) {
+                // One pattern that cannot be drawn, for whatever reason, is marked; the others
+                // are drawn all the same.
+                problem = FailureText(std::current_exception());
+                MarkFailedThumbnail(*bitmap, kThumbWidth, kThumbHeight);
+            }
             entries[k].ThumbnailIndex = static_cast<int>(k);
             m_thumbnails.push_back(std::move(bitmap));
+            m_thumbnailProblems.push_back(std::move(problem));
         }
         ++m_thumbnailsGeneration;
         m_module.Entries = std::move(entries);
@@ -291,6 +342,7 @@ void TPatternPage::Redraw() {
     DrawPreview();
     if (m_module.StoreEditedPattern(m_editorLines, m_selected)) {
         m_unstoredEdits = false;
+        m_storedUnsaved = true;
         // Stored header lines may have renamed the entries.
         ++m_listGeneration;
     }
@@ -317,7 +369,8 @@ TFileDialogOptions TPatternPage::PatsaveOptions() const {
     options.DefaultExt = "pat";
     if (!m_module.PatternFileName.empty()) {
         options.InitialDir = FolderOf(m_module.PatternFileName);
-        options.FileName = BaseName(m_module.PatternFileName);
+        // Without its extension: the filter chosen gives one, or the user types it.
+        options.FileName = ChangeFileExt(BaseName(m_module.PatternFileName), "");
     }
     return options;
 }
@@ -328,7 +381,10 @@ void TPatternPage::Save() {
     const std::optional<TFileChoice> choice = m_dialogs.SaveFileName(PatsaveOptions());
     if (!choice || choice->FileName.empty())
         return;
-    const bool pdf = choice->FilterIndex == kPdfFilter;
+    // The extension typed decides; a name without one follows the filter.
+    const std::string typed = ExtensionOf(choice->FileName);
+    const bool pdf =
+        SameText(typed, ".pdf") || (!SameText(typed, ".pat") && choice->FilterIndex == kPdfFilter);
     const std::string target = pdf ? ChangeFileExt(choice->FileName, ".pdf") : choice->FileName;
     if (pdf && m_module.Entries.empty()) {
         m_dialogs.ShowWarning("There are no patterns to write into a PDF file.");
@@ -341,6 +397,7 @@ void TPatternPage::Save() {
     if (!pdf) {
         UiHooks::TBusyCursor cursor;
         m_module.SavePatternFile(target);
+        m_storedUnsaved = false;
         return;
     }
     // The sheets draw every cell at its automatic scale; the preview keeps the scale it shows.
@@ -350,5 +407,5 @@ void TPatternPage::Save() {
         ~TScaleKept() { module.PatternScale = scale; }
     } kept{m_module, m_module.PatternScale};
     TDrawingScope drawing(*this);
-    m_module.WritePatternSheets(choice->FileName);
+    m_module.WritePatternSheets(target);
 }

@@ -17,6 +17,7 @@
 #include "model/Dialogs.h"
 #include "patterns/upat.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,6 +91,15 @@ public:
     // Changes whenever the thumbnails are dropped or built, so a copy of them knows it is old
     // (another file's list may have as many).
     int ThumbnailsGeneration() const { return m_thumbnailsGeneration; }
+    // Why the thumbnail could not be drawn (whatever the drawing threw, even running out of
+    // memory), or empty. A failed thumbnail is marked (MarkFailedThumbnail); the others are
+    // drawn all the same.
+    const std::string& ThumbnailProblem(int index) const { return m_thumbnailProblems.at(index); }
+    // Draws one pattern's text into its thumbnail; the page's own drawing unless a test puts
+    // another in its place (to make one fail).
+    using TThumbnailDrawing =
+        std::function<void(const std::vector<std::string>& text, TCanvas& thumbnail)>;
+    void SetThumbnailDrawing(TThumbnailDrawing drawing) { m_thumbnailDrawing = std::move(drawing); }
     // Draws every pattern of the file into its thumbnail, rebuilds the list from the file's
     // header lines and selects the first entry. Label2 shows "k of n:name " meanwhile and the
     // editor is hidden.
@@ -108,6 +118,16 @@ public:
     void EditorChanged(std::vector<std::string> lines);
     // True after a change by the user that Redraw has not stored yet.
     bool HasUnstoredEdits() const { return m_unstoredEdits; }
+    // True while the page holds edits that are not in the file: text typed and not stored, or
+    // stored lines not saved since the file was loaded.
+    bool HasUnsavedEdits() const {
+        return !m_module.PatternFileName.empty() && (m_unstoredEdits || m_storedUnsaved);
+    }
+    // Before the page lets its file go (the page is left, another file opened, the window
+    // closed): with unsaved edits asks "Save the changes to NAME?". Yes stores the editor's text
+    // and writes the file (an error is shown and the page stays), No drops the edits; true when
+    // the caller may go on. Cancel keeps everything and returns false: the caller stays.
+    bool ConfirmLeave();
     // False while the thumbnails are built.
     bool EditorVisible() const { return m_editorVisible; }
 
@@ -134,9 +154,10 @@ public:
     // nothing is stored.
     void Enlarge();
     void Reduce();
-    // "Save" (ToolButton9Click): the save dialog patsave. With its pattern filter the file's lines
-    // are written (stored edits only, each line ended by CR LF); with its PDF filter every pattern
-    // goes into PDF sheets under the chosen name with the extension ".pdf". An existing file other
+    // "Save" (ToolButton9Click): the save dialog patsave. The name typed decides what is written:
+    // one ending in ".pat" gets the file's lines (stored edits only, each line ended by CR LF),
+    // one ending in ".pdf" PDF sheets of every pattern, whatever filter is chosen; other names
+    // follow the filter (with the PDF filter the extension becomes ".pdf"). An existing file other
     // than the loaded one is replaced only after the user agreed. The scale of the preview is
     // kept across the PDF sheets.
     void Save();
@@ -158,10 +179,13 @@ private:
     bool m_thumbnailsShown = false;
     std::vector<std::unique_ptr<TRasterCanvas>> m_thumbnails;
     int m_thumbnailsGeneration = 0;
+    std::vector<std::string> m_thumbnailProblems;
+    TThumbnailDrawing m_thumbnailDrawing;
 
     std::vector<std::string> m_editorLines;
     int m_editorGeneration = 0;
     bool m_unstoredEdits = false;
+    bool m_storedUnsaved = false; // edits stored into the lines, not yet written to a file
     bool m_editorVisible = true;
 
     std::unique_ptr<TRasterCanvas> m_preview;

@@ -5,9 +5,42 @@
 #include "slides/Slides.h"
 
 #include <algorithm>
+#include <new>
 
-TThumbnailRenderer::TThumbnailRenderer(TDelivery deliver, int threads)
-    : m_deliver(std::move(deliver)) {
+void MarkFailedThumbnail(TCanvas& canvas, int width, int height) {
+    if (width <= 0 || height <= 0)
+        return;
+    const TColor pen = canvas.PenColor();
+    canvas.SetPenColor(0x0000FF); // red
+    // Two pixels wide, so the mark shows on any background and at any size.
+    for (int d = 0; d < 2; ++d) {
+        canvas.MoveTo(d, 0);
+        canvas.LineTo(width + d, height);
+        canvas.MoveTo(width - 1 - d, 0);
+        canvas.LineTo(-1 - d, height);
+        canvas.MoveTo(d, d);
+        canvas.LineTo(width - 1 - d, d);
+        canvas.LineTo(width - 1 - d, height - 1 - d);
+        canvas.LineTo(d, height - 1 - d);
+        canvas.LineTo(d, d);
+    }
+    canvas.SetPenColor(pen);
+}
+
+std::string FailureText(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to draw it.";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "It cannot be drawn.";
+    }
+}
+
+TThumbnailRenderer::TThumbnailRenderer(TDelivery deliver, int threads, TDrawing draw)
+    : m_deliver(std::move(deliver)), m_draw(draw ? std::move(draw) : TDrawing(&Draw)) {
     if (threads <= 0)
         threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     for (int i = 0; i < threads; ++i)
@@ -81,6 +114,11 @@ void TThumbnailRenderer::WaitIdle() {
     m_idle.wait(lock, [this] { return m_pendingCount == 0 && m_running == 0; });
 }
 
+bool TThumbnailRenderer::Idle() {
+    std::lock_guard lock(m_mutex);
+    return m_pendingCount == 0 && m_running == 0;
+}
+
 int TThumbnailRenderer::Take() {
     if (m_pendingCount == 0)
         return -1;
@@ -116,7 +154,19 @@ void TThumbnailRenderer::Work(std::stop_token stop) {
         const int width = m_width, height = m_height;
         lock.unlock();
 
-        TThumbnail thumbnail = Draw(slide, palette, background, width, height);
+        TThumbnail thumbnail;
+        try {
+            thumbnail = m_draw(slide, palette, background, width, height);
+        } catch (...) {
+            // One thumbnail that fails, for whatever reason, never ends the program.
+            try {
+                thumbnail = FailedThumbnail(FailureText(std::current_exception()), background,
+                                            width, height);
+            } catch (...) {
+                thumbnail = {}; // not even that: the item keeps its placeholder
+                thumbnail.Message = "There is not enough memory to draw it.";
+            }
+        }
         thumbnail.Batch = batch;
         thumbnail.Index = index;
         m_deliver(std::move(thumbnail));
@@ -143,6 +193,22 @@ TThumbnailRenderer::TThumbnail TThumbnailRenderer::Draw(const TSlideData& slide,
     } catch (const EVarnelError& e) {
         thumbnail.Message = e.what();
     }
+    if (thumbnail.Failed())
+        MarkFailedThumbnail(canvas, width, height);
+    thumbnail.Picture = PackPicture(canvas);
+    return thumbnail;
+}
+
+TThumbnailRenderer::TThumbnail TThumbnailRenderer::FailedThumbnail(const std::string& reason,
+                                                                   TColor background, int width,
+                                                                   int height) {
+    TThumbnail thumbnail;
+    TRasterCanvas canvas(width, height);
+    canvas.SetBrushColor(background);
+    canvas.SetBrushStyle(TBrushStyle::Solid);
+    canvas.FillRect({0, 0, width, height});
+    MarkFailedThumbnail(canvas, width, height);
+    thumbnail.Message = reason;
     thumbnail.Picture = PackPicture(canvas);
     return thumbnail;
 }

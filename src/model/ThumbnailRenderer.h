@@ -14,11 +14,19 @@
 #include "slides/SlideClasses.h"
 
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+// Marks a thumbnail of something that could not be drawn (whole or in part): a red cross over it
+// and a red frame, so it stands out in a list of thousands.
+void MarkFailedThumbnail(TCanvas& canvas, int width, int height);
+// The text for the user of whatever a drawing threw: the error's own message; running out of
+// memory says so in words.
+std::string FailureText(const std::exception_ptr& failure);
 
 class TThumbnailRenderer {
 public:
@@ -27,13 +35,19 @@ public:
         int Index = 0;
         TIndexedPicture Picture;
         // What went wrong while drawing (a record that cannot be drawn, a file that cannot be
-        // read); the thumbnail keeps what was drawn.
+        // read); the thumbnail keeps what was drawn, marked (MarkFailedThumbnail).
         std::string Message;
+        bool Failed() const { return !Message.empty(); }
     };
     using TDelivery = std::function<void(TThumbnail&&)>;
+    // Draws one thumbnail (Draw, unless a test puts another in its place).
+    using TDrawing = std::function<TThumbnail(const TSlideData& slide, const TPalette& palette,
+                                              TColor background, int width, int height)>;
 
-    // threads 0: one per core.
-    explicit TThumbnailRenderer(TDelivery deliver, int threads = 0);
+    // threads 0: one per core. Whatever one thumbnail's drawing throws (even running out of
+    // memory) ends that thumbnail only: it arrives marked as failed, with the reason as its
+    // message, and the workers go on.
+    explicit TThumbnailRenderer(TDelivery deliver, int threads = 0, TDrawing draw = {});
     // Drops what is pending and joins the workers.
     ~TThumbnailRenderer();
     TThumbnailRenderer(const TThumbnailRenderer&) = delete;
@@ -54,6 +68,8 @@ public:
     void Cancel();
     // Waits until nothing is pending or being drawn.
     void WaitIdle();
+    // True when nothing is pending or being drawn: every thumbnail drawn has been delivered.
+    bool Idle();
     int Threads() const { return static_cast<int>(m_workers.size()); }
 
     // One thumbnail as the workers draw it: filled with the background, the slide fitted and
@@ -61,12 +77,17 @@ public:
     static TThumbnail Draw(const TSlideData& slide, const TPalette& palette, TColor background,
                            int width, int height);
 
+    // A thumbnail in place of one whose drawing threw: the background, marked, with the reason.
+    static TThumbnail FailedThumbnail(const std::string& reason, TColor background, int width,
+                                      int height);
+
 private:
     void Work(std::stop_token stop);
     // The next item to draw, or -1; with the lock held.
     int Take();
 
     TDelivery m_deliver;
+    TDrawing m_draw;
     std::mutex m_mutex;
     std::condition_variable_any m_wake;
     std::condition_variable m_idle;

@@ -1,5 +1,7 @@
 #include "model/WindowModel.h"
 
+#include "model/ThumbnailRenderer.h"
+
 #include "base/CodePage.h"
 #include "base/Errors.h"
 #include "base/FileUtil.h"
@@ -21,6 +23,27 @@ void FillCanvas(TRasterCanvas& canvas, TColor colour) {
     canvas.SetBrushColor(colour);
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({0, 0, canvas.Width(), canvas.Height()});
+}
+
+// The box about slides that cannot be drawn: the system's text, then which slides (ten by name).
+std::string SlideProblemText(const std::string& text, const std::vector<std::string>& names,
+                             const TSlideLib& list) {
+    constexpr size_t kNamed = 10;
+    const bool library = !list.FileName().empty();
+    const std::string where =
+        library ? "library \"" + list.FileName() + "\"" : "folder \"" + list.Directory() + "\"";
+    std::string about;
+    if (names.size() == 1) {
+        about = library ? "Slide \"" + names[0] + "\" of " + where
+                        : "Slide \"" + JoinPath(list.Directory(), names[0]) + "\"";
+    } else {
+        about = std::to_string(names.size()) + " slides of " + where + ": ";
+        for (size_t i = 0; i < names.size() && i < kNamed; ++i)
+            about += (i > 0 ? ", " : "") + names[i];
+        if (names.size() > kNamed)
+            about += " and " + std::to_string(names.size() - kNamed) + " more";
+    }
+    return text + "\n\n" + about;
 }
 
 } // namespace
@@ -48,7 +71,45 @@ void TWindowModel::PostMessage(const std::string& text, bool isError) {
         ShowPostedMessages();
 }
 
+void TWindowModel::ReportSlideProblem(int item, const std::string& text) {
+    if (!m_currentList || !m_currentList->Slide(item) || text.empty())
+        return;
+    if (m_problemsGeneration != m_listGeneration) {
+        m_problemsGeneration = m_listGeneration;
+        m_reportedItems.clear();
+        m_problems.clear();
+    }
+    if (std::find(m_reportedItems.begin(), m_reportedItems.end(), item) != m_reportedItems.end())
+        return;
+    m_reportedItems.push_back(item);
+    // The slide as the user finds it: a folder's slide by its file, a library's by its entry.
+    const TSlide& slide = *m_currentList->Slide(item);
+    const std::string name =
+        slide.FilePath().empty() ? Cp1252ToUtf8(slide.Name()) : BaseName(slide.FilePath());
+    auto group = std::find_if(m_problems.begin(), m_problems.end(),
+                              [&](const auto& p) { return p.first == text; });
+    if (group == m_problems.end()) {
+        m_problems.emplace_back(text, std::vector<std::string>());
+        group = m_problems.end() - 1;
+    }
+    group->second.push_back(name);
+    if (m_busy == 0 && !m_thumbnailsPending)
+        ShowPostedMessages();
+}
+
+void TWindowModel::SetThumbnailsPending(bool pending) {
+    m_thumbnailsPending = pending;
+    if (!pending && m_busy == 0)
+        ShowPostedMessages();
+}
+
 void TWindowModel::ShowPostedMessages() {
+    if (!m_thumbnailsPending && m_currentList && m_problemsGeneration == m_listGeneration) {
+        for (const auto& [text, names] : m_problems)
+            m_posted.push_back(
+                {SlideProblemText(text, names, *m_currentList), text != kInvalidSlideMessage});
+        m_problems.clear();
+    }
     // A list with many damaged slides says so once, not once per thumbnail.
     std::vector<TPostedMessage> messages;
     messages.swap(m_posted);
@@ -75,14 +136,19 @@ std::string TWindowModel::SelectedSourcePath() const {
 void TWindowModel::SetFolder(const std::string& folder) {
     m_folder = folder;
     m_sources.clear();
+    m_sourcesStamp.clear();
     m_selectedSource = -1;
+    m_folderProblem.clear();
     ++m_sourcesGeneration;
     if (folder.empty())
         return;
     try {
+        // Stamped first: a change made meanwhile shows as a difference later, never as none.
+        m_sourcesStamp = StampFolder(folder, kSourceFileMask);
         m_sources = ListFolder(folder, kSourceFileMask);
-    } catch (const EVarnelError&) {
-        // The slide list's reload says what could not be read.
+    } catch (const EVarnelError& e) {
+        // The file list stays empty; the status bar says why (the folder and the reason).
+        m_folderProblem = e.what();
     }
 }
 
@@ -93,10 +159,19 @@ void TWindowModel::ClearSourceSelection() {
     }
 }
 
+bool TWindowModel::ConfirmLeavePatternPage() {
+    return m_page != TPage::Hatchs || m_patternPage.ConfirmLeave();
+}
+
 bool TWindowModel::TreeFolderChanged(const std::string& folder) {
-    m_treeFolder = folder;
-    if (SamePlace(folder, m_folder))
+    if (SamePlace(folder, m_folder)) {
+        m_treeFolder = folder;
         return false;
+    }
+    // Unsaved pattern edits: the user may stay (the tree's folder is then the old one).
+    if (!ConfirmLeavePatternPage())
+        return false;
+    m_treeFolder = folder;
     m_folderSourceActive = true;
     UiHooks::ProcessPendingMessages(); // so the header's colour shows at once
     m_viewMode = TViewMode::Folder;
@@ -121,6 +196,8 @@ void TWindowModel::TreeFolderClicked() {
 }
 
 void TWindowModel::ShowFolderSlides() {
+    if (!ConfirmLeavePatternPage())
+        return;
     m_folderSourceActive = true;
     UiHooks::ProcessPendingMessages();
     m_viewMode = TViewMode::Folder;
@@ -133,6 +210,10 @@ void TWindowModel::ShowFolderSlides() {
 TSourceKind TWindowModel::ChooseSource(int index) {
     if (index < 0 || index >= static_cast<int>(m_sources.size()) || m_folder.empty())
         return TSourceKind::None;
+    if (!ConfirmLeavePatternPage()) {
+        ++m_sourcesGeneration; // the file list shows the entry still chosen
+        return TSourceKind::None;
+    }
     if (m_selectedSource != index) {
         m_selectedSource = index;
         ++m_sourcesGeneration;
@@ -166,6 +247,64 @@ void TWindowModel::RefreshFileList() {
             ++m_sourcesGeneration;
             break;
         }
+    }
+}
+
+// ---- Changes made by other programs ----
+
+bool TWindowModel::FolderChangedOnDisk() {
+    if (m_folder.empty())
+        return false;
+    bool reloaded = false;
+    std::vector<TFileStamp> sources;
+    try {
+        sources = StampFolder(m_folder, kSourceFileMask);
+    } catch (const EVarnelError&) {
+        // Gone or unreadable: read again below, which says why.
+    }
+    if (sources != m_sourcesStamp || !m_folderProblem.empty()) {
+        const std::string chosen =
+            m_selectedSource >= 0 ? m_sources[static_cast<size_t>(m_selectedSource)] : "";
+        SetFolder(m_folder);
+        const auto it = std::find(m_sources.begin(), m_sources.end(), chosen);
+        if (!chosen.empty() && it != m_sources.end())
+            m_selectedSource = static_cast<int>(it - m_sources.begin());
+        reloaded = true;
+        if (LibraryView() && m_selectedSource < 0 && m_page == TPage::Slides) {
+            // The library shown went (deleted, renamed): the folder's slides instead.
+            m_viewMode = TViewMode::Folder;
+            m_folderSourceActive = true;
+            ReloadKeepingSelection();
+            return true;
+        }
+    }
+    if (m_page != TPage::Slides)
+        return reloaded;
+    std::vector<TFileStamp> shown;
+    try {
+        shown =
+            LibraryView() ? StampFile(SelectedSourcePath()) : StampFolder(m_folder, kSlideFileMask);
+    } catch (const EVarnelError&) {
+    }
+    if (shown != m_listStamp) {
+        ReloadKeepingSelection();
+        reloaded = true;
+    }
+    return reloaded;
+}
+
+void TWindowModel::ReloadKeepingSelection() {
+    std::vector<std::string> selected;
+    for (int i : m_selection)
+        selected.push_back(m_items[static_cast<size_t>(i)]);
+    ReloadSlideList();
+    std::vector<int> kept;
+    for (size_t i = 0; i < m_items.size(); ++i)
+        if (std::find(selected.begin(), selected.end(), m_items[i]) != selected.end())
+            kept.push_back(static_cast<int>(i));
+    if (!kept.empty() && kept != m_selection) {
+        SetSelection(std::move(kept));
+        ActivateSelection();
     }
 }
 
@@ -211,7 +350,11 @@ void TWindowModel::ReloadSlideList() {
 
     {
         UiHooks::TBusyCursor cursor;
+        m_listStamp.clear();
         try {
+            // Stamped first: a change made meanwhile shows as a difference later.
+            m_listStamp = LibraryView() ? StampFile(SelectedSourcePath())
+                                        : StampFolder(m_folder, kSlideFileMask);
             if (LibraryView())
                 m_currentList = TSlideLib::CreateFromFile(SelectedSourcePath());
             else
@@ -342,7 +485,7 @@ void TWindowModel::RepaintPreview() {
     const int h = m_preview->Height();
     SetStatus(TStatusPanel::PreviewSize, std::to_string(w) + "x" + std::to_string(h));
     SetStatus(TStatusPanel::Folder, m_treeFolder);
-    SetStatus(TStatusPanel::Problem, m_readProblem);
+    SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
 
     const int a = SelectedSlide();
     if (!m_currentList) {
@@ -367,24 +510,19 @@ void TWindowModel::RepaintPreview() {
     SetStatus(TStatusPanel::Zoom, m_zoom.ZoomText());
 
     UiHooks::TBusyCursor cursor;
-    const size_t before = m_posted.size();
+    std::string problem;
     try {
-        m_currentList->Draw(a, *m_preview, m_zoom.Frame());
+        m_currentList->Draw(a, *m_preview, m_zoom.Frame(), Palette, &problem);
     } catch (const EVarnelError& e) {
-        PostMessage(e.what(), true);
+        problem = e.what();
     }
+    // Drawing the same slide again (a resize) does not repeat its message.
+    ReportSlideProblem(a, problem);
     std::string size;
     try {
         size = std::to_string(m_currentList->SlideSize(a));
     } catch (const EVarnelError&) {
         size = "?";
-    }
-    // Drawing the same slide again (a resize) does not repeat its messages.
-    if (m_posted.size() > before) {
-        if (m_messagesShownGeneration == m_listGeneration && m_messagesShownItem == a)
-            m_posted.resize(before);
-        m_messagesShownGeneration = m_listGeneration;
-        m_messagesShownItem = a;
     }
     SetStatus(TStatusPanel::SlideName, Cp1252ToUtf8(m_currentList->SlideName(a)));
     SetStatus(TStatusPanel::SlideSize, size);
@@ -401,11 +539,13 @@ std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
     try {
         DrawToGraphic(*slide, bitmap, PreviewBackground(), kThumbHeight, kThumbWidth, Palette,
                       &message);
-    } catch (const EVarnelError& e) {
-        message = e.what();
+    } catch (...) {
+        // One thumbnail that fails, for whatever reason, leaves the others to be drawn.
+        message = FailureText(std::current_exception());
     }
-    // The thumbnail keeps what was drawn; the box comes once the work is done.
     if (!message.empty())
-        PostMessage(message, message != kInvalidSlideMessage);
+        MarkFailedThumbnail(bitmap.Canvas(), bitmap.Width(), bitmap.Height());
+    // The thumbnail keeps what was drawn; the box comes once the work is done.
+    ReportSlideProblem(index, message);
     return message;
 }

@@ -15,6 +15,7 @@
 // - the status panels' texts.
 #pragma once
 
+#include "base/FileUtil.h"
 #include "base/UiHooks.h"
 #include "graphics/Canvas.h"
 #include "model/Dialogs.h"
@@ -25,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TBitmap;
@@ -43,7 +45,7 @@ enum class TStatusPanel {
     PreviewSize, // "WxH" of the preview panel
     Zoom,        // the preview's zoom, "100%" when fitted
     Folder,      // the shown folder
-    Problem,     // what the last reload could not read
+    Problem,     // why the folder could not be listed, or what the last reload could not read
 };
 inline constexpr int kStatusPanelCount = 8;
 
@@ -100,11 +102,28 @@ public:
     // Page "hatchs": the pattern file's list, preview, editor and commands.
     TPatternPage& PatternPage() { return m_patternPage; }
     const TPatternPage& PatternPage() const { return m_patternPage; }
+    // Before page "hatchs" lets its file go (another folder, the folder's slides, another entry
+    // of the file list, the window closed): unsaved pattern edits are saved or dropped as the
+    // user answers (TPatternPage::ConfirmLeave). False when the user chose to stay; the commands
+    // above then change nothing.
+    bool ConfirmLeavePatternPage();
     // True while the header "Slides (*.SLD)" shows folder view as the active source.
     bool FolderSourceActive() const { return m_folderSourceActive; }
     // Reads the sources of Folder() again; in library view the current library's entry is
     // chosen again when it lies in that folder (RefreshFileList).
     void RefreshFileList();
+
+    // ---- Changes made by other programs ----
+
+    // The shown folder changed on disk (the window watches it and calls this once for a burst of
+    // changes). What the file list and the slide list show is compared with the disk: the file
+    // list is read again when a library or pattern file came, went or was renamed; in folder
+    // view the slide list is reloaded when a slide file came, went or changed; in library view
+    // when the library file changed. The chosen entry and the selected slides stay chosen while
+    // they are there; a library shown that went gives way to the folder's slides. Changes that
+    // the lists show already (this program's own writes, which reloaded them) do nothing. True
+    // when a list was read again.
+    bool FolderChangedOnDisk();
 
     // ---- Page and view ----
 
@@ -185,6 +204,14 @@ public:
     // A message for the user. While work runs (TBusy) messages wait, and one text is shown once
     // when the outermost work ends.
     void PostMessage(const std::string& text, bool isError);
+    // Item of the list cannot be drawn, whole or in part (the preview, a thumbnail); text is the
+    // system's own message. Each slide is reported once per fill. Reports wait while work runs
+    // or thumbnails are pending, then come as one box per text that names the slides (the file
+    // of a folder slide, the entry and file of a library slide).
+    void ReportSlideProblem(int item, const std::string& text);
+    // While thumbnails of the list are still being drawn elsewhere (the window's workers), the
+    // reports of slide problems wait, so that a fill says what is wrong once.
+    void SetThumbnailsPending(bool pending);
     // Marks running work for its lifetime.
     class TBusy {
     public:
@@ -200,6 +227,8 @@ public:
 
 private:
     void SetFolder(const std::string& folder);
+    // ReloadSlideList, then the slides selected before that are still there are selected again.
+    void ReloadKeepingSelection();
     void ClearSourceSelection();
     void SetStatus(TStatusPanel panel, std::string text);
     void FillPreviewBackground();
@@ -212,6 +241,10 @@ private:
     std::string m_folder;
     std::vector<std::string> m_sources;
     int m_selectedSource = -1;
+    // The disk as the lists were read from it: the folder's sources, and the slide files (folder
+    // view) or the library file (library view) of the current list.
+    std::vector<TFileStamp> m_sourcesStamp;
+    std::vector<TFileStamp> m_listStamp;
     std::string m_patternFile;
     TPatternPage m_patternPage;
     bool m_folderSourceActive = true;
@@ -224,7 +257,8 @@ private:
     std::vector<int> m_selection;
     int m_listGeneration = 0;
     int m_sourcesGeneration = 0;
-    std::string m_readProblem;
+    std::string m_readProblem;   // what the last reload could not read
+    std::string m_folderProblem; // why the shown folder could not be listed
     std::string m_status[kStatusPanelCount];
     std::unique_ptr<TRasterCanvas> m_preview;
     int m_previewGeneration = 0;
@@ -239,7 +273,10 @@ private:
     };
     std::vector<TPostedMessage> m_posted;
     int m_busy = 0;
-    // The slide whose messages were shown last, so that repainting it does not show them again.
-    int m_messagesShownGeneration = -1;
-    int m_messagesShownItem = -1;
+    // Slide problems of the fill m_problemsGeneration: the items already reported, and the
+    // texts waiting to be shown with the slides they name, in the order they came.
+    int m_problemsGeneration = -1;
+    std::vector<int> m_reportedItems;
+    std::vector<std::pair<std::string, std::vector<std::string>>> m_problems;
+    bool m_thumbnailsPending = false;
 };

@@ -118,12 +118,44 @@ TEST_F(PatternWindowTest, TypedEditsAreAskedAboutAndRedrawStoresThem) {
 
     // Save with the pattern filter writes the stored lines, CR LF; with the PDF filter, sheets.
     const std::string saved = dir.File("saved.pat");
-    dialogs().files = {TFileChoice{saved, 1}, TFileChoice{dir.File("sheets.pat"), 2}};
+    dialogs().files = {TFileChoice{saved, 1}, TFileChoice{dir.File("sheets"), 2}};
     ClickWidget(hatch().ToolButton9);
     EXPECT_EQ(dialogs().log.back(), "save: Save File as Slide-Library-File");
     EXPECT_EQ(ReadFileText(saved).find("*WRICK,Brick\r\n0, 0,0, 0,.25\r\n"), 56u);
     ClickWidget(hatch().ToolButton9);
     EXPECT_EQ(ReadFileText(dir.File("sheets.pdf")).substr(0, 5), "%PDF-");
+}
+
+TEST_F(PatternWindowTest, UnsavedEditsAreAskedAboutBeforeThePageLetsTheFileGo) {
+    OpenPatterns();
+    QPlainTextEdit* memo = hatch().Memo1;
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(memo, " typed");
+    dialogs().log.clear();
+    // Cancel: the header, another file of the list and closing the window all stay.
+    dialogs().answers = {TDialogs::TAnswer::Cancel, TDialogs::TAnswer::Cancel,
+                         TDialogs::TAnswer::Cancel};
+    ClickWidget(form().Panel5);
+    EXPECT_EQ(form().Notebook1->currentWidget(), form().HatchsPage);
+    ClickItem(form().FileListBox1, "Lib.slb");
+    Settle();
+    EXPECT_EQ(form().Notebook1->currentWidget(), form().HatchsPage);
+    EXPECT_EQ(FileList(form())[static_cast<size_t>(form().FileListBox1->currentRow())],
+              "hatch.pat");
+    EXPECT_FALSE(form().close());
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(dialogs().log, Names(3, "save?: Save the changes to hatch.pat?"));
+    EXPECT_NE(Memo().find(" typed"), std::string::npos);
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), kPatterns);
+
+    // Yes: the typed text is stored and written, then the library opens.
+    dialogs().answers = {TDialogs::TAnswer::Yes};
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "Lib.slb"));
+    Settle();
+    EXPECT_EQ(form().Notebook1->currentWidget(), form().SlidesPage);
+    EXPECT_NE(ReadFileText(dir.File("hatch.pat")).find("45, 0,0, 0,.125 typed\r\n"),
+              std::string::npos);
 }
 
 TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {

@@ -131,8 +131,7 @@ TEST_F(PatternPageTest, RedrawStoresTheEditorAndSaveWritesStoredEditsOnly) {
     // The dialog starts at the file.
     const TFileDialogOptions o = page.PatsaveOptions();
     EXPECT_EQ(o.Filter, "Hatch Pattern files (*.pat)|*.pat|PDF file|*.pdf");
-    EXPECT_EQ(o.DefaultExt + " " + o.InitialDir + " " + o.FileName,
-              "pat " + dir.Path() + " test.pat");
+    EXPECT_EQ(o.DefaultExt + " " + o.InitialDir + " " + o.FileName, "pat " + dir.Path() + " test");
     const std::string copy = dir.File("copy.pat");
     dialogs.files = {TFileChoice{copy, 1}};
     page.Save();
@@ -169,14 +168,81 @@ TEST_F(PatternPageTest, SaveWithThePdfFilterWritesEveryPatternAndKeepsThePreview
     Open();
     page.Enlarge();
     EXPECT_EQ(page.PatternScale(), 37.5);
-    dialogs.files = {TFileChoice{dir.File("sheets.pat"), 2}};
+    dialogs.files = {TFileChoice{dir.File("sheets"), 2}};
     page.Save();
     // 16 patterns: two pages of 3 x 5 cells, under the name with ".pdf".
     ExpectValidPdf(ReadFileText(dir.File("sheets.pdf")), 2);
-    EXPECT_FALSE(FileExists(dir.File("sheets.pat")));
+    EXPECT_FALSE(FileExists(dir.File("sheets")));
     EXPECT_EQ(page.PatternScale(), 37.5);
     page.Enlarge();
     EXPECT_EQ(page.PatternScale(), 56.25);
+}
+
+TEST_F(PatternPageTest, TheExtensionTypedDecidesWhatSaveWrites) {
+    Open();
+    // ".pdf" typed under the pattern filter: PDF sheets, never pattern text in a ".pdf" file;
+    // ".PAT" typed under the PDF filter: the pattern file.
+    dialogs.files = {TFileChoice{dir.File("typed.pdf"), 1}, TFileChoice{dir.File("typed.PAT"), 2},
+                     TFileChoice{dir.File("plain.pat"), 1}};
+    page.Save();
+    page.Save();
+    page.Save();
+    ExpectValidPdf(ReadFileText(dir.File("typed.pdf")), 1);
+    EXPECT_EQ(ReadFileText(dir.File("typed.PAT")), kPatterns);
+    EXPECT_FALSE(FileExists(dir.File("typed.pdf.pdf")));
+    EXPECT_EQ(ReadFileText(dir.File("plain.pat")), kPatterns);
+}
+
+TEST_F(PatternPageTest, LeavingWithUnsavedEditsAsksToSaveThem) {
+    Open();
+    // Nothing changed: nothing to ask.
+    EXPECT_TRUE(page.ConfirmLeave());
+    EXPECT_TRUE(dialogs.log.empty());
+
+    // Typed, not stored: Cancel stays and keeps the edits; No drops them.
+    page.EditorChanged({"*ANSI31,typed", "0, 0,0, 0,.5"});
+    EXPECT_TRUE(page.HasUnsavedEdits());
+    dialogs.answers = {TDialogs::TAnswer::Cancel, TDialogs::TAnswer::No};
+    EXPECT_FALSE(page.ConfirmLeave());
+    EXPECT_EQ(dialogs.log, Names{"save?: Save the changes to test.pat?"});
+    EXPECT_TRUE(page.HasUnsavedEdits());
+    EXPECT_EQ(page.EditorLines()[0], "*ANSI31,typed");
+    EXPECT_TRUE(page.ConfirmLeave());
+    EXPECT_FALSE(page.HasUnsavedEdits());
+    EXPECT_EQ(ReadFileText(file), kPatterns);
+
+    // Stored by Redraw and typed again: Yes stores the editor's text and writes the file.
+    page.EditorChanged({"*ANSI31,stored", "0, 0,0, 0,.5"});
+    page.Redraw();
+    page.EditorChanged({"*ANSI31,typed", "0, 0,0, 0,.75"});
+    dialogs.answers = {TDialogs::TAnswer::Yes};
+    EXPECT_TRUE(page.ConfirmLeave());
+    EXPECT_FALSE(page.HasUnsavedEdits());
+    EXPECT_EQ(
+        ReadFileText(file).find(";; test patterns\r\n*ANSI31,typed\r\n0, 0,0, 0,.75\r\n*BRICK"),
+        0u);
+
+    // Stored edits saved under another name are saved; leaving the page drops the rest.
+    page.EditorChanged({"*ANSI31,again", "0, 0,0, 0,.5"});
+    page.Redraw();
+    dialogs.files = {TFileChoice{dir.File("copy.pat"), 1}};
+    page.Save();
+    EXPECT_FALSE(page.HasUnsavedEdits());
+    page.EditorChanged({"*ANSI31,dropped", "0, 0,0, 0,.5"});
+    page.PageChanged(false);
+    EXPECT_FALSE(page.HasUnsavedEdits());
+
+    // A file that cannot be written: the error is shown and the page stays with its edits.
+    Open();
+    page.EditorChanged({"*ANSI31,typed", "0, 0,0, 0,.5"});
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file); // nothing can replace a folder
+    dialogs.log.clear();
+    dialogs.answers = {TDialogs::TAnswer::Yes};
+    EXPECT_FALSE(page.ConfirmLeave());
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[1].rfind("error: ", 0), 0u) << dialogs.log[1];
+    EXPECT_TRUE(page.HasUnsavedEdits());
 }
 
 TEST_F(PatternPageTest, ThumbnailsAreBuiltOnceWithProgressAndKeptAcrossTheSwitch) {
@@ -227,6 +293,30 @@ TEST_F(PatternPageTest, ThumbnailsAreBuiltOnceWithProgressAndKeptAcrossTheSwitch
     Open();
     EXPECT_FALSE(page.ThumbnailsShown());
     EXPECT_EQ(page.ThumbnailCount(), 0);
+}
+
+TEST_F(PatternPageTest, AThumbnailThatThrowsIsMarkedAndTheOthersAreDrawn) {
+    Open();
+    int drawn = 0;
+    page.SetThumbnailDrawing([&](const Names& text, TCanvas& canvas) {
+        if (text.front().rfind("*BRICK", 0) == 0)
+            throw std::bad_alloc();
+        canvas.MoveTo(10, 10);
+        canvas.LineTo(100, 10);
+        ++drawn;
+    });
+    page.SetThumbnailsShown(true);
+    EXPECT_TRUE(page.ThumbnailsShown());
+    ASSERT_EQ(page.ThumbnailCount(), 4);
+    EXPECT_EQ(drawn, 3);
+    for (int k = 0; k < 4; ++k) {
+        const bool brick = k == 1;
+        EXPECT_EQ(page.ThumbnailProblem(k).empty(), !brick) << k;
+        // The red cross of a failed thumbnail.
+        EXPECT_EQ(page.Thumbnail(k).Pixel(64, 40) == 0x0000FF, brick) << k;
+    }
+    EXPECT_EQ(page.ThumbnailProblem(1), "There is not enough memory to draw it.");
+    EXPECT_EQ(page.SelectedEntry(), 0);
 }
 
 TEST_F(PatternPageTest, FilesThatAreNotPatternFiles) {

@@ -174,6 +174,40 @@ TEST_F(ThumbnailRendererTest, ItemsOnScreenComeFirstAndANewBatchDropsTheOld) {
     EXPECT_EQ(collector.arrived.size(), 1u);
 }
 
+TEST_F(ThumbnailRendererTest, AThumbnailThatThrowsIsMarkedAndTheOthersAreDrawn) {
+    // Out of memory in one thumbnail, some other error in another: the process goes on, both
+    // arrive marked as failed with their reason, every other one is drawn as ever.
+    TThumbnailRenderer renderer(
+        [this](auto&& t) { collector(std::move(t)); }, 2,
+        [](const TSlideData& slide, const TPalette& palette, TColor background, int w, int h) {
+            if (slide.Path.find("s07") != std::string::npos)
+                throw std::bad_alloc();
+            if (slide.Path.find("s09") != std::string::npos)
+                throw std::logic_error("went wrong");
+            if (slide.Path.find("s11") != std::string::npos)
+                throw 11;
+            return TThumbnailRenderer::Draw(slide, palette, background, w, h);
+        });
+    renderer.Start(Data(), {}, 0xFFFFFF, 128, 80);
+    renderer.WaitIdle();
+    ASSERT_EQ(collector.arrived.size(), 60u);
+    std::map<int, std::string> failed;
+    for (auto& t : collector.arrived) {
+        if (t.Failed()) {
+            failed[t.Index] = t.Message;
+            // The red cross: corners and centre.
+            EXPECT_EQ(t.Picture.Word(0, 0), 0xFFFF0000u) << t.Index;
+            EXPECT_EQ(t.Picture.Word(64, 40), 0xFFFF0000u) << t.Index;
+            EXPECT_EQ(t.Picture.Word(127, 79), 0xFFFF0000u) << t.Index;
+        } else {
+            EXPECT_EQ(Words(t.Picture), OneThread(t.Index, 0xFFFFFF)) << t.Index;
+        }
+    }
+    EXPECT_EQ(failed, (std::map<int, std::string>{{7, "There is not enough memory to draw it."},
+                                                  {9, "went wrong"},
+                                                  {11, "It cannot be drawn."}}));
+}
+
 TEST(IndexedPicture, PacksUpTo256ColoursAndKeepsTheWordsOfMore) {
     TRasterCanvas canvas(300, 2);
     for (int x = 0; x < 300; ++x)

@@ -5,6 +5,7 @@
 #include "ModelTestSupport.h"
 #include "SlideWriter.h"
 #include "graphics/AcadPal.h"
+#include "graphics/Graphic.h"
 #include "model/Commands.h"
 #include "model/OpenPaths.h"
 #include "model/PatternPage.h"
@@ -180,7 +181,10 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
     WriteLibrary(dir.File("bad.slb"), {{"BAD", w.Bytes()}, {"BAD2", w.Bytes()}});
     model.RefreshFileList();
     Choose("bad.slb");
-    EXPECT_EQ(dialogs.log, Names{"message: Error reading slide file. *Invalid*"});
+    // The system's text, and which slide of which file.
+    EXPECT_EQ(dialogs.log, Names{"message: Error reading slide file. *Invalid*\n\nSlide \"BAD\" "
+                                 "of library \"" +
+                                 dir.File("bad.slb") + "\""});
     EXPECT_EQ(Status(TStatusPanel::SlideName), "BAD");
     // Repainting the same slide (a resize) does not repeat the box; another slide does.
     model.RepaintPreview();
@@ -199,6 +203,136 @@ TEST_F(WindowModelTest, InvalidRecordIsReportedOncePerSlide) {
     }
     EXPECT_EQ(Names(dialogs.log.begin() + 2, dialogs.log.end()),
               (Names{"error: one", "message: two"}));
+}
+
+TEST_F(WindowModelTest, SlideProblemsNameTheSlidesOncePerFill) {
+    TSlideWriter w(100, 100);
+    w.Vector(0, 0, 100, 100);
+    w.Raw({0x00, 0x90});
+    w.End();
+    for (int k = 0; k < 12; ++k)
+        WriteFileBytes(dir.File("bad" + std::to_string(10 + k) + ".sld"), w.Bytes());
+    // Thumbnails of a fill arrive while the window's workers draw: the reports wait for them,
+    // and each slide counts once, however often it is drawn.
+    model.SetThumbnailsPending(true);
+    model.ReloadSlideList();
+    dialogs.log.clear();
+    for (int round = 0; round < 2; ++round)
+        for (int item = 0; item < static_cast<int>(model.Items().size()); ++item) {
+            TBitmap bitmap;
+            model.DrawThumbnail(item, bitmap);
+        }
+    EXPECT_TRUE(dialogs.log.empty());
+    model.SetThumbnailsPending(false);
+    ASSERT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log[0],
+              "message: Error reading slide file. *Invalid*\n\n12 slides of folder \"" +
+                  dir.Path() +
+                  "\": bad10.sld, bad11.sld, bad12.sld, bad13.sld, bad14.sld, "
+                  "bad15.sld, bad16.sld, bad17.sld, bad18.sld, bad19.sld and 2 more");
+    // The next fill reports again; a slide that vanished says so with its file.
+    model.ReloadSlideList();
+    std::filesystem::remove(dir.File("A.SLD"));
+    dialogs.log.clear();
+    model.SelectItem(0);
+    model.ActivateSelection();
+    ASSERT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log[0].rfind("error: Cannot open file \"" + dir.File("A.SLD") + "\"", 0), 0u)
+        << dialogs.log[0];
+    EXPECT_NE(dialogs.log[0].find("Slide \"" + dir.File("A.SLD") + "\""), std::string::npos);
+}
+
+TEST_F(WindowModelTest, UnsavedPatternEditsAreNotDroppedByLeavingThePage) {
+    Choose("hatch.pat");
+    model.PatternPage().EditorChanged({"*X,edited", "0,0,0,0,2"});
+    // Cancel: each way out stays on the page with the edits.
+    dialogs.answers = {TDialogs::TAnswer::Cancel, TDialogs::TAnswer::Cancel,
+                       TDialogs::TAnswer::Cancel};
+    model.ShowFolderSlides();
+    EXPECT_EQ(Choose("Lib.SLB"), TSourceKind::None);
+    TTempDir other;
+    EXPECT_FALSE(model.TreeFolderChanged(other.Path()));
+    EXPECT_EQ(model.TreeFolder(), dir.Path());
+    EXPECT_EQ(model.Page(), TPage::Hatchs);
+    EXPECT_EQ(model.SelectedSource(), 0);
+    EXPECT_EQ(dialogs.log, Names(3, "save?: Save the changes to hatch.pat?"));
+    EXPECT_TRUE(model.PatternPage().HasUnsavedEdits());
+    // Yes: saved, and the library opens.
+    dialogs.answers = {TDialogs::TAnswer::Yes};
+    EXPECT_EQ(Choose("Lib.SLB"), TSourceKind::Library);
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), "*X,edited\r\n0,0,0,0,2\r\n");
+    EXPECT_EQ(model.Page(), TPage::Slides);
+}
+
+TEST_F(WindowModelTest, ChangesByOtherProgramsAreFollowedKeepingTheSelection) {
+    // Nothing changed, or only what the lists show already: nothing is read again.
+    int generation = model.ListGeneration();
+    EXPECT_FALSE(model.FolderChangedOnDisk());
+    WriteFileText(dir.File("notes2.txt"), "not shown");
+    EXPECT_FALSE(model.FolderChangedOnDisk());
+    EXPECT_EQ(model.ListGeneration(), generation);
+
+    // Slides added, removed and renamed in folder view: the selected ones stay selected.
+    model.SetSelection({1, 2}); // b.sld, c.Sld
+    WriteFileBytes(dir.File("a0.sld"), MakeSlide(10, 10));
+    std::filesystem::remove(dir.File("A.SLD"));
+    std::filesystem::rename(dir.File("c.Sld"), dir.File("d.sld"));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(model.Items(), (Names{"a0.sld", "b.sld", "d.sld"}));
+    EXPECT_EQ(Selected(), Names{"b.sld"});
+    EXPECT_EQ(Status(TStatusPanel::SlideName), "b.sld");
+    // A slide rewritten in place (same name, other bytes) is read again too.
+    generation = model.ListGeneration();
+    WriteFileBytes(dir.File("b.sld"), MakeSlide(77, 77));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_NE(model.ListGeneration(), generation);
+    EXPECT_EQ(Selected(), Names{"b.sld"});
+    EXPECT_FALSE(model.FolderChangedOnDisk());
+
+    // Libraries: a new one appears in the file list, the chosen one stays chosen; the shown one
+    // replaced by another program is read again with its selection; gone, the folder's slides.
+    Choose("Lib.SLB");
+    model.SelectItem(2);
+    WriteLibrary(dir.File("new.slb"), {{"ONE", MakeSlide(10, 10)}});
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(model.Sources(), (Names{"hatch.pat", "Lib.SLB", "new.slb"}));
+    EXPECT_EQ(model.SelectedSource(), 1);
+    WriteLibrary(
+        dir.File("Lib.SLB.tmp"),
+        {{"ZERO", MakeSlide(10, 10)}, {"FIRST", MakeSlide(100, 50)}, {"THIRD", MakeSlide(8, 8)}});
+    std::filesystem::rename(dir.File("Lib.SLB.tmp"), dir.File("Lib.SLB"));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(model.Items(), (Names{"ZERO", "FIRST", "THIRD"}));
+    EXPECT_EQ(Selected(), Names{"THIRD"});
+    EXPECT_TRUE(model.LibraryView());
+    std::filesystem::rename(dir.File("Lib.SLB"), dir.File("Renamed.slb"));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_FALSE(model.LibraryView());
+    EXPECT_EQ(model.SelectedSource(), -1);
+    EXPECT_EQ(model.Items(), (Names{"a0.sld", "b.sld", "d.sld"}));
+    EXPECT_TRUE(model.FolderSourceActive());
+
+    // The folder itself gone: the lists empty and the status bar says why.
+    std::filesystem::remove_all(dir.Path());
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_TRUE(model.Sources().empty());
+    EXPECT_NE(Status(TStatusPanel::Problem).find(dir.Path()), std::string::npos);
+}
+
+TEST_F(WindowModelTest, AFolderThatCannotBeListedSaysWhy) {
+    for (const std::string& folder : {dir.File("gone"), dir.File("hatch.pat")}) {
+        model.TreeFolderChanged(folder);
+        EXPECT_TRUE(model.Items().empty());
+        EXPECT_TRUE(model.Sources().empty());
+        const std::string problem = Status(TStatusPanel::Problem);
+        EXPECT_NE(problem.find("\"" + folder + "\""), std::string::npos) << problem;
+        EXPECT_NE(problem.find(folder == dir.File("gone") ? "No such file" : "Not a directory"),
+                  std::string::npos)
+            << problem;
+        model.TreeFolderChanged(dir.Path());
+        EXPECT_EQ(Status(TStatusPanel::Problem), "");
+    }
 }
 
 TEST_F(WindowModelTest, PatternFileGoesToPageHatchsAndLeavingItEmptiesThePage) {

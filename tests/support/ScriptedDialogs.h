@@ -44,6 +44,10 @@ public:
         log.push_back("ask: " + text);
         return Take(answers, TAnswer::Cancel);
     }
+    TAnswer ConfirmYesNoCancel(const std::string& text) override {
+        log.push_back("save?: " + text);
+        return Take(answers, TAnswer::Cancel);
+    }
     bool ConfirmYesNo(const std::string& text) override {
         log.push_back("yes/no: " + text);
         return Take(yesNoAnswers, false);
