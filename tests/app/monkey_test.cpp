@@ -532,6 +532,33 @@ std::string ShortcutKey(TMonkey& m) {
     return QKeySequence(static_cast<int>(key) | static_cast<int>(mods)).toString().toStdString();
 }
 
+// The preview: wheel turns zoom around the pointer, a drag pans, a double click fits.
+std::string OnPreview(TMonkey& m) {
+    QWidget* box = m.Form().PaintBox1;
+    if (!box->isVisible())
+        return "(hidden)";
+    const QPoint at = m.PointIn(box);
+    switch (m.Below(3)) {
+    case 0: {
+        const int notches = m.Below(13) - 6;
+        Wheel(box, at, notches == 0 ? 1 : notches);
+        return "wheel " + std::to_string(notches);
+    }
+    case 1: {
+        const QPoint to = m.PointIn(box);
+        QTest::mousePress(box, Qt::LeftButton, Qt::NoModifier, at);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(box->mapToGlobal(to)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &move);
+        QTest::mouseRelease(box, Qt::LeftButton, Qt::NoModifier, to);
+        return "drag";
+    }
+    default:
+        QTest::mouseDClick(box, Qt::LeftButton, Qt::NoModifier, at);
+        return "double click";
+    }
+}
+
 std::string ClickButton(QAbstractButton* b) {
     if (!b->isVisible() || !b->isEnabled())
         return "(not available)";
@@ -657,6 +684,7 @@ const std::vector<TMonkeyAction>& Actions() {
              return b->objectName().toStdString() + " " + ClickButton(b);
          }},
         {"menu entry", 6, AnyAction},
+        {"zoom and pan the preview", 4, OnPreview},
         {"drop", 2, DropSomething},
         {"splitter drag", 3, Drag},
         {"window resize", 2, Resize},
