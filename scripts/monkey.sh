@@ -19,8 +19,10 @@ dir=${VARNEL_ASAN_BUILD_DIR:-build-asan}
 steps=${VARNEL_MONKEY_STEPS:-300}
 seed=${VARNEL_MONKEY_FIRST_SEED:-1000}
 
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNEL_SANITIZE=ON \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    "${launcher[@]}" >/dev/null
 cmake --build "$dir" -j2 --target test_app
 
 # Leaks are the toolkit's (fonts, platform plugin) at exit, not the walk's: not reported.
