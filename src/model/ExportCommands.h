@@ -112,7 +112,7 @@ void SaveAsPicts(TWindowModel& model, TExportDialog& dialog, TColor buttonFace);
 void ClipboardPictureSize(int highX, int highY, int& width, int& height);
 
 // The selected slide as the clipboard holds it: an enhanced metafile of ten times the picture
-// size and a bitmap of the picture size, both on the preview background in the palette as built.
+// size and a bitmap of the picture size, both drawn with the preview's render state.
 struct TClipboardPicture {
     int Width = 0;
     int Height = 0;
@@ -151,7 +151,7 @@ public:
 
 // "&Import from Image" (ConvertBMPToSlideClick): the open prompt, then the picture traced into a
 // slide file of the same name with the extension ".sld" beside it, black pixels left out and
-// colours mapped through the palette as built. An existing slide file is replaced only when the
+// colours mapped through the preview's palette. An existing slide file is replaced only when the
 // user agrees. In folder view, when the slide lands in the shown folder, the list is loaded
 // again and the new slide selected. Returns the slide file written, or empty.
 std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& reader);

@@ -289,13 +289,8 @@ void TWindowModel::ActivateSelection() {
 
 // ---- Preview, thumbnails and status ----
 
-TColor TWindowModel::PreviewBackground() const {
-    return BackgroundColour;
-}
-
 void TWindowModel::SetPreviewBackground(TColor colour) {
-    BackgroundColour = colour;
-    BuildPalette();
+    m_renderState = TRenderState(colour, false);
     RepaintPreview();
 }
 
@@ -341,7 +336,8 @@ void TWindowModel::RepaintPreview() {
     UiHooks::TBusyCursor cursor;
     const size_t before = m_posted.size();
     try {
-        m_currentList->Draw(a, *m_preview, {0, 0, w - 1, h - 1});
+        if (m_currentList->Draw(a, *m_preview, {0, 0, w - 1, h - 1}, m_renderState).Invalid)
+            PostMessage(kInvalidSlideMessage, false);
     } catch (const EVarnelError& e) {
         PostMessage(e.what(), true);
     }
@@ -371,8 +367,8 @@ std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
         return {};
     std::string message;
     try {
-        DrawToGraphic(*slide, bitmap, PreviewBackground(), kThumbHeight, kThumbWidth, Palette,
-                      &message);
+        if (DrawToGraphic(*slide, bitmap, kThumbHeight, kThumbWidth, m_renderState).Invalid)
+            message = kInvalidSlideMessage;
     } catch (const EVarnelError& e) {
         message = e.what();
     }
