@@ -184,10 +184,10 @@ void TForm1::RefreshFileList() {
         return;
     m_shownSourcesGeneration = m_model.SourcesGeneration();
     TFlagScope refreshing(m_refreshing);
-    const QString folder = Q(m_model.Folder());
+    const QString folder = ToQString(m_model.Folder());
     FileListBox1->clear();
     for (const std::string& name : m_model.Sources()) {
-        const QString text = Q(name);
+        const QString text = ToQString(name);
         const bool pattern = FileKindOfName(name) == TFileKind::Pattern;
         auto* item = new QListWidgetItem(pattern ? PatternIcon() : LibraryIcon(), text);
         item->setToolTip(QDir(folder).filePath(text));
@@ -255,7 +255,7 @@ void TForm1::FillSlideList() {
     }
     const QIcon icon = thumbs ? m_placeholder : SlideIcon();
     for (const std::string& caption : items)
-        ListBox1->addItem(new QListWidgetItem(icon, Q(caption)));
+        ListBox1->addItem(new QListWidgetItem(icon, ToQString(caption)));
     if (thumbs)
         StartThumbnailBatch();
 }
@@ -327,11 +327,12 @@ void TForm1::RepaintPreviewWhenIdle() {
 
 void TForm1::RefreshPreview() {
     PaintBox1->update();
-    SetStatus(TStatusPanel::PreviewSize, Q(m_model.StatusText(TStatusPanel::PreviewSize)), true);
-    SetStatus(TStatusPanel::Zoom, Q(m_model.StatusText(TStatusPanel::Zoom)), true);
+    SetStatus(TStatusPanel::PreviewSize, ToQString(m_model.StatusText(TStatusPanel::PreviewSize)),
+              true);
+    SetStatus(TStatusPanel::Zoom, ToQString(m_model.StatusText(TStatusPanel::Zoom)), true);
     PaintBox1->SetZoomed(!m_model.PreviewZoom().Fitted());
-    SetStatus(TStatusPanel::Folder, Q(m_model.StatusText(TStatusPanel::Folder)), true);
-    SetStatus(TStatusPanel::Problem, Q(m_model.StatusText(TStatusPanel::Problem)), false);
+    SetStatus(TStatusPanel::Folder, ToQString(m_model.StatusText(TStatusPanel::Folder)), true);
+    SetStatus(TStatusPanel::Problem, ToQString(m_model.StatusText(TStatusPanel::Problem)), false);
     if (!m_model.CurrentList()) {
         SetStatus(TStatusPanel::SlideName, QString(), false);
         for (TStatusPanel p :
@@ -343,6 +344,6 @@ void TForm1::RefreshPreview() {
     } else if (m_model.SelectedSlide() >= 0) {
         for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
                                TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
-            SetStatus(p, Q(m_model.StatusText(p)), true);
+            SetStatus(p, ToQString(m_model.StatusText(p)), true);
     }
 }
