@@ -31,6 +31,7 @@ void TForm1::StartThumbnailBatch() {
     // The first screen is drawn here, so the list shows its thumbnails at once.
     ListBox1->doItemsLayout();
     const auto [first, last] = VisibleItems();
+    const QSize pixels = ThumbnailPixels();
     {
         // Messages of damaged slides come once these are drawn.
         TWindowModel::TBusy busy(m_model);
@@ -38,7 +39,8 @@ void TForm1::StartThumbnailBatch() {
         for (int i = first; i >= 0 && i <= last; ++i) {
             if (limg.Has(static_cast<size_t>(i)))
                 continue;
-            const std::string message = m_model.DrawThumbnail(i, bitmap);
+            const std::string message =
+                m_model.DrawThumbnail(i, bitmap, pixels.width(), pixels.height());
             if (!message.empty())
                 m_shown.Messages.push_back(message);
             limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
@@ -50,7 +52,7 @@ void TForm1::StartThumbnailBatch() {
         slides.push_back(list->Slide(i)->Data());
     m_shown.Background = m_model.PreviewBackground();
     m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_shown.Background,
-                                      kThumbWidth, kThumbHeight);
+                                      pixels.width(), pixels.height());
     ShowVisibleThumbnails();
 }
 
@@ -58,6 +60,10 @@ void TForm1::ForgetShownThumbnails() {
     m_renderer->Cancel();
     limg.Reset(0);
     m_shown = TShownThumbnails();
+}
+
+QSize TForm1::ThumbnailPixels() const {
+    return {qRound(kThumbWidth * limg.Ratio()), qRound(kThumbHeight * limg.Ratio())};
 }
 
 std::pair<int, int> TForm1::VisibleItems() const {
