@@ -202,38 +202,38 @@ bool TQtDialogs::ConfirmOkCancel(const std::string& text) {
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+namespace {
+
+// Asks with Yes as the default and Escape as Cancel; the button pressed as the model's answer.
+TDialogs::TAnswer AskYesNoCancel(QMessageBox& box) {
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TDialogs::TAnswer::Yes;
+    case QMessageBox::No:
+        return TDialogs::TAnswer::No;
+    case QMessageBox::YesToAll:
+        return TDialogs::TAnswer::All;
+    default:
+        return TDialogs::TAnswer::Cancel;
+    }
+}
+
+} // namespace
+
 TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancelAll(const std::string& text) {
     QMessageBox box(
         QMessageBox::Question, Title(), Q(text),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, m_parent);
     box.button(QMessageBox::YesToAll)->setText(QObject::tr("All"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return TAnswer::Yes;
-    case QMessageBox::No:
-        return TAnswer::No;
-    case QMessageBox::YesToAll:
-        return TAnswer::All;
-    default:
-        return TAnswer::Cancel;
-    }
+    return AskYesNoCancel(box);
 }
 
 TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancel(const std::string& text) {
     QMessageBox box(QMessageBox::Question, Title(), Q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return TAnswer::Yes;
-    case QMessageBox::No:
-        return TAnswer::No;
-    default:
-        return TAnswer::Cancel;
-    }
+    return AskYesNoCancel(box);
 }
 
 bool TQtDialogs::ConfirmYesNo(const std::string& text) {
