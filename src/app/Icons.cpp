@@ -7,10 +7,11 @@
 
 namespace {
 
-// Paints an icon at 16, 22, 32 and 64 pixels; draw() works on a 22 x 22 grid.
+// Paints an icon at 16, 22, 32, 44, 64 and 128 pixels, so the list's 16 and the toolbar's 22
+// come drawn at twice their size too, for screens of ratio 2; draw() works on a 22 x 22 grid.
 QIcon MakeIcon(const std::function<void(QPainter&)>& draw) {
     QIcon icon;
-    for (int size : {16, 22, 32, 64}) {
+    for (int size : {16, 22, 32, 44, 64, 128}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);

@@ -5,16 +5,18 @@
 #include <algorithm>
 #include <cstring>
 
-void TThumbnailList::Reset(size_t count) {
+void TThumbnailList::Reset(size_t count, double ratio) {
     m_images.clear();
     m_images.resize(count);
     m_held = 0;
+    m_ratio = ratio;
 }
 
 void TThumbnailList::Set(size_t i, QImage image) {
     if (i >= m_images.size())
         return;
     m_held += static_cast<size_t>(!image.isNull()) - static_cast<size_t>(!m_images[i].isNull());
+    image.setDevicePixelRatio(m_ratio);
     m_images[i] = std::move(image);
 }
 

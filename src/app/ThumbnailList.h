@@ -10,8 +10,11 @@ struct TIndexedPicture;
 
 class TThumbnailList {
 public:
-    // count items, none with an image yet.
-    void Reset(size_t count);
+    // count items, none with an image yet. ratio: the screen's device pixels per pixel; images
+    // set later have that many pixels per pixel of the item's 128 x 80 (256 x 160 at 2) and are
+    // shown at the screen's own pixels, not scaled.
+    void Reset(size_t count, double ratio = 1);
+    double Ratio() const { return m_ratio; }
     size_t size() const { return m_images.size(); }
     bool empty() const { return m_images.empty(); }
     bool Has(size_t i) const { return i < m_images.size() && !m_images[i].isNull(); }
@@ -31,4 +34,5 @@ public:
 private:
     std::vector<QImage> m_images;
     size_t m_held = 0;
+    double m_ratio = 1;
 };

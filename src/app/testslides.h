@@ -23,6 +23,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointF>
+#include <QSize>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -277,6 +278,8 @@ private:
     // The items on screen get their thumbnails (drawn first by the workers); the others let
     // their pictures go.
     void ShowVisibleThumbnails();
+    // A thumbnail's size in the screen's device pixels: 128 x 80 times limg's ratio.
+    QSize ThumbnailPixels() const;
     // The rows of the first and last item on screen (-1, -1 for an empty list).
     std::pair<int, int> VisibleItems() const;
     void ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail);

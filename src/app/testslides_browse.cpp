@@ -291,13 +291,15 @@ void TForm1::FillSlideList() {
     ListBox1->clear();
     if (items.empty())
         return;
-    limg.Reset(thumbs ? items.size() : 0);
+    limg.Reset(thumbs ? items.size() : 0, ListBox1->devicePixelRatioF());
     m_shown.HasIcon.assign(limg.size(), 0);
     TUpdateScope batch(ListBox1);
     UiHooks::TBusyCursor cursor;
     if (thumbs) {
         // Until its thumbnail is drawn an item shows a plain picture on the background.
-        QPixmap blank(kThumbWidth, kThumbHeight);
+        const QSize pixels = ThumbnailPixels();
+        QPixmap blank(pixels);
+        blank.setDevicePixelRatio(limg.Ratio());
         const TColor bg = m_model.PreviewBackground();
         blank.fill(QColor(int(RedOf(bg)), int(GreenOf(bg)), int(BlueOf(bg))));
         m_placeholder = QIcon(blank);

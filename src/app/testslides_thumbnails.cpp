@@ -35,13 +35,15 @@ void TForm1::StartThumbnailBatch() {
     // Messages of damaged slides come once, when the workers are done with this list.
     m_model.SetThumbnailsPending(true);
     m_problemTimer->start();
+    const QSize pixels = ThumbnailPixels();
     {
         TWindowModel::TBusy busy(m_model);
         TBitmap bitmap;
         for (int i = first; i >= 0 && i <= last; ++i) {
             if (limg.Has(static_cast<size_t>(i)))
                 continue;
-            const std::string message = m_model.DrawThumbnail(i, bitmap);
+            const std::string message =
+                m_model.DrawThumbnail(i, bitmap, pixels.width(), pixels.height());
             if (!message.empty())
                 MarkFailedItem(i, message);
             limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
@@ -53,7 +55,7 @@ void TForm1::StartThumbnailBatch() {
         slides.push_back(list->Slide(i)->Data());
     m_shown.Background = m_model.PreviewBackground();
     m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_shown.Background,
-                                      kThumbWidth, kThumbHeight);
+                                      pixels.width(), pixels.height());
     ShowVisibleThumbnails();
 }
 
@@ -61,6 +63,10 @@ void TForm1::ForgetShownThumbnails() {
     m_renderer->Cancel();
     limg.Reset(0);
     m_shown = TShownThumbnails();
+}
+
+QSize TForm1::ThumbnailPixels() const {
+    return {qRound(kThumbWidth * limg.Ratio()), qRound(kThumbHeight * limg.Ratio())};
 }
 
 std::pair<int, int> TForm1::VisibleItems() const {

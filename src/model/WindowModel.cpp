@@ -530,15 +530,14 @@ void TWindowModel::RepaintPreview() {
     SetStatus(TStatusPanel::LibrarySize, std::to_string(m_currentList->DataSize()));
 }
 
-std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap) {
+std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap, int width, int height) {
     TBusy busy(*this);
     const TSlide* slide = m_currentList ? m_currentList->Slide(index) : nullptr;
     if (!slide)
         return {};
     std::string message;
     try {
-        DrawToGraphic(*slide, bitmap, PreviewBackground(), kThumbHeight, kThumbWidth, Palette,
-                      &message);
+        DrawToGraphic(*slide, bitmap, PreviewBackground(), height, width, Palette, &message);
     } catch (...) {
         // One thumbnail that fails, for whatever reason, leaves the others to be drawn.
         message = FailureText(std::current_exception());

@@ -194,9 +194,11 @@ public:
     void RepaintPreview();
     // Changes at every repaint of the preview and its status texts.
     int PreviewGeneration() const { return m_previewGeneration; }
-    // Item index drawn into a kThumbWidth x kThumbHeight bitmap on the preview background.
-    // Messages wait until the running work is done; returns the message, if any.
-    std::string DrawThumbnail(int index, TBitmap& bitmap);
+    // Item index drawn into a width x height bitmap on the preview background (kThumbWidth x
+    // kThumbHeight, times the screen's pixel ratio). Messages wait until the running work is
+    // done; returns the message, if any.
+    std::string DrawThumbnail(int index, TBitmap& bitmap, int width = kThumbWidth,
+                              int height = kThumbHeight);
     const std::string& StatusText(TStatusPanel panel) const;
 
     // ---- Messages ----

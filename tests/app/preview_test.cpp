@@ -1,9 +1,12 @@
 // The preview's zoom and pan through real input: wheel turns on the preview, a drag, a double
-// click, the + and - keys and View > "Fit"; the status bar's zoom panel.
+// click, the + and - keys and View > "Fit"; the status bar's zoom panel. On a screen of pixel
+// ratio 2, thumbnails, preview and icons at the screen's own pixels.
 #include "AppTestSupport.h"
 
 #include "SlideWriter.h"
 #include "graphics/AcadPal.h"
+#include "model/ThumbnailRenderer.h"
+#include "slides/SlideClasses.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -123,6 +126,50 @@ TEST_F(PreviewTest, WheelZoomsAroundThePointerDragPansDoubleClickFits) {
     WaitForPreview();
     EXPECT_EQ(Zoom(), "100%");
     EXPECT_TRUE(dialogs().log.empty());
+}
+
+} // namespace
+
+namespace {
+
+// Runs only on a screen of pixel ratio 2 (QT_SCALE_FACTOR=2: the test app_hidpi).
+class HiDpiTest : public TWindowTest {
+protected:
+    void SetUp() override {
+        if (form().devicePixelRatioF() != 2)
+            GTEST_SKIP() << "needs a screen of pixel ratio 2 (QT_SCALE_FACTOR=2)";
+        WriteBrowseFolder(dir.Path());
+        ShowDir();
+        form().WaitForThumbnails();
+        Settle();
+    }
+};
+
+TEST_F(HiDpiTest, ThumbnailsPreviewAndIconsHaveTheScreensPixels) {
+    // Every thumbnail has 256 x 160 pixels shown on a 128 x 80 item, drawn so, not scaled: the
+    // slide's frame line is one device pixel wide, as in a thumbnail drawn at that size.
+    ASSERT_EQ(form().limg.size(), 3u);
+    for (size_t i = 0; i < form().limg.size(); ++i) {
+        const QImage& image = form().limg[i];
+        EXPECT_EQ(image.size(), QSize(256, 160)) << i;
+        EXPECT_EQ(image.devicePixelRatio(), 2.0) << i;
+        EXPECT_EQ(image.deviceIndependentSize(), QSizeF(128, 80)) << i;
+    }
+    const TSlide* a = form().Model().CurrentList()->Slide(0);
+    const TThumbnailRenderer::TThumbnail direct =
+        TThumbnailRenderer::Draw(a->Data(), Palette, form().Model().PreviewBackground(), 256, 160);
+    EXPECT_EQ(form().limg[0].convertToFormat(QImage::Format_RGB32),
+              TThumbnailList::ToImage(direct.Picture).convertToFormat(QImage::Format_RGB32));
+    const QIcon icon = form().ListBox1->item(0)->icon();
+    EXPECT_EQ(icon.pixmap(QSize(128, 80), 2.0).size(), QSize(256, 160));
+
+    // The preview buffer has the panel's device pixels.
+    EXPECT_EQ(form().Model().Preview().Width(), 2 * form().Panel2->width());
+    EXPECT_EQ(form().Model().Preview().Height(), 2 * form().Panel2->height());
+    // The toolbar's 22-pixel icons come drawn at 44.
+    const QIcon tool = form().DeleteButton->icon();
+    EXPECT_EQ(tool.pixmap(QSize(22, 22), 2.0).size(), QSize(44, 44));
+    EXPECT_TRUE(tool.availableSizes().contains(QSize(44, 44)));
 }
 
 } // namespace
