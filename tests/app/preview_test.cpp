@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
