@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -39,6 +40,61 @@ QString Title() {
     return QStringLiteral("Varnel");
 }
 
+// Lets the chooser of an existing file open whatever existing file the user types, whatever
+// filter is shown: the filter narrows the list, the command decides the kind of the file. Qt's
+// own chooser turns its Open button off for a typed name its filter hides.
+class TAnyTypedFile : public QObject {
+public:
+    explicit TAnyTypedFile(QFileDialog& dialog) : QObject(&dialog), m_dialog(dialog) {
+        // Qt's chooser makes its widgets when it shows (the desktop's own chooser has none).
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && m_edit == nullptr)
+            Attach();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Attach() {
+        auto* edit = m_dialog.findChild<QLineEdit*>("fileNameEdit");
+        auto* buttons = m_dialog.findChild<QDialogButtonBox*>("buttonBox");
+        m_open = buttons != nullptr ? buttons->button(QDialogButtonBox::Open) : nullptr;
+        if (edit == nullptr || m_open == nullptr)
+            return; // the desktop's own chooser: it decides for itself
+        m_edit = edit;
+        // Queued, so that it runs after the chooser's own check of the name and the filter.
+        connect(m_edit, &QLineEdit::textChanged, this, &TAnyTypedFile::Later);
+        connect(&m_dialog, &QFileDialog::filterSelected, this, &TAnyTypedFile::Later);
+        connect(&m_dialog, &QFileDialog::directoryEntered, this, &TAnyTypedFile::Later);
+        Later();
+    }
+    void Later() { QMetaObject::invokeMethod(this, &TAnyTypedFile::Check, Qt::QueuedConnection); }
+    void Check() {
+        if (!m_open->isEnabled() && IsTypedFile())
+            m_open->setEnabled(true);
+    }
+    // The typed name as the chooser takes it (with the default extension when it has none)
+    // names an existing plain file.
+    bool IsTypedFile() const {
+        QString name = m_edit->text().trimmed();
+        if (name.isEmpty() || name.startsWith('"'))
+            return false;
+        if (name == "~" || name.startsWith("~/"))
+            name = QDir::homePath() + name.mid(1);
+        const QString suffix = m_dialog.defaultSuffix();
+        if (!suffix.isEmpty() && !QFileInfo(name).fileName().contains('.'))
+            name += '.' + suffix;
+        return QFileInfo(m_dialog.directory().absoluteFilePath(name)).isFile();
+    }
+
+    QFileDialog& m_dialog;
+    QLineEdit* m_edit = nullptr;
+    QPushButton* m_open = nullptr;
+};
+
 std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, Q(options.Title));
@@ -62,6 +118,8 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
         dialog.setDirectory(Q(options.InitialDir));
     if (!options.FileName.empty())
         dialog.selectFile(Q(options.FileName));
+    if (mode == QFileDialog::AcceptOpen)
+        new TAnyTypedFile(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     TFileChoice choice;

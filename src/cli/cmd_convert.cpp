@@ -9,6 +9,7 @@
 #include "graphics/AcadPal.h"
 #include "graphics/BmpReader.h"
 #include "graphics/Graphic.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideConvert.h"
 
 #include <iostream>
@@ -24,7 +25,7 @@ int CmdConvert(TArgs args) {
     const std::string& image = args.front();
     if (out.empty())
         out = ChangeFileExt(image, ".sld");
-    if (IsDxfFileName(image)) {
+    if (FileKindOf(image) == TFileKind::Drawing) {
         TDxfConvertOptions options;
         if (!size.empty())
             ParseSize(size, options.Width, options.Height);

@@ -62,7 +62,7 @@ TFileKind KindOf(const std::string& file) {
     if (size > kMaxInputSize)
         Refuse(file, "larger than 64 MiB");
     const TFileKind kind = FileKindOf(file);
-    if (kind == TFileKind::Other)
+    if (kind == TFileKind::Other || kind == TFileKind::Drawing)
         Refuse(file, "not a slide, slide library or pattern file");
     return kind;
 }
@@ -216,6 +216,7 @@ int CmdThumbnail(TArgs args) {
         Pattern(file, side, out);
         break;
     case TFileKind::Other:
+    case TFileKind::Drawing:
         break; // refused by KindOf
     }
     return 0;

@@ -1499,15 +1499,6 @@ private:
 
 } // namespace
 
-bool IsDxfFileName(const std::string& fileName) {
-    if (fileName.size() < 4)
-        return false;
-    std::string ext = fileName.substr(fileName.size() - 4);
-    for (char& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".dxf";
-}
-
 TDxfConversion DxfToSlide(std::string_view bytes, const std::string& fileName,
                           const TDxfConvertOptions& options) {
     if (bytes.size() >= 22 && bytes.substr(0, 22) == "AutoCAD Binary DXF\r\n\x1a")

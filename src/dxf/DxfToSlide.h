@@ -33,7 +33,3 @@ struct TDxfConversion {
 // not numbers, or more work than the file's size allows (a few hundred lines per byte).
 TDxfConversion DxfToSlide(std::string_view bytes, const std::string& fileName,
                           const TDxfConvertOptions& options = {});
-
-// True when bytes look like an ASCII DXF file: a group code line "0" then "SECTION" (after an
-// optional comment group 999), or a file name ending in .dxf.
-bool IsDxfFileName(const std::string& fileName);

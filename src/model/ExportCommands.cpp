@@ -12,6 +12,7 @@
 #include "model/EditHistory.h"
 #include "model/WindowModel.h"
 #include "output/SlideGraphic.h"
+#include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideConvert.h"
 
@@ -243,7 +244,8 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
 
     TMemoryStream slide;
     std::string notDrawn;
-    if (IsDxfFileName(image->FileName)) {
+    // The file's kind, not the filter the chooser showed, decides how it is read.
+    if (FileKindOf(image->FileName) == TFileKind::Drawing) {
         UiHooks::TBusyCursor busy;
         const std::vector<uint8_t> bytes = ReadWholeFile(image->FileName);
         TDxfConversion drawing =

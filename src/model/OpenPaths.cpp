@@ -78,7 +78,9 @@ TOpenTarget OpenTargetOf(const std::vector<std::string>& paths) {
     const TFileKind kind = FileKindOf(first);
     if (kind != FileKindOfName(first)) {
         target.Kind = TOpenKind::Unknown;
-        target.Content = kind;
+        // A slide or a library under another name can be shown once renamed; a drawing not.
+        if (kind == TFileKind::Slide || kind == TFileKind::Library)
+            target.Content = kind;
         return target;
     }
     target.Kind = OpenKindOf(kind);

@@ -8,7 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -183,6 +186,73 @@ TEST_F(ExportWindowTest, ImportTurnsAnyPictureIntoASlideThatShowsInTheList) {
     Trigger(form().ConvertImageToSlide1);
     EXPECT_EQ(dialogs().log.back().rfind("error: Cannot read image \"", 0), 0u);
     EXPECT_FALSE(FileExists(dir.File("junk.sld")));
+}
+
+// Scripted dialogs whose file chooser is the window's real one.
+class TRealFileDialogs : public TScriptedDialogs {
+public:
+    std::unique_ptr<TQtDialogs> qt;
+    std::optional<TFileChoice> OpenFileName(const TFileDialogOptions& o) override {
+        fileOptions.push_back(o);
+        return qt->OpenFileName(o);
+    }
+};
+
+TEST_F(ExportWindowTest, ImportOpensATypedDrawingWhateverFilterTheChooserShows) {
+    WriteFileText(dir.File("drawing.dxf"),
+                  "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n62\n1\n10\n0\n20\n0\n11\n"
+                  "30\n21\n20\n0\nENDSEC\n0\nEOF\n");
+    // A drawing under a name without its extension is known by its first group.
+    WriteFileText(dir.File("sketch.txt"), "999\nmade elsewhere\n  0\r\nSECTION\r\n2\nENTITIES\n0\n"
+                                          "CIRCLE\n10\n0\n20\n0\n40\n5\n0\nENDSEC\n0\nEOF\n");
+    TRealFileDialogs real;
+    TForm1::TOptions options;
+    options.ProgramDir = window.ProgramDir();
+    options.SettingsFile = dir.File("real.ini");
+    options.Dialogs = &real;
+    TForm1 shown(options);
+    real.qt = std::make_unique<TQtDialogs>(&shown);
+    shown.show();
+    shown.SetTreeFolder(QString::fromStdString(dir.Path()));
+    Settle();
+
+    // The chooser opens on bitmaps, which hide the drawing; typed, it opens all the same.
+    for (const char* typed : {"drawing.dxf", "sketch.txt"}) {
+        WhenModal<QFileDialog>([typed](QFileDialog* d) {
+            EXPECT_EQ(d->selectedNameFilter(), "Bitmaps (*.bmp)");
+            auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+            auto* buttons = d->findChild<QDialogButtonBox*>("buttonBox");
+            ASSERT_TRUE(edit && buttons);
+            QTest::keyClicks(edit, typed);
+            Settle();
+            ClickWidget(buttons->button(QDialogButtonBox::Open));
+            // A chooser that stays open fails the test instead of hanging it.
+            QTimer::singleShot(2000, d, [d] {
+                ADD_FAILURE() << "the chooser did not take the typed name";
+                d->reject();
+            });
+        });
+        Trigger(shown.ImportFromImage1);
+    }
+    EXPECT_EQ(real.log, Names{});
+    const std::vector<uint8_t> slide = ReadFileBytes(dir.File("drawing.sld"));
+    ASSERT_GT(slide.size(), 31u);
+    EXPECT_EQ(slide[31], 1); // the line's colour: red
+    EXPECT_GT(ReadFileBytes(dir.File("sketch.sld")).size(), 100u);
+    EXPECT_EQ(Captions(shown), (Names{"drawing.sld", "PLAN.SLD", "sketch.sld", "wide.sld"}));
+
+    // A name that names nothing leaves Open off, as Qt's chooser has it.
+    WhenModal<QFileDialog>([](QFileDialog* d) {
+        auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+        auto* buttons = d->findChild<QDialogButtonBox*>("buttonBox");
+        ASSERT_TRUE(edit && buttons);
+        QTest::keyClicks(edit, "missing.dxf");
+        Settle();
+        EXPECT_FALSE(buttons->button(QDialogButtonBox::Open)->isEnabled());
+        d->reject();
+    });
+    Trigger(shown.ImportFromImage1);
+    EXPECT_FALSE(FileExists(dir.File("missing.sld")));
 }
 
 } // namespace

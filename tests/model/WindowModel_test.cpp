@@ -396,6 +396,14 @@ TEST_F(WindowModelTest, OpenEachKindOfPathHasItsTarget) {
     EXPECT_EQ(misnamed.Content, TFileKind::Library);
     EXPECT_NE(OpenProblem(misnamed).find("a slide library"), std::string::npos)
         << OpenProblem(misnamed);
+    // A drawing opens nothing, under its own name or another; it is not called a slide.
+    WriteFileText(dir.File("plan.dxf"), "0\nSECTION\n");
+    WriteFileText(dir.File("plan.txt"), "0\nSECTION\n");
+    for (const char* name : {"plan.dxf", "plan.txt"}) {
+        const TOpenTarget drawing = OpenTargetOf({dir.File(name)});
+        EXPECT_EQ(drawing.Kind, TOpenKind::Unknown) << name;
+        EXPECT_EQ(OpenProblem(drawing).find("it holds"), std::string::npos) << OpenProblem(drawing);
+    }
     EXPECT_EQ(OpenTargetOf({}).Kind, TOpenKind::Nothing);
 
     // Relative paths are taken from the current folder.

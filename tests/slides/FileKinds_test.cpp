@@ -38,6 +38,22 @@ TEST(FileKinds, TheExtensionDecidesThenTheFirstBytes) {
     EXPECT_EQ(FileKindOf(dir.File("empty")), TFileKind::Other);
     EXPECT_EQ(FileKindOf(dir.File("missing")), TFileKind::Other);
 
+    // A DXF drawing: its extension, else its first group after one comment at most, or the
+    // binary form's sentinel.
+    EXPECT_EQ(FileKindOfName("PLAN.Dxf"), TFileKind::Drawing);
+    WriteFileText(dir.File("drawing"), "999\r\ndxflib 3.26\r\n  0\r\nSECTION\r\n  2\r\nHEADER\r\n");
+    WriteFileText(dir.File("bare"), "0\nSECTION\n");
+    WriteFileText(dir.File("binary"), std::string("AutoCAD Binary DXF\r\n\x1a\0", 22));
+    WriteFileText(dir.File("two-comments"), "999\na\n999\nb\n0\nSECTION\n");
+    WriteFileText(dir.File("cut-short"), "0\nSECTION"); // the line never ends
+    WriteFileText(dir.File("other-group"), "0\nSECTIONS\n");
+    EXPECT_EQ(FileKindOf(dir.File("drawing")), TFileKind::Drawing);
+    EXPECT_EQ(FileKindOf(dir.File("bare")), TFileKind::Drawing);
+    EXPECT_EQ(FileKindOf(dir.File("binary")), TFileKind::Drawing);
+    EXPECT_EQ(FileKindOf(dir.File("two-comments")), TFileKind::Other);
+    EXPECT_EQ(FileKindOf(dir.File("cut-short")), TFileKind::Other);
+    EXPECT_EQ(FileKindOf(dir.File("other-group")), TFileKind::Other);
+
     // Only plain files are read: a pipe would keep the reader waiting.
     ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
     EXPECT_EQ(FileKindOf(dir.File("pipe")), TFileKind::Other);
