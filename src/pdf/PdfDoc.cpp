@@ -5,9 +5,15 @@
 #include "base/Streams.h"
 #include "pdf/PdfFonts.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <condition_variable>
 #include <ctime>
+#include <deque>
 #include <exception>
+#include <mutex>
+#include <thread>
 
 // ---- clock ----
 
@@ -133,10 +139,15 @@ void TPdfCanvas::Numbers(float a, float b, std::string_view op) {
 void TPdfCanvas::Integers(int64_t a, int64_t b, std::string_view op) {
     if (!m_contents)
         return;
-    AppendPdfInteger(*m_contents, a);
-    m_contents->push_back(' ');
-    AppendPdfInteger(*m_contents, b);
-    m_contents->append(op);
+    // Put together first and appended once: a pattern sheet's page takes a few hundred
+    // thousand of these, and every small append costs as much as the digits.
+    char buf[64];
+    char* end = std::to_chars(buf, buf + 20, a).ptr;
+    *end++ = ' ';
+    end = std::to_chars(end, end + 20, b).ptr;
+    const size_t opLength = std::min(op.size(), static_cast<size_t>(buf + sizeof buf - end));
+    end = std::copy_n(op.data(), opLength, end);
+    m_contents->append(buf, end);
 }
 
 void TPdfCanvas::Colour(uint32_t colour, std::string_view op) {
@@ -351,6 +362,90 @@ void TPdfCanvas::Reset() {
     m_attr = TPdfCanvasAttribute();
 }
 
+// ---- deflating pages while others are drawn ----
+
+// Deflates the content streams of finished pages on worker threads, in the order they finish,
+// while the caller draws the next pages. Each stream's bytes depend on its own data only, so
+// the file is the same whichever thread deflates which page.
+class TPdfPageDeflater {
+public:
+    explicit TPdfPageDeflater(size_t workers) {
+        for (size_t i = 0; i < workers; ++i)
+            m_workers.emplace_back([this] {
+                while (TPdfStream* stream = Take(true))
+                    Encode(*stream);
+            });
+    }
+    TPdfPageDeflater(const TPdfPageDeflater&) = delete;
+    TPdfPageDeflater& operator=(const TPdfPageDeflater&) = delete;
+    // Drops what is still queued: the document is being freed.
+    ~TPdfPageDeflater() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.clear();
+        }
+        Stop();
+    }
+
+    // The stream is not changed again until Finish returns.
+    void Submit(TPdfStream& stream) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.push_back(&stream);
+        }
+        m_ready.notify_one();
+    }
+
+    // Deflates what is still queued on the calling thread too, waits for the workers and passes
+    // on the first failure.
+    void Finish() {
+        while (TPdfStream* stream = Take(false))
+            Encode(*stream);
+        Stop();
+        if (m_failure)
+            std::rethrow_exception(std::exchange(m_failure, nullptr));
+    }
+
+private:
+    // The next queued stream; null once the queue is empty (when waiting: empty and stopping).
+    TPdfStream* Take(bool wait) {
+        std::unique_lock lock(m_mutex);
+        if (wait)
+            m_ready.wait(lock, [&] { return m_stopping || !m_queue.empty(); });
+        if (m_queue.empty())
+            return nullptr;
+        TPdfStream* stream = m_queue.front();
+        m_queue.pop_front();
+        return stream;
+    }
+
+    void Encode(TPdfStream& stream) {
+        try {
+            stream.PrepareEncoded();
+        } catch (...) {
+            std::lock_guard lock(m_mutex);
+            if (!m_failure)
+                m_failure = std::current_exception();
+        }
+    }
+
+    void Stop() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_ready.notify_all();
+        m_workers.clear(); // the jthreads join as they go
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<TPdfStream*> m_queue;
+    bool m_stopping = false;
+    std::exception_ptr m_failure;
+    std::vector<std::jthread> m_workers;
+};
+
 // ---- document ----
 
 TPdfDoc::TPdfDoc() : m_canvas(std::make_unique<TPdfCanvas>(*this)) {}
@@ -362,6 +457,7 @@ TPdfDoc::~TPdfDoc() {
 void TPdfDoc::FreeDocument() {
     if (!m_hasDocument)
         return;
+    m_deflater.reset();
     m_canvas->Reset();
     while (!m_fontList.empty())
         m_fontList.pop_back();
@@ -445,6 +541,18 @@ void TPdfDoc::AddPage() {
         contents.Attributes().PdfArrayByName("Filter")->AddItem(
             std::make_unique<TPdfName>("FlateDecode"));
     page.AddItem("Contents", contents);
+    // Pages of one document are much alike: room for as much as the page before saves
+    // growing the contents step by step.
+    if (!m_contentStreams.empty())
+        contents.StreamData().reserve(m_contentStreams.back()->StreamData().size());
+    // The page before is finished: it is deflated while this one is drawn.
+    if (!m_contentStreams.empty() && m_contentStreams.back()->IsCompressed()) {
+        const size_t threads = ParallelThreadCount(Threads, 2);
+        if (!m_deflater && threads > 1)
+            m_deflater = std::make_unique<TPdfPageDeflater>(threads - 1);
+        if (m_deflater)
+            m_deflater->Submit(*m_contentStreams.back());
+    }
     m_contentStreams.push_back(&contents);
     ++m_pageCount;
     m_canvas->SetPage(&page);
@@ -507,7 +615,13 @@ void TPdfDoc::SaveToStream(TStream& stream) {
     m_root->Data()->RemoveItem("OpenAction");
     if (m_outlineRoot)
         m_outlineRoot->AddItem("Count", std::make_unique<TPdfNumber>(0));
-    PrepareStreams(m_contentStreams, Threads);
+    if (m_deflater) {
+        const std::unique_ptr<TPdfPageDeflater> deflater = std::move(m_deflater);
+        if (m_contentStreams.back()->IsCompressed())
+            deflater->Submit(*m_contentStreams.back());
+        deflater->Finish();
+    }
+    PrepareStreams(m_contentStreams, Threads); // whatever is not deflated yet
 
     stream.SetPosition(0);
     TPdfWriter out(stream);

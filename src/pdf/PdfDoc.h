@@ -184,6 +184,8 @@ private:
 
 enum class TPdfCompressionMethod { None, Flate };
 
+class TPdfPageDeflater;
+
 class TPdfDoc {
 public:
     TPdfDoc();
@@ -195,7 +197,8 @@ public:
     uint16_t NewPageWidth = 596;
     uint16_t NewPageHeight = 842;
     TPdfCompressionMethod ContentCompression = TPdfCompressionMethod::None;
-    // Threads that deflate the content streams when saving (0: one per core).
+    // Threads that deflate the content streams (0: one per core). With more than one, a page's
+    // stream is deflated on another thread as soon as the next page starts, while it is drawn.
     int Threads = 0;
     bool WithOutlines = false;
 
@@ -210,9 +213,9 @@ public:
     // The document's font of that name, created on first use as F0, F1, ...
     TPdfFont& GetFont(const std::string& name);
     TPdfFont& CreateFont(const std::string& name);
-    // Writes the whole file from position 0 of stream. Content streams are deflated on all
-    // cores first; the bytes do not depend on the number of threads. Fails without a document
-    // or without a page, before writing anything.
+    // Writes the whole file from position 0 of stream. The content streams not yet deflated are
+    // deflated on all cores first; the bytes do not depend on the number of threads. Fails
+    // without a document or without a page, before writing anything.
     void SaveToStream(TStream& stream);
     void FreeDocument();
 
@@ -234,6 +237,8 @@ private:
     TPdfDictionary* m_outlineRoot = nullptr;
     TPdfDictionary* m_currentPages = nullptr;
     std::vector<TPdfStream*> m_contentStreams;
+    // Deflates finished pages while later ones are drawn; stopped before the streams go.
+    std::unique_ptr<TPdfPageDeflater> m_deflater;
     int m_pageCount = 0;
     bool m_hasDocument = false;
 };

@@ -50,8 +50,6 @@ std::string PdfNumberText(double x);
 void AppendPdfNumber(std::string& out, double x);
 // The whole hundredths AppendPdfNumber writes x as, for x of a page's size.
 int64_t PdfHundredths(double x);
-// A whole number, as PDF writes integers.
-void AppendPdfInteger(std::string& out, int64_t value);
 
 // A local date and time, as the writer's clock gives it.
 struct TPdfDateTime {
@@ -276,6 +274,7 @@ public:
 
     // Computes the bytes to write now (deflating them when compressed), so the writer can do
     // this for many streams at once on several threads; the next write uses and drops them.
+    // Does nothing when they are computed already.
     void PrepareEncoded();
     // Sets "Length", then writes the attributes, "\r\nstream\r\n", the bytes, "\nendstream".
     void WriteValueToStream(TPdfWriter& out) const override;

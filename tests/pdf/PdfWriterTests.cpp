@@ -153,6 +153,48 @@ TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
     ExpectValidPdf(file, 2);
 }
 
+// Pages are deflated on other threads while the next ones are drawn: the file is the same for
+// any thread count, saving twice or drawing more pages after a save included, and a document
+// started afresh or dropped with pages still queued stops its threads cleanly.
+TEST(PdfDoc, PagesDeflatedWhileDrawingGiveTheSameFileForAnyThreadCount) {
+    TFixedPdfClock clock;
+    auto draw = [](TPdfDoc& doc, int pages) {
+        TPdfCanvas& c = doc.GetCanvas();
+        for (int p = 0; p < pages; ++p) {
+            doc.AddPage();
+            for (int i = 0; i < 2000; ++i) {
+                c.MoveToUnits(i * 7 % 5000 + p, i);
+                c.LineToUnits(i * 13 % 5000, i + p);
+            }
+            c.Stroke();
+        }
+    };
+    std::string one, more;
+    for (int threads : {1, 2, 4}) {
+        TPdfDoc doc;
+        doc.ContentCompression = TPdfCompressionMethod::Flate;
+        doc.Threads = threads;
+        doc.StartDocument();
+        draw(doc, 6);
+        const std::string first = SaveDoc(doc);
+        EXPECT_EQ(SaveDoc(doc), first) << threads << " threads, saved again";
+        draw(doc, 3);
+        const std::string second = SaveDoc(doc);
+        if (threads == 1) {
+            one = first;
+            more = second;
+            ExpectValidPdf(first, 6);
+            ExpectValidPdf(second, 9);
+        }
+        EXPECT_EQ(first, one) << threads << " threads";
+        EXPECT_EQ(second, more) << threads << " threads, pages added after a save";
+
+        draw(doc, 4); // queued, never saved: started afresh, then dropped with pages queued
+        doc.StartDocument();
+        draw(doc, 4);
+    }
+}
+
 TEST(PdfDoc, FailuresNameTheOperationAndWriteNothing) {
     TPdfDoc doc;
     using E = EPdfInvalidOperation;
