@@ -25,10 +25,9 @@ struct TCellSpace {
     TCellSpace(double cornerX, double cornerY) : X(Hundredths(cornerX)), Y(Hundredths(cornerY)) {}
     int64_t PointX(double pageX) const { return Hundredths(pageX) - X; }
     int64_t PointY(double pageY) const { return Hundredths(pageY) - Y; }
-    // Sets the space up ("cm") with its line width: the page's, in hundredths.
-    void Enter(TPdfCanvas& canvas, float pageLineWidth) const {
+    // Sets the space up ("cm").
+    void Enter(TPdfCanvas& canvas) const {
         canvas.Concat(0.01, 0, 0, 0.01, static_cast<double>(X) / 100, static_cast<double>(Y) / 100);
-        canvas.SetLineWidth(pageLineWidth * 100);
     }
 };
 
@@ -59,9 +58,13 @@ private:
     TCellSpace m_space;
 };
 
-// A dot is a zero-length path, which viewers paint only with round caps.
-void SetRoundLineCaps(TPdfCanvas& canvas) {
+// The state every cell of a page strokes with, set once at the top of the page: round caps,
+// as a dot is a zero-length path, which viewers paint only with round caps; and the line width,
+// which counts in the space the lines are stroked in: the cells' hundredths. The cells draw in
+// black, the colour every page starts with.
+void SetCellState(TPdfCanvas& canvas, float pageLineWidth) {
     canvas.SetLineCap(TPdfLineCap::Round);
+    canvas.SetLineWidth(pageLineWidth * 100);
 }
 
 // The first page draws its lines 0.03 pt wide; the later ones keep the page's starting line
@@ -143,7 +146,6 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
     TPdfCanvas& canvas = doc.GetCanvas();
     // Set once: later pages start with the writer's page state (size 10, line width 1).
     canvas.SetFont("Arial", 8);
-    canvas.SetLineWidth(kFirstPageLineWidth);
     float pageLineWidth = kFirstPageLineWidth;
 
     const TSheetLayout layout(PdfSheetStyle(), canvas.PageWidth(), canvas.PageHeight(),
@@ -156,6 +158,7 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
             doc.AddPage();
             pageLineWidth = kPageLineWidth;
         }
+        SetCellState(canvas, pageLineWidth);
         const std::string label = SheetPageLabel(page);
         canvas.TextOut(static_cast<float>(layout.LabelX(canvas.TextWidth(label))),
                        static_cast<float>(layout.LabelY()), label);
@@ -168,20 +171,17 @@ bool TPatternModule::WritePatternSheets(TStream& out, TPatternBudget* budget) {
         pump.Tick();
 
         canvas.SaveState();
-        SetRoundLineCaps(canvas);
         CellPath(canvas, fx, fy, cw, ch);
         canvas.ClosePath();
         canvas.Clip();
         canvas.EndPath();
-        canvas.SetStrokeColor(0);
-        canvas.SetFillColor(0);
 
         TileWidth = cell.Width;
         TileHeight = cell.Height;
         TileOriginX = cell.Left;
         TileOriginY = cell.Top - cell.Height;
         const TCellSpace space(TileOriginX, TileOriginY);
-        space.Enter(canvas, pageLineWidth);
+        space.Enter(canvas);
         DrawPatternToPdf(static_cast<int>(i), canvas, budget);
         CellFrame(canvas, space, fx, fy, cw, ch);
         canvas.Stroke();
