@@ -3,8 +3,9 @@
 // PDF writer can save. Shapes: 300 patterns of 2 to 12 families each, like the large files
 // users have, and 400 patterns of mixed density.
 //
-// The side-by-side floor outside this program (the same lines computed by another hatch
-// library) is measured by hand; its figures are in the closing notes of the work.
+// The side-by-side floor outside this program, the same lines computed by the ezdxf hatch
+// library (bench/compare/ezdxf_pattern_lines.py), runs at the end when /usr/bin/python3 has
+// ezdxf, and the summary gives the sheets' speed over it in CPU time and in wall time.
 #include "base/Streams.h"
 #include "patterns/upat.h"
 #include "patterns/upat_render.h"
@@ -13,20 +14,84 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-// A module loaded from the generated file of kind 0 (many families) or 1 (mixed density).
-TPatternModule Workload(int kind) {
+// The generated file of kind 0 (many families) or 1 (mixed density), written into folder.
+std::string WorkloadFile(int kind, const std::string& folder) {
+    return kind == 0 ? ManyFamilyFile(folder) : GeneratedFile(folder);
+}
+
+std::string TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "patsheetXXXXXX").string();
-    const std::string folder = ::mkdtemp(pattern.data());
+    return ::mkdtemp(pattern.data());
+}
+
+// A module loaded from the generated file of kind.
+TPatternModule Workload(int kind) {
+    const std::string folder = TempFolder();
     TPatternModule m;
-    m.LoadPatternFile(kind == 0 ? ManyFamilyFile(folder) : GeneratedFile(folder));
+    m.LoadPatternFile(WorkloadFile(kind, folder));
     std::filesystem::remove_all(folder);
     return m;
+}
+
+double ProcessSeconds() {
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// The CPU and wall seconds of the best of three sheet runs (the deflating threads included).
+struct TCost {
+    double Cpu = 1e9;
+    double Wall = 1e9;
+};
+TCost SheetCost(int kind) {
+    TPatternModule m = Workload(kind);
+    TCost best;
+    for (int i = 0; i < 3; ++i) {
+        const double cpu0 = ProcessSeconds();
+        const auto wall0 = std::chrono::steady_clock::now();
+        TMemoryStream out;
+        m.WritePatternSheets(out);
+        best.Cpu = std::min(best.Cpu, ProcessSeconds() - cpu0);
+        best.Wall = std::min(
+            best.Wall,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count());
+    }
+    return best;
+}
+
+// The CPU seconds ezdxf takes for the hatch lines of the file of kind; negative when it cannot
+// run here.
+double EzdxfSeconds(int kind) {
+    const std::string folder = TempFolder();
+    const std::string command = "/usr/bin/python3 " VARNEL_SOURCE_DIR
+                                "/bench/compare/ezdxf_pattern_lines.py '" +
+                                WorkloadFile(kind, folder) + "' 2>/dev/null";
+    double seconds = -1;
+    if (std::FILE* p = ::popen(command.c_str(), "r")) {
+        char line[512] = "";
+        if (std::fgets(line, sizeof line, p)) {
+            const char* at = std::strstr(line, "segments, ");
+            if (at)
+                seconds = std::atof(at + 10);
+        }
+        if (::pclose(p) != 0)
+            seconds = -1;
+    }
+    std::filesystem::remove_all(folder);
+    return seconds;
 }
 
 void BM_PatternSheetPdf(benchmark::State& state) {
@@ -74,6 +139,32 @@ void BM_PatternLinesAlone(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_PatternSheetPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+// CPU time is the whole process's: the pages deflated on other threads count.
+BENCHMARK(BM_PatternSheetPdf)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 BENCHMARK(BM_PatternLinesAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_MAIN();
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::printf("\n");
+    for (int kind : {0, 1}) {
+        const TCost sheets = SheetCost(kind);
+        const double ezdxf = EzdxfSeconds(kind);
+        std::printf("%s: sheets %.0f ms CPU, %.0f ms wall",
+                    kind == 0 ? "300 patterns of many families" : "400 patterns of mixed density",
+                    sheets.Cpu * 1000, sheets.Wall * 1000);
+        if (ezdxf > 0)
+            std::printf("; ezdxf's lines alone %.0f ms CPU: %.1fx in CPU time, %.1fx in wall time "
+                        "(aim 20x)\n",
+                        ezdxf * 1000, ezdxf / sheets.Cpu, ezdxf / sheets.Wall);
+        else
+            std::printf("; ezdxf is not installed for /usr/bin/python3\n");
+    }
+    return 0;
+}
