@@ -44,7 +44,7 @@ private:
 
 std::vector<TLine> DeviceLines(TMemoryStream& slide, int w, int h) {
     TLineRecorder rec;
-    DrawSlide(slide, rec, {0, 0, w - 1, h - 1});
+    DrawSlide(slide, rec, {0, 0, w - 1, h - 1}, TRenderState());
     return rec.lines;
 }
 
@@ -97,10 +97,11 @@ TWorkload& BigPreview() {
 
 void RunDrawSlide(TWorkload& wl) {
     TRasterCanvas canvas(wl.width, wl.height);
+    const TRenderState black;
     for (int i = 0; i < wl.repeats; ++i) {
-        canvas.SetBrushColor(BackgroundColour);
+        canvas.SetBrushColor(black.Background());
         canvas.FillRect({0, 0, wl.width, wl.height});
-        DrawSlide(wl.slide, canvas, {0, 0, wl.width - 1, wl.height - 1});
+        DrawSlide(wl.slide, canvas, {0, 0, wl.width - 1, wl.height - 1}, black);
     }
     benchmark::DoNotOptimize(canvas.Bits());
 }
@@ -137,7 +138,6 @@ BENCHMARK(BM_BigPreview_PlainBaseline)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    BuildPalette();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

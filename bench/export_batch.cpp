@@ -45,8 +45,9 @@ void Export(int threads) {
 
 void Draw() {
     TBitmap bitmap;
+    const TRenderState white(0xFFFFFF, false);
     for (int i = 0; i < kSlides; ++i) {
-        DrawToGraphic(*g_lib, i, bitmap, 80, 128, 0xFFFFFF);
+        DrawToGraphic(*g_lib, i, bitmap, 80, 128, white);
         benchmark::DoNotOptimize(bitmap.Canvas().Bits());
     }
 }

@@ -63,11 +63,11 @@ void BM_ConvertTwoColours4096(benchmark::State& state) {
         for (int x = 0; x < 4096; ++x)
             picture.SetPixel(x, y,
                              (x + y) % 2 ? RGBColor(0x10, 0x30, 0x40) : RGBColor(0xF0, 0xDC, 0xC8));
-    TPaletteScope palette(0);
+    const TPalette palette = BuildPalette(0);
     int64_t bytes = 0;
     for (auto _ : state) {
         TMemoryStream slide;
-        BitmapToSlide(slide, TRasterPixels(picture), {0, 0, 4095, 4095}, 0);
+        BitmapToSlide(slide, TRasterPixels(picture), {0, 0, 4095, 4095}, palette, 0);
         bytes = slide.Size();
     }
     state.counters["slide MB"] = static_cast<double>(bytes) / (1 << 20);
@@ -81,8 +81,9 @@ void BM_FullSizeFills(benchmark::State& state) {
     w.End();
     TMemoryStream slide(w.Bytes());
     TRasterCanvas canvas(2000, 2000);
+    const TRenderState black;
     for (auto _ : state)
-        DrawSlide(slide, canvas, {0, 0, 1999, 1999});
+        DrawSlide(slide, canvas, {0, 0, 1999, 1999}, black);
 }
 BENCHMARK(BM_FullSizeFills)->Unit(benchmark::kMillisecond);
 

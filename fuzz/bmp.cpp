@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
 
     {
-        TPaletteScope palette(FuzzByte(data, size, 0) & 1 ? 0xFFFFFFu : 0u);
+        const TRenderState state(FuzzByte(data, size, 0) & 1 ? 0xFFFFFFu : 0u, false);
         TMemoryStream slide;
         try {
             BitmapToSlide(slide, TRasterPixels(bitmap.Canvas()), {0, 0, w - 1, h - 1},
-                          RGBColor(0, 0, 0));
+                          state.Palette(), RGBColor(0, 0, 0));
         } catch (const EVarnelError&) {
             // Refused (a picture too wide or too large for a slide): nothing may be written.
             FUZZ_CHECK(slide.Size() == 0);
@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(slide.Position() == 0);
         FUZZ_CHECK(MeasureSlide(slide) == slide.Size());
         TRasterCanvas canvas(32, 32);
-        FUZZ_CHECK(DrawSlide(slide, canvas, {0, 0, 31, 31}) == slide.Size());
+        const TSlideDrawing drawn = DrawSlide(slide, canvas, {0, 0, 31, 31}, state);
+        FUZZ_CHECK(drawn.Length == slide.Size() && !drawn.Invalid);
     }
 
     const TBitmap4 reduced = ReduceToStandardColours(bitmap.Canvas());

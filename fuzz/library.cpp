@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const EReadError&) {
         }
         try {
-            lib->Draw(i, thumbnail, {0, 0, 63, 39});
+            lib->Draw(i, thumbnail, {0, 0, 63, 39}, TRenderState());
         } catch (const EVarnelError&) {
         }
     }

@@ -28,13 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     FUZZ_CHECK(stream.Position() == 0);
 
+    const TRenderState state(FuzzByte(data, size, 0) & 1 ? 0xFFFFFFu : 0u, false);
     {
-        TPaletteScope palette(FuzzByte(data, size, 0) & 1 ? 0xFFFFFFu : 0u);
         // Small pictures: what a slide costs grows with them, what it covers does not.
         TRasterCanvas canvas(64, 40);
         for (const TRect& rect : {TRect{0, 0, 63, 39}, TRect{9, 3, 30, 50}}) {
             try {
-                const int64_t drawn = DrawSlide(stream, canvas, rect);
+                const int64_t drawn = DrawSlide(stream, canvas, rect, state).Length;
                 // Drawing reads no further than measuring, and stops early only at a fault.
                 FUZZ_CHECK(length < 0 || drawn <= length);
             } catch (const EVarnelError&) {
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(slide->HighX() == header.HighX && slide->HighY() == header.HighY);
     TRasterCanvas small(16, 16);
     try {
-        slide->DrawOn(0, small, {0, 0, 15, 15});
+        slide->DrawOn(small, {0, 0, 15, 15}, state);
     } catch (const EVarnelError&) {
     }
     return 0;

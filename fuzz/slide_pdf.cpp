@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     doc.StartDocument();
     doc.AddPage();
     try {
-        DrawSlideToPdf(stream, doc, 36, 500, 400, 300, mode);
+        DrawSlideToPdf(stream, doc, 36, 500, 400, 300, PaperRenderState(mode));
     } catch (const EVarnelError&) {
         // A short or invalid slide, or both extents 0: the page keeps what was drawn.
     }

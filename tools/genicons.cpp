@@ -31,8 +31,14 @@ constexpr TColor kTransparent = 0x000000;
 
 using TPoly = std::vector<std::pair<int, int>>;
 
+// Entry 7 and the light colours as on the black drawing screen.
+const TRenderState& Screen() {
+    static const TRenderState screen(kTransparent, false);
+    return screen;
+}
+
 int Ink(unsigned r, unsigned g, unsigned b) {
-    return NearestColourIndex(RGBColor(r, g, b));
+    return NearestColourIndex(RGBColor(r, g, b), Screen().Palette());
 }
 
 // A line of the given width as a filled quadrilateral, so it keeps its weight at every size.
@@ -160,7 +166,7 @@ void RenderIcon(const std::vector<uint8_t>& slide, int size, const std::string& 
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.SetBrushColor(kTransparent);
     canvas.FillRect({0, 0, big, big});
-    DrawSlide(stream, canvas, {0, 0, big - 1, big - 1});
+    DrawSlide(stream, canvas, {0, 0, big - 1, big - 1}, Screen());
 
     const uint32_t key = TRasterCanvas::ToWord(kTransparent);
     std::vector<uint32_t> out(static_cast<size_t>(size) * static_cast<size_t>(size));
@@ -200,8 +206,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        // Entry 7 and the light colours as on the black drawing screen.
-        TPaletteScope palette(kTransparent);
         const std::pair<std::string, std::vector<uint8_t>> icons[] = {
             {"apps/varnel", AppIcon()},
             {"mimetypes/application-x-autocad-slide", SlideIcon()},

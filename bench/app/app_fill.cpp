@@ -44,13 +44,15 @@ BENCHMARK(BM_FillSlideListThumbnails)->Unit(benchmark::kMillisecond)->Iterations
 void BM_BareDrawSlideThumbnails(benchmark::State& state) {
     TMemoryStream slide(MakeWorkloadSlide(5000));
     TRasterCanvas canvas(TForm1::kThumbWidth, TForm1::kThumbHeight);
+    const TRenderState black;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < kSlides; ++i) {
             canvas.SetBrushColor(0);
             canvas.SetBrushStyle(TBrushStyle::Solid);
             canvas.FillRect({0, 0, TForm1::kThumbWidth, TForm1::kThumbHeight});
-            DrawSlide(slide, canvas, {0, 0, TForm1::kThumbWidth - 1, TForm1::kThumbHeight - 1});
+            DrawSlide(slide, canvas, {0, 0, TForm1::kThumbWidth - 1, TForm1::kThumbHeight - 1},
+                      black);
         }
         benchmark::DoNotOptimize(canvas.Bits());
         g_drawSeconds +=

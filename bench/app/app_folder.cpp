@@ -65,8 +65,9 @@ void BM_OneThreadReadAndDraw(benchmark::State& state) {
         const auto t0 = std::chrono::steady_clock::now();
         std::unique_ptr<TSlideLib> lib = TSlideLib::CreateFromDirectory(g_folder, "*.sld");
         TBitmap bitmap;
+        const TRenderState black;
         for (int i = 0; i < lib->Count(); ++i)
-            DrawToGraphic(*lib, i, bitmap, TForm1::kThumbHeight, TForm1::kThumbWidth, 0);
+            DrawToGraphic(*lib, i, bitmap, TForm1::kThumbHeight, TForm1::kThumbWidth, black);
         benchmark::DoNotOptimize(bitmap.Canvas().Bits());
         g_oneThread = std::min(g_oneThread, Since(t0));
     }

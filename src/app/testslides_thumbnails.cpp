@@ -54,7 +54,7 @@ void TForm1::StartThumbnailBatch() {
     for (int i = 0; i < list->Count(); ++i)
         slides.push_back(list->Slide(i)->Data());
     m_shown.Background = m_model.PreviewBackground();
-    m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_shown.Background,
+    m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_model.RenderState(),
                                       pixels.width(), pixels.height());
     ShowVisibleThumbnails();
 }

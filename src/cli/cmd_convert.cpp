@@ -48,10 +48,9 @@ int CmdConvert(TArgs args) {
     TMemoryStream slide;
     {
         // Colours map to the indices of the palette as built for the background.
-        TPaletteScope palette(bg);
         TRasterPixels pixels(bitmap.Canvas());
         BitmapToSlide(slide, pixels, {0, 0, bitmap.Width() - 1, bitmap.Height() - 1},
-                      RGBColor(0, 0, 0));
+                      BuildPalette(bg), RGBColor(0, 0, 0));
     }
     SaveFileAtomically(out, [&](TStream& stream) {
         stream.WriteBuffer(slide.Memory(),

@@ -42,18 +42,13 @@ TSlideFacts Examine(const std::string& source, TSlide& slide) {
         measureError = e.what();
     }
     std::optional<std::string> drawError;
-    auto previous = UiHooks::SetMessageHook([&](const std::string& text) {
-        if (!drawError)
-            drawError = text;
-    });
     try {
         TNullCanvas canvas;
-        DrawSlide(stream, canvas, {0, 0, 639, 479});
+        if (DrawSlide(stream, canvas, {0, 0, 639, 479}, TRenderState()).Invalid)
+            drawError = kInvalidSlideMessage;
     } catch (const EVarnelError& e) {
-        if (!drawError)
-            drawError = e.what();
+        drawError = e.what();
     }
-    UiHooks::SetMessageHook(previous);
     f.error = drawError ? drawError : measureError;
     return f;
 }
@@ -142,9 +137,9 @@ int CmdRender(TArgs args) {
     } else {
         ParseSize(size, width, height);
     }
-    TPaletteScope palette(bg);
     TRasterCanvas canvas(width, height);
-    slide.DrawOn(bg, canvas, {0, 0, width - 1, height - 1});
+    if (slide.DrawOn(canvas, {0, 0, width - 1, height - 1}, TRenderState(bg, false)).Invalid)
+        UiHooks::ShowMessage(kInvalidSlideMessage);
     WriteRgbPng(canvas, out);
     return 0;
 }

@@ -17,7 +17,6 @@
 #include "base/Errors.h"
 #include "base/Paths.h"
 #include "base/Streams.h"
-#include "base/UiHooks.h"
 #include "graphics/AcadPal.h"
 #include "graphics/PngWriter.h"
 #include "graphics/RasterCanvas.h"
@@ -67,40 +66,23 @@ TFileKind KindOf(const std::string& file) {
     return kind;
 }
 
-// The renderer reports a record it cannot draw through the message hook and goes on; here that
-// makes the picture unusable. Collects the messages for its lifetime.
-class TDrawingProblems {
-public:
-    TDrawingProblems()
-        : m_saved(UiHooks::SetMessageHook([this](const std::string& text) {
-              if (m_first.empty())
-                  m_first = text;
-          })) {}
-    ~TDrawingProblems() { UiHooks::SetMessageHook(std::move(m_saved)); }
-    TDrawingProblems(const TDrawingProblems&) = delete;
-    TDrawingProblems& operator=(const TDrawingProblems&) = delete;
-
-    const std::string& First() const { return m_first; }
-
-private:
-    std::string m_first;
-    UiHooks::TMessageHook m_saved;
-};
-
 // Draws slide index of lib, fitted and centred, on black into rect; throws naming the file and
 // the slide when it cannot be drawn whole.
 void DrawWhole(const TSlideLib& lib, int index, TRasterCanvas& canvas, const TRect& rect,
                const std::string& file, bool named) {
     const std::string what =
         named ? "slide \"" + Cp1252ToUtf8(lib.SlideName(index)) + "\": " : std::string();
-    TDrawingProblems problems;
+    // The slide colours are those of the black drawing screen, whatever the window uses.
+    static const TRenderState screen(kSlideBackground, false);
+    // A record that cannot be drawn makes the picture unusable here.
+    bool invalid = false;
     try {
-        lib.Slide(index)->DrawOn(kSlideBackground, canvas, rect);
+        invalid = lib.Slide(index)->DrawOn(canvas, rect, screen).Invalid;
     } catch (const EVarnelError& e) {
         Refuse(file, what + e.what());
     }
-    if (!problems.First().empty())
-        Refuse(file, what + problems.First());
+    if (invalid)
+        Refuse(file, what + kInvalidSlideMessage);
 }
 
 // Width and height of a picture whose longer side is size, in the proportions of the extents.
@@ -182,8 +164,6 @@ int CmdThumbnail(TArgs args) {
     const std::string& out = args[1];
     const int side = static_cast<int>(size);
 
-    // The slide colours are those of the black drawing screen, whatever the window uses.
-    TPaletteScope palette(kSlideBackground);
     switch (KindOf(file)) {
     case TFileKind::Slide: {
         std::unique_ptr<TSlideLib> lib = TSlideLib::CreateEmpty();

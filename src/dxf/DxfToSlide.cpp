@@ -681,7 +681,7 @@ private:
 class TPainter {
 public:
     TPainter(const TDrawing& d, const std::string& fileName, uint64_t workLimit)
-        : m_d(d), m_file(fileName), m_workLimit(workLimit), m_aci(PaletteFor(0x000000)) {}
+        : m_d(d), m_file(fileName), m_workLimit(workLimit), m_aci(BuildPalette(0x000000)) {}
 
     void Measure() {
         m_measuring = true;

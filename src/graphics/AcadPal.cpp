@@ -46,7 +46,7 @@ constexpr TColor FromRgbHex(uint32_t rgb) {
 
 } // namespace
 
-TPalette PaletteFor(TColor background) {
+TPalette BuildPalette(TColor background) {
     TPalette p{};
     for (int i = 0; i < 256; ++i)
         p[i] = FromRgbHex(kTable[i]);
@@ -55,27 +55,14 @@ TPalette PaletteFor(TColor background) {
     return p;
 }
 
-TPalette Palette = [] {
-    TPalette p{};
-    for (int i = 0; i < 256; ++i)
-        p[i] = FromRgbHex(kTable[i]);
-    return p;
-}();
-
-TColor BackgroundColour = 0;
-
-void BuildPalette() {
-    Palette = PaletteFor(BackgroundColour);
-}
-
-int NearestColourIndex(TColor colour) {
+int NearestColourIndex(TColor colour, const TPalette& palette) {
     const int r = static_cast<int>(RedOf(colour));
     const int g = static_cast<int>(GreenOf(colour));
     const int b = static_cast<int>(BlueOf(colour));
     int best = 0;
     int bestDistance = INT_MAX;
     for (int i = 0; i < 256; ++i) {
-        const TColor e = Palette[i];
+        const TColor e = palette[i];
         const int dr = static_cast<int>(RedOf(e)) - r;
         const int dg = static_cast<int>(GreenOf(e)) - g;
         const int db = static_cast<int>(BlueOf(e)) - b;
@@ -88,14 +75,4 @@ int NearestColourIndex(TColor colour) {
         }
     }
     return best;
-}
-
-TPaletteScope::TPaletteScope(TColor background) : m_saved(BackgroundColour) {
-    BackgroundColour = background;
-    BuildPalette();
-}
-
-TPaletteScope::~TPaletteScope() {
-    BackgroundColour = m_saved;
-    BuildPalette();
 }

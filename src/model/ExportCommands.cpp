@@ -202,17 +202,20 @@ std::optional<TClipboardPicture> ClipboardPicture(TWindowModel& model) {
 
     UiHooks::TBusyCursor busy;
     try {
-        // The preview's background and palette: the clipboard gets what the preview shows.
-        const TColor background = model.PreviewBackground();
+        // The preview's render state: the clipboard gets what the preview shows.
+        const TRenderState state = model.RenderState();
         TMetafile metafile(TMetafileFormat::Emf);
-        DrawToGraphic(*list, index, metafile, picture.Height, picture.Width, background);
+        const bool invalid =
+            DrawToGraphic(*list, index, metafile, picture.Height, picture.Width, state).Invalid;
         picture.Emf = metafile.Bytes();
         picture.Bitmap = std::make_unique<TBitmap>();
-        DrawToGraphic(*list, index, *picture.Bitmap, picture.Height, picture.Width, background);
+        DrawToGraphic(*list, index, *picture.Bitmap, picture.Height, picture.Width, state);
+        // Both pictures stop at the same record: the user hears of it once.
+        if (invalid)
+            UiHooks::ShowMessage(kInvalidSlideMessage);
         TExportOptions dxf;
         dxf.Format = TImageFormat::Dxf;
-        std::string message;
-        picture.Dxf = RenderSlideImage(*list, index, dxf, &message);
+        picture.Dxf = RenderSlideImage(*list, index, dxf);
     } catch (const EReadError& e) {
         throw EVarnelError("Cannot copy slide " + SlideLabel(*list, index) + ": " + e.what());
     } catch (const ESlideError& e) {
@@ -258,11 +261,11 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
         UiHooks::TBusyCursor busy;
         TBitmap bitmap;
         reader.Load(image->FileName, bitmap);
-        // Colours become the indices of the palette as built for the preview; black pixels
-        // are the slide's background and are left out.
+        // Colours become the indices of the preview's palette; black pixels are the slide's
+        // background and are left out.
         const TRasterPixels pixels(bitmap.Canvas());
         BitmapToSlide(slide, pixels, {0, 0, bitmap.Width() - 1, bitmap.Height() - 1},
-                      RGBColor(0, 0, 0));
+                      model.RenderState().Palette(), RGBColor(0, 0, 0));
     }
     std::error_code ec;
     if (std::filesystem::exists(slideFile, ec) &&

@@ -113,8 +113,8 @@ void SaveAsPicts(TWindowModel& model, TExportDialog& dialog, TColor buttonFace);
 void ClipboardPictureSize(int highX, int highY, int& width, int& height);
 
 // The selected slide as the clipboard holds it: an enhanced metafile of ten times the picture
-// size and a bitmap of the picture size, both on the preview background in the palette as built,
-// and the slide as an R12 DXF drawing for CAD programs.
+// size and a bitmap of the picture size, both drawn with the preview's render state, and the
+// slide as an R12 DXF drawing for CAD programs.
 struct TClipboardPicture {
     int Width = 0;
     int Height = 0;
@@ -154,7 +154,7 @@ public:
 
 // "&Import from Image" (ConvertBMPToSlideClick): the open prompt, then the picture traced into a
 // slide file of the same name with the extension ".sld" beside it, black pixels left out and
-// colours mapped through the palette as built. A DXF drawing (offered after the pictures) is
+// colours mapped through the preview's palette. A DXF drawing (offered after the pictures) is
 // drawn into the slide instead; what it holds that cannot be drawn is named in one warning. An
 // existing slide file is replaced only when the user agrees. In folder view, when the slide lands
 // in the shown folder, the list is loaded again and the new slide selected. Returns the slide file

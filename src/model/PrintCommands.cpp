@@ -24,11 +24,12 @@ int Round(double x) {
 }
 
 // One printed document: begun on construction, ended on every path out, so an error still
-// sends the pages drawn so far. The colour mode and the caption font are set for the job.
+// sends the pages drawn so far. The slides are drawn on white paper in the job's colour mode; the
+// caption font is set for the job.
 class TPrintJob {
 public:
     TPrintJob(TPrinter& printer, TPdfColourMode mode)
-        : m_printer(printer), m_monochrome(mode == TPdfColourMode::BlackWhite) {
+        : m_printer(printer), m_paper(PaperRenderState(mode)) {
         m_printer.BeginDoc();
         SetCaptionFont();
     }
@@ -46,12 +47,11 @@ public:
         Canvas().TextOut(x, y, text);
     }
 
-    // A slide drawn with a one-unit pen on the palette of a white background, which is put
-    // back afterwards so the screen keeps its colours.
-    void Slide(TSlide& slide, const TRect& rect) {
-        TPaletteScope white(0xFFFFFF);
+    // A slide drawn with a one-unit pen; a record that cannot be drawn is told to the user.
+    void Slide(const TSlide& slide, const TRect& rect) {
         Canvas().SetPenWidth(1);
-        slide.Draw(Canvas(), rect);
+        if (slide.Draw(Canvas(), rect, m_paper).Invalid)
+            UiHooks::ShowMessage(kInvalidSlideMessage);
     }
 
     // A new page starts with the caption font again.
@@ -62,7 +62,7 @@ public:
 
 private:
     TPrinter& m_printer;
-    TPrintMonochromeScope m_monochrome;
+    const TRenderState m_paper;
     UiHooks::TBusyCursor m_busy;
 };
 

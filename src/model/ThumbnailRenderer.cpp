@@ -56,7 +56,7 @@ TThumbnailRenderer::~TThumbnailRenderer() {
 }
 
 int TThumbnailRenderer::Start(std::vector<TSlideData> slides, const std::vector<bool>& done,
-                              TColor background, int width, int height) {
+                              const TRenderState& state, int width, int height) {
     std::lock_guard lock(m_mutex);
     ++m_batch;
     m_slides = std::move(slides);
@@ -71,8 +71,7 @@ int TThumbnailRenderer::Start(std::vector<TSlideData> slides, const std::vector<
     m_cursor = 0;
     m_focusFirst = 0;
     m_focusLast = -1;
-    m_palette = PaletteFor(background);
-    m_background = background;
+    m_state = state;
     m_width = width;
     m_height = height;
     m_wake.notify_all();
@@ -149,18 +148,17 @@ void TThumbnailRenderer::Work(std::stop_token stop) {
         ++m_running;
         const int batch = m_batch;
         const TSlideData slide = m_slides[static_cast<size_t>(index)];
-        const TPalette palette = m_palette;
-        const TColor background = m_background;
+        const TRenderState state = m_state;
         const int width = m_width, height = m_height;
         lock.unlock();
 
         TThumbnail thumbnail;
         try {
-            thumbnail = m_draw(slide, palette, background, width, height);
+            thumbnail = m_draw(slide, state, width, height);
         } catch (...) {
             // One thumbnail that fails, for whatever reason, never ends the program.
             try {
-                thumbnail = FailedThumbnail(FailureText(std::current_exception()), background,
+                thumbnail = FailedThumbnail(FailureText(std::current_exception()), state.Background(),
                                             width, height);
             } catch (...) {
                 thumbnail = {}; // not even that: the item keeps its placeholder
@@ -179,17 +177,17 @@ void TThumbnailRenderer::Work(std::stop_token stop) {
 }
 
 TThumbnailRenderer::TThumbnail TThumbnailRenderer::Draw(const TSlideData& slide,
-                                                        const TPalette& palette, TColor background,
-                                                        int width, int height) {
+                                                        const TRenderState& state, int width,
+                                                        int height) {
     TThumbnail thumbnail;
     TRasterCanvas canvas(width, height);
-    canvas.SetBrushColor(background);
+    canvas.SetBrushColor(state.Background());
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({0, 0, width, height});
     try {
         TSlideData::TView view = slide.Open();
-        DrawSlide(view.Stream(), canvas, {0, 0, width - 1, height - 1}, palette,
-                  &thumbnail.Message);
+        if (DrawSlide(view.Stream(), canvas, {0, 0, width - 1, height - 1}, state).Invalid)
+            thumbnail.Message = kInvalidSlideMessage;
     } catch (const EVarnelError& e) {
         thumbnail.Message = e.what();
     }

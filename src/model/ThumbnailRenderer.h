@@ -2,13 +2,15 @@
 // shows at once and the window stays usable while the rest are drawn.
 //
 // A batch is the list's slides (their data, TSlideData, which stays valid whatever happens to
-// the list meanwhile), a background and a size. Each worker draws into its own raster canvas
-// with its own copy of the palette for that background; the process-wide palette is never
-// touched. The items on screen are drawn first (Prioritize); a new batch or Cancel drops what is
-// pending. Finished thumbnails go to the delivery function, on the worker's thread, with the
-// number of their batch, so the receiver can drop those of a batch it no longer shows.
+// the list meanwhile), a render state and a size. Each worker draws into its own raster canvas
+// with its own copy of the render state, and nothing it does reaches the user: a record that
+// cannot be drawn comes back in the thumbnail's message. The items on screen are drawn first
+// (Prioritize); a new batch or Cancel drops what is pending. Finished thumbnails go to the delivery
+// function, on the worker's thread, with the number of their batch, so the receiver can drop those
+// of a batch it no longer shows.
 #pragma once
 
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
 #include "graphics/IndexedPicture.h"
 #include "slides/SlideClasses.h"
@@ -41,8 +43,8 @@ public:
     };
     using TDelivery = std::function<void(TThumbnail&&)>;
     // Draws one thumbnail (Draw, unless a test puts another in its place).
-    using TDrawing = std::function<TThumbnail(const TSlideData& slide, const TPalette& palette,
-                                              TColor background, int width, int height)>;
+    using TDrawing = std::function<TThumbnail(const TSlideData& slide, const TRenderState& state,
+                                              int width, int height)>;
 
     // threads 0: one per core. Whatever one thumbnail's drawing throws (even running out of
     // memory) ends that thumbnail only: it arrives marked as failed, with the reason as its
@@ -55,8 +57,8 @@ public:
 
     // A new batch of every slide whose item is not done already (done may be shorter than
     // slides); the previous batch's pending work is dropped. Returns the new batch's number.
-    int Start(std::vector<TSlideData> slides, const std::vector<bool>& done, TColor background,
-              int width, int height);
+    int Start(std::vector<TSlideData> slides, const std::vector<bool>& done,
+              const TRenderState& state, int width, int height);
     // Items first..last (inclusive) of batch are on screen: they are drawn before the others.
     // Indices of another batch than the running one mean nothing to it and are ignored, so a
     // caller that still holds an old list's range cannot move the new one.
@@ -72,10 +74,10 @@ public:
     bool Idle();
     int Threads() const { return static_cast<int>(m_workers.size()); }
 
-    // One thumbnail as the workers draw it: filled with the background, the slide fitted and
-    // centred, in the colours of palette.
-    static TThumbnail Draw(const TSlideData& slide, const TPalette& palette, TColor background,
-                           int width, int height);
+    // One thumbnail as the workers draw it: filled with the state's background, the slide
+    // fitted and centred, in the state's colours.
+    static TThumbnail Draw(const TSlideData& slide, const TRenderState& state, int width,
+                           int height);
 
     // A thumbnail in place of one whose drawing threw: the background, marked, with the reason.
     static TThumbnail FailedThumbnail(const std::string& reason, TColor background, int width,
@@ -99,8 +101,7 @@ private:
     size_t m_cursor = 0; // no pending item before it, but for requests and the focus
     int m_focusFirst = 0;
     int m_focusLast = -1;
-    TPalette m_palette{};
-    TColor m_background = 0;
+    TRenderState m_state;
     int m_width = 0;
     int m_height = 0;
     std::vector<std::jthread> m_workers;

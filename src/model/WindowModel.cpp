@@ -432,13 +432,8 @@ void TWindowModel::ActivateSelection() {
 
 // ---- Preview, thumbnails and status ----
 
-TColor TWindowModel::PreviewBackground() const {
-    return BackgroundColour;
-}
-
 void TWindowModel::SetPreviewBackground(TColor colour) {
-    BackgroundColour = colour;
-    BuildPalette();
+    m_renderState = TRenderState(colour, false);
     RepaintPreview();
 }
 
@@ -512,7 +507,8 @@ void TWindowModel::RepaintPreview() {
     UiHooks::TBusyCursor cursor;
     std::string problem;
     try {
-        m_currentList->Draw(a, *m_preview, m_zoom.Frame(), Palette, &problem);
+        if (m_currentList->Draw(a, *m_preview, m_zoom.Frame(), m_renderState).Invalid)
+            problem = kInvalidSlideMessage;
     } catch (const EVarnelError& e) {
         problem = e.what();
     }
@@ -537,7 +533,8 @@ std::string TWindowModel::DrawThumbnail(int index, TBitmap& bitmap, int width, i
         return {};
     std::string message;
     try {
-        DrawToGraphic(*slide, bitmap, PreviewBackground(), height, width, Palette, &message);
+        if (DrawToGraphic(*slide, bitmap, height, width, m_renderState).Invalid)
+            message = kInvalidSlideMessage;
     } catch (...) {
         // One thumbnail that fails, for whatever reason, leaves the others to be drawn.
         message = FailureText(std::current_exception());

@@ -11,12 +11,13 @@
 // - the current list: one TSlideLib or none, rebuilt from disk by ReloadSlideList;
 // - the slide list's items (one caption per slide, in list order) and the selection, as item
 //   indices; item i stands for slide i of the current list;
-// - the preview background, which is the palette's (BackgroundColour);
+// - the render state of the preview and the thumbnails: the background and its palette;
 // - the status panels' texts.
 #pragma once
 
 #include "base/FileUtil.h"
 #include "base/UiHooks.h"
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
 #include "model/Dialogs.h"
 #include "model/EditHistory.h"
@@ -171,10 +172,13 @@ public:
 
     // ---- Preview, thumbnails and status ----
 
-    // The preview background: the palette's background colour.
-    TColor PreviewBackground() const;
-    // Sets the preview background and rebuilds the palette for it. Thumbnails already made keep
-    // their background until the list is filled again.
+    // What the preview and the thumbnails are drawn with; commands that show what the preview
+    // shows (the clipboard, importing a picture) take a copy.
+    const TRenderState& RenderState() const { return m_renderState; }
+    // The preview background: the render state's.
+    TColor PreviewBackground() const { return m_renderState.Background(); }
+    // A new render state for the background. Thumbnails already made keep their background
+    // until the list is filled again.
     void SetPreviewBackground(TColor colour);
     // The preview: a picture the size of the preview panel, which the window shows.
     const TRasterCanvas& Preview() const { return *m_preview; }
@@ -263,6 +267,7 @@ private:
     std::string m_folderProblem; // why the shown folder could not be listed
     std::string m_status[kStatusPanelCount];
     std::unique_ptr<TRasterCanvas> m_preview;
+    TRenderState m_renderState;
     int m_previewGeneration = 0;
     TPreviewZoom m_zoom;
     // The slide the zoom belongs to: its library (empty in folder view) and its name.

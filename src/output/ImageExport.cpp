@@ -32,10 +32,10 @@ std::string SlideLabel(const TSlide& slide) {
 }
 
 std::vector<uint8_t> RenderBitmapFile(const TSlide& slide, int width, int height,
-                                      const TExportOptions& options, const TPalette& palette,
-                                      std::string* message) {
+                                      const TExportOptions& options, const TRenderState& state,
+                                      TSlideDrawing& drawing) {
     TBitmap bitmap;
-    DrawToGraphic(slide, bitmap, options.Background, height, width, palette, message);
+    drawing = DrawToGraphic(slide, bitmap, height, width, state);
     const TBitmap4 picture = ReduceToStandardColours(bitmap.Canvas());
     return options.Format == TImageFormat::Bmp ? EncodeBmp4(picture) : EncodePng4(picture);
 }
@@ -166,57 +166,72 @@ void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& wi
 }
 
 std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
-                                      const TExportOptions& options, std::string* message) {
+                                      const TExportOptions& options, bool* invalid) {
     const TSlide* slide = lib.Slide(index);
     if (slide == nullptr)
         throw EVarnelError("No slide at position " + std::to_string(index));
     if (options.Format == TImageFormat::Dxf) {
         // A drawing keeps the slide's own coordinates: no size, no background.
+        // The message is always taken here, so the writer never reaches the user.
         TSlideData::TView view = slide->Open();
-        return SlideToDxf(view.Stream(), DxfLayerName(slide->Name()), options.DxfVersion, message);
+        std::string message;
+        std::vector<uint8_t> bytes =
+            SlideToDxf(view.Stream(), DxfLayerName(slide->Name()), options.DxfVersion, &message);
+        if (invalid)
+            *invalid = !message.empty();
+        return bytes;
     }
     int width = 0, height = 0;
     ExportImageSize(*slide, options, width, height);
 
-    // A table of its own for the background: the process-wide one stays as it is, and several
-    // slides may be rendered at once.
-    const TPalette palette = PaletteFor(options.Background);
-    const TColor bg = options.Background;
+    // A state of its own for the export's background, so that several slides may be rendered
+    // at once.
+    const TRenderState state(options.Background, false);
+    TSlideDrawing drawing;
+    std::vector<uint8_t> bytes;
     switch (options.Format) {
     case TImageFormat::Bmp:
     case TImageFormat::Png:
-        return RenderBitmapFile(*slide, width, height, options, palette, message);
+        bytes = RenderBitmapFile(*slide, width, height, options, state, drawing);
+        break;
     case TImageFormat::Jpg: {
         TJpegImage jpeg;
-        DrawToGraphic(*slide, jpeg, bg, height, width, palette, message);
-        return jpeg.Bytes();
+        drawing = DrawToGraphic(*slide, jpeg, height, width, state);
+        bytes = jpeg.Bytes();
+        break;
     }
     case TImageFormat::Wmf:
     case TImageFormat::Emf: {
         TMetafile metafile(options.Format == TImageFormat::Wmf ? TMetafileFormat::Wmf
                                                                : TMetafileFormat::Emf);
-        DrawToGraphic(*slide, metafile, bg, height, width, palette, message);
-        return metafile.Bytes();
+        drawing = DrawToGraphic(*slide, metafile, height, width, state);
+        bytes = metafile.Bytes();
+        break;
     }
     case TImageFormat::Svg: {
         TSvgImage svg;
-        DrawToGraphic(*slide, svg, bg, height, width, palette, message);
-        return std::vector<uint8_t>(svg.Text().begin(), svg.Text().end());
+        drawing = DrawToGraphic(*slide, svg, height, width, state);
+        bytes.assign(svg.Text().begin(), svg.Text().end());
+        break;
     }
     case TImageFormat::Dxf:
         break;
     }
-    return {};
+    if (invalid)
+        *invalid = drawing.Invalid;
+    return bytes;
 }
 
 namespace {
 
 // Renders the slide and replaces path with the image; errors name the slide or the file.
+// Nothing reaches the user from here (workers call it): invalid tells whether the drawing
+// stopped at a record that cannot be drawn.
 void WriteSlideImage(const TSlideLib& lib, int index, const std::string& path,
-                     const TExportOptions& options, TDurability durability, std::string* message) {
+                     const TExportOptions& options, TDurability durability, bool& invalid) {
     std::vector<uint8_t> bytes;
     try {
-        bytes = RenderSlideImage(lib, index, options, message);
+        bytes = RenderSlideImage(lib, index, options, &invalid);
     } catch (const EReadError& e) {
         throw EVarnelError("Cannot export slide " + SlideLabel(*lib.Slide(index)) + ": " +
                            e.what());
@@ -236,10 +251,27 @@ void WriteSlideImage(const TSlideLib& lib, int index, const std::string& path,
         durability);
 }
 
+// WriteSlideImage on the calling thread, which tells the user about a record that cannot be
+// drawn, also when writing the file fails afterwards.
+void WriteSlideImageHere(const TSlideLib& lib, int index, const std::string& path,
+                         const TExportOptions& options, TDurability durability) {
+    bool invalid = false;
+    try {
+        WriteSlideImage(lib, index, path, options, durability, invalid);
+    } catch (...) {
+        if (invalid)
+            UiHooks::ShowMessage(kInvalidSlideMessage);
+        throw;
+    }
+    if (invalid)
+        UiHooks::ShowMessage(kInvalidSlideMessage);
+}
+
 // The items of a batch rendered and written by threads workers at once. Each item's file is the
 // same as one thread writes; of items that share a file only the last is written, as it is the
 // one left when they are written in order. The first failure (in item order) passes on, after
-// the workers stopped; renderer messages are shown in item order, on the calling thread.
+// the workers stopped; the workers only note a record that cannot be drawn, the calling thread
+// tells the user, in item order.
 void ExportInParallel(const std::vector<TExportItem>& items, const std::vector<std::string>& paths,
                       const TExportOptions& options, int threads) {
     std::unordered_map<std::string, size_t> last;
@@ -249,17 +281,17 @@ void ExportInParallel(const std::vector<TExportItem>& items, const std::vector<s
     for (size_t i = 0; i < items.size(); ++i)
         if (last[paths[i]] == i)
             work.push_back(i);
-    const TParallelRun<std::string> run =
-        RunInParallel<std::string>(work.size(), threads, [&](size_t k) {
-            const size_t i = work[k];
-            std::string message;
-            WriteSlideImage(*items[i].Lib, items[i].Index, paths[i], options, TDurability::Unsynced,
-                            &message);
-            return message;
-        });
+    // 1 for a slide that stopped at a record that cannot be drawn.
+    const TParallelRun<uint8_t> run = RunInParallel<uint8_t>(work.size(), threads, [&](size_t k) {
+        const size_t i = work[k];
+        bool invalid = false;
+        WriteSlideImage(*items[i].Lib, items[i].Index, paths[i], options, TDurability::Unsynced,
+                        invalid);
+        return static_cast<uint8_t>(invalid);
+    });
     for (size_t k = 0; k < work.size() && k < run.FailedAt; ++k)
-        if (!run.Results[k].empty())
-            UiHooks::ShowMessage(run.Results[k]);
+        if (run.Results[k])
+            UiHooks::ShowMessage(kInvalidSlideMessage);
     run.RethrowFailure();
 }
 
@@ -268,7 +300,7 @@ void ExportInParallel(const std::vector<TExportItem>& items, const std::vector<s
 void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
                        const TExportOptions& options) {
     UiHooks::TBusyCursor busy;
-    WriteSlideImage(lib, index, path, options, TDurability::Synced, nullptr);
+    WriteSlideImageHere(lib, index, path, options, TDurability::Synced);
 }
 
 std::vector<std::string> ExportSlidesToFolder(const TSlideLib& lib, const std::vector<int>& indices,
@@ -306,8 +338,8 @@ std::vector<std::string> ExportSlidesToFolder(const std::vector<TExportItem>& it
             if (progress && !progress(written.size(), paths[i]))
                 break;
             try {
-                WriteSlideImage(*present[i].Lib, present[i].Index, paths[i], options,
-                                TDurability::Unsynced, nullptr);
+                WriteSlideImageHere(*present[i].Lib, present[i].Index, paths[i], options,
+                                    TDurability::Unsynced);
             } catch (...) {
                 // What was written before the failure is on the disk too.
                 if (!written.empty())

@@ -1,9 +1,9 @@
 // Image export: slides of a TSlideLib written as image files, one file per slide. Plain
 // functions, so the window's export dialog and `sldtool export` share them.
 //
-// Each slide is rendered on the chosen background with a palette built for that background;
-// the process-wide palette is not touched. Files are
-// replaced atomically: a failed export leaves no half-written file under the target name.
+// Each slide is rendered on the chosen background with a render state of its own for that
+// background. Files are replaced atomically: a failed export leaves no half-written file under
+// the target name.
 #pragma once
 
 #include "dxf/SlideToDxf.h"
@@ -68,16 +68,16 @@ std::string ExportFileName(const TSlide& slide, TImageFormat format);
 // than 100 million pixels).
 void ExportImageSize(const TSlide& slide, const TExportOptions& options, int& width, int& height);
 
-// Renders the slide into the bytes of an image file of the chosen format, with a palette of its
-// own for the background (the process-wide one is not touched, so slides may be rendered on
-// several threads). With message given, the renderer's message about a record that cannot be
-// drawn goes there instead of to the user.
+// Renders the slide into the bytes of an image file of the chosen format, with a render state
+// of its own for the background, so slides may be rendered on several threads. Nothing reaches
+// the user from here: invalid, when given, tells whether the drawing stopped at a record that
+// cannot be drawn (the picture holds what was drawn).
 std::vector<uint8_t> RenderSlideImage(const TSlideLib& lib, int index,
-                                      const TExportOptions& options,
-                                      std::string* message = nullptr);
+                                      const TExportOptions& options, bool* invalid = nullptr);
 
 // Renders the slide and replaces path with the image, on the disk when this returns. Errors
-// name the slide or the file.
+// name the slide or the file; a record that cannot be drawn is shown to the user
+// (kInvalidSlideMessage), as in the batches below.
 void ExportSlideToFile(const TSlideLib& lib, int index, const std::string& path,
                        const TExportOptions& options);
 

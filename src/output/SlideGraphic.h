@@ -1,24 +1,20 @@
 // Rendering a slide into an image object (graphics/Graphic.h): a bitmap of the given size, a
 // JPEG image made from such a bitmap, a metafile (drawn at ten times the size, so the vectors
 // keep their precision when the picture is scaled) or an SVG picture. The picture is filled with
-// the background first; the slide is drawn fitted and centred in the current palette colours.
+// the state's background first; the slide is drawn fitted and centred in the state's colours.
 // A kind of image that this does not know is left untouched.
 #pragma once
 
 #include "graphics/AcadPal.h"
-#include "graphics/Canvas.h"
-
-#include <string>
+#include "slides/Slides.h"
 
 class TGraphic;
 class TSlide;
 class TSlideLib;
 
-// palette gives the colours (the process-wide table by default; drawings on other threads pass
-// their own); with message given, the renderer's message about a record that cannot be drawn goes
-// there instead of to the user.
-void DrawToGraphic(const TSlide& slide, TGraphic& graphic, TColor background, int height, int width,
-                   const TPalette& palette = Palette, std::string* message = nullptr);
+// A record that cannot be drawn is reported in the result, for the caller to tell the user.
+TSlideDrawing DrawToGraphic(const TSlide& slide, TGraphic& graphic, int height, int width,
+                            const TRenderState& state);
 // DrawToGraphic of lib's slide index; nothing for an index out of range.
-void DrawToGraphic(const TSlideLib& lib, int index, TGraphic& graphic, int height, int width,
-                   TColor background);
+TSlideDrawing DrawToGraphic(const TSlideLib& lib, int index, TGraphic& graphic, int height,
+                            int width, const TRenderState& state);

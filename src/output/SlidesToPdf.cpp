@@ -11,8 +11,6 @@
 
 #include <algorithm>
 
-TPdfColourMode PdfColourMode = TPdfColourMode::Color;
-
 namespace {
 
 // The text height of the current-slide page.
@@ -28,13 +26,6 @@ bool NameLess(const TPdfSheetEntry& a, const TPdfSheetEntry& b) {
             };
             return lower(x) < lower(y);
         });
-}
-
-// Draws one slide with the palette built for a white background, restored afterwards.
-void DrawOnWhite(TSlide& slide, TPdfDoc& doc, double left, double top, double width,
-                 double height) {
-    TPaletteScope white(0xFFFFFF);
-    DrawToPdf(slide, doc, left, top, width, height);
 }
 
 void CheckSheetGrid(const TPdfSheetSettings& settings) {
@@ -60,7 +51,7 @@ bool DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
                 const TPdfSheetSettings& settings, const TPdfSheetProgress& progress,
                 std::string& current) {
     CheckSheetGrid(settings);
-    TPdfColourModeScope colourMode(settings.ColourMode);
+    const TRenderState paper = PaperRenderState(settings.ColourMode);
     TPdfCanvas& canvas = doc.GetCanvas();
     const TSheetLayout layout(PdfSheetStyle(), canvas.PageWidth(), canvas.PageHeight(),
                               settings.Columns, settings.Rows);
@@ -82,7 +73,7 @@ bool DrawSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,
         if (onPage > 0 && progress && !progress(i, entries[i]))
             return false;
         current = entries[i].Name;
-        DrawOnWhite(*entries[i].Slide, doc, cell.Left, cell.Top, cell.Width, cell.Height);
+        DrawToPdf(*entries[i].Slide, doc, cell.Left, cell.Top, cell.Width, cell.Height, paper);
         current.clear();
         canvas.SetStrokeColor(0);
         canvas.SetFillColor(0);
@@ -122,15 +113,15 @@ class TPdfSink {
 public:
     static constexpr bool kStrictFills = true;
     TPdfSink(TPdfCanvas& canvas, double left, double top, double width, double height,
-             TPdfColourMode mode)
+             const TRenderState& state)
         : m_canvas(canvas), m_left(left), m_top(top), m_width(width), m_height(height),
-          m_mode(mode) {}
+          m_palette(state.Palette()), m_monochrome(state.Monochrome()) {}
 
     void Start(const TSlideHeader& header) {
         m_t = PdfSlideTransform(m_left, m_top, m_width, m_height, header.HighX, header.HighY);
         m_canvas.SetLineWidth(0.3f);
-        m_canvas.SetStrokeColor(Palette[7]);
-        m_canvas.SetFillColor(Palette[7]);
+        m_canvas.SetStrokeColor(m_palette[7]);
+        m_canvas.SetFillColor(m_palette[7]);
     }
     void Line(TLineKind, int x0, int y0, int x1, int y1) {
         m_canvas.MoveTo(m_t.X(x0), m_t.Y(y0));
@@ -152,8 +143,7 @@ public:
         m_fill.clear();
     }
     void Colour(int index) {
-        const TColor c = m_mode == TPdfColourMode::BlackWhite ? MonochromeColour(Palette[index])
-                                                              : Palette[index];
+        const TColor c = m_monochrome ? MonochromeColour(m_palette[index]) : m_palette[index];
         m_canvas.SetStrokeColor(c);
         m_canvas.SetFillColor(c);
     }
@@ -162,7 +152,8 @@ public:
 private:
     TPdfCanvas& m_canvas;
     double m_left, m_top, m_width, m_height;
-    TPdfColourMode m_mode;
+    const TPalette& m_palette;
+    const bool m_monochrome;
     TPdfSlideTransform m_t;
     std::vector<std::pair<float, float>> m_fill;
 };
@@ -170,20 +161,21 @@ private:
 } // namespace
 
 int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, double width,
-                       double height, TPdfColourMode mode) {
-    TPdfSink sink(doc.GetCanvas(), left, top, width, height, mode);
+                       double height, const TRenderState& state) {
+    TPdfSink sink(doc.GetCanvas(), left, top, width, height, state);
     return WalkSlide(stream, sink);
 }
 
-void DrawToPdf(TSlide& slide, TPdfDoc& doc, double left, double top, double width, double height) {
+void DrawToPdf(const TSlide& slide, TPdfDoc& doc, double left, double top, double width,
+               double height, const TRenderState& state) {
     TSlideData::TView view = slide.Open();
-    DrawSlideToPdf(view.Stream(), doc, left, top, width, height, PdfColourMode);
+    DrawSlideToPdf(view.Stream(), doc, left, top, width, height, state);
 }
 
 void DrawToPdf(const TSlideLib& lib, int index, TPdfDoc& doc, double left, double top, double width,
-               double height) {
+               double height, const TRenderState& state) {
     if (TSlide* s = lib.Slide(index))
-        DrawToPdf(*s, doc, left, top, width, height);
+        DrawToPdf(*s, doc, left, top, width, height, state);
 }
 
 void SortPdfSheetEntries(std::vector<TPdfSheetEntry>& entries) {
@@ -210,13 +202,12 @@ std::vector<TPdfSheetEntry> PdfSheetEntries(const TSlideLib& lib, const std::vec
 
 void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
                           TPdfColourMode mode) {
-    TPdfColourModeScope colourMode(mode);
     TPdfCanvas& canvas = doc.GetCanvas();
     const double H = canvas.PageHeight() - 72 - 1.2 * kTextHeight;
     const double W = canvas.PageWidth() - 96;
     canvas.TextOut(48, static_cast<float>(36 + H), name);
     UiHooks::ProcessPendingMessages();
-    DrawOnWhite(slide, doc, 48, 48 + H + 12, W, H);
+    DrawToPdf(slide, doc, 48, 48 + H + 12, W, H, PaperRenderState(mode));
 }
 
 bool DrawSlideSheets(TPdfDoc& doc, const std::vector<TPdfSheetEntry>& entries,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/Streams.h"
+#include "graphics/AcadPal.h"
 
 #include <cstdint>
 #include <exception>
@@ -14,24 +15,14 @@ class TPdfDoc;
 class TSlide;
 class TSlideLib;
 
+// The colour mode of printed and PDF pages, as the PDF and print settings hold it.
 enum class TPdfColourMode { Color, BlackWhite };
 
-// The colour mode DrawToPdf draws in (the window's PDF settings hold it); Color at start.
-extern TPdfColourMode PdfColourMode;
-
-// Sets PdfColourMode for its lifetime and restores it on every path.
-class TPdfColourModeScope {
-public:
-    explicit TPdfColourModeScope(TPdfColourMode mode) : m_saved(PdfColourMode) {
-        PdfColourMode = mode;
-    }
-    ~TPdfColourModeScope() { PdfColourMode = m_saved; }
-    TPdfColourModeScope(const TPdfColourModeScope&) = delete;
-    TPdfColourModeScope& operator=(const TPdfColourModeScope&) = delete;
-
-private:
-    TPdfColourMode m_saved;
-};
+// Slides on paper, printed or on PDF pages: the palette of a white background, black and white
+// only in BlackWhite mode.
+inline TRenderState PaperRenderState(TPdfColourMode mode) {
+    return TRenderState(0xFFFFFF, mode == TPdfColourMode::BlackWhite);
+}
 
 // Slide units to page points: scaled uniformly as large as the box allows and centred along the
 // other axis. The box is left, top (y of its top edge), width, height; slide y grows upward
@@ -46,19 +37,20 @@ TPdfSlideTransform PdfSlideTransform(double left, double top, double width, doub
                                      int highX, int highY);
 
 // Draws the slide at the stream's position on the document's current page, every line its own
-// path ("m", "l", "S"), in Palette colours (black or white only in BlackWhite mode). Returns the
+// path ("m", "l", "S"), in the state's colours (black or white only when monochrome). Returns the
 // slide's byte length. An invalid record head, or any record but a fill record while a fill is
 // open, throws EReadError ("Stream read error") with what was drawn so far left on the page.
 // The stream position is restored on every path.
 int64_t DrawSlideToPdf(TStream& stream, TPdfDoc& doc, double left, double top, double width,
-                       double height, TPdfColourMode mode = TPdfColourMode::Color);
+                       double height, const TRenderState& state);
 
-// DrawSlideToPdf of a slide in PdfColourMode: left, top (y of the top edge), width and height
-// in points, on the document's current page.
-void DrawToPdf(TSlide& slide, TPdfDoc& doc, double left, double top, double width, double height);
+// DrawSlideToPdf of a slide: left, top (y of the top edge), width and height in points, on the
+// document's current page.
+void DrawToPdf(const TSlide& slide, TPdfDoc& doc, double left, double top, double width,
+               double height, const TRenderState& state);
 // DrawToPdf of lib's slide index; nothing for an index out of range.
 void DrawToPdf(const TSlideLib& lib, int index, TPdfDoc& doc, double left, double top, double width,
-               double height);
+               double height, const TRenderState& state);
 
 // One cell of a contact sheet: the caption and the slide drawn there.
 struct TPdfSheetEntry {
@@ -83,8 +75,9 @@ std::vector<TPdfSheetEntry> PdfSheetEntries(const TSlideLib& lib, const std::vec
 // Orders entries by name without regard to letter case; equal names keep their order.
 void SortPdfSheetEntries(std::vector<TPdfSheetEntry>& entries);
 
-// Draws onto a started document with its first page added and "Arial" 8 set. A slide that
-// cannot be drawn throws with the pages drawn so far left in the document.
+// Draws onto a started document with its first page added and "Arial" 8 set, the slides on
+// white paper in the colour mode given (PaperRenderState). A slide that cannot be drawn throws
+// with the pages drawn so far left in the document.
 void DrawCurrentSlidePage(TPdfDoc& doc, TSlide& slide, const std::string& name,
                           TPdfColourMode mode);
 

@@ -188,24 +188,22 @@ void TSlide::SaveToStream(TStream& target) const {
     target.CopyFrom(view.Stream(), size);
 }
 
-void TSlide::Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette,
-                  std::string* message) const {
+TSlideDrawing TSlide::Draw(TCanvas& canvas, const TRect& rect, const TRenderState& state) const {
     TSlideData::TView view = Open();
     // The length is kept only from a drawing that reached the end-of-slide record: one that
     // stopped at a damaged record read less than the slide, and a library saved with that
     // length would cut the slide short.
-    bool complete = false;
-    const int64_t length = DrawSlide(view.Stream(), canvas, rect, palette, message, &complete);
-    if (complete)
-        m_size.store(length, std::memory_order_relaxed);
+    const TSlideDrawing drawing = DrawSlide(view.Stream(), canvas, rect, state);
+    if (!drawing.Invalid)
+        m_size.store(drawing.Length, std::memory_order_relaxed);
+    return drawing;
 }
 
-void TSlide::DrawOn(TColor background, TCanvas& canvas, const TRect& rect, const TPalette& palette,
-                    std::string* message) const {
-    canvas.SetBrushColor(background);
+TSlideDrawing TSlide::DrawOn(TCanvas& canvas, const TRect& rect, const TRenderState& state) const {
+    canvas.SetBrushColor(state.Background());
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1});
-    Draw(canvas, rect, palette, message);
+    return Draw(canvas, rect, state);
 }
 
 // ---- TSlideLib ----
@@ -355,10 +353,11 @@ int64_t TSlideLib::DataSize() const {
     return m_data ? m_data->Size() : 0;
 }
 
-void TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect, const TPalette& palette,
-                     std::string* message) const {
+TSlideDrawing TSlideLib::Draw(int index, TCanvas& canvas, const TRect& rect,
+                              const TRenderState& state) const {
     if (TSlide* s = Slide(index))
-        s->Draw(canvas, rect, palette, message);
+        return s->Draw(canvas, rect, state);
+    return {};
 }
 
 void TSlideLib::SaveSlideToStream(int index, TStream& stream) const {

@@ -11,6 +11,7 @@
 #include "base/Streams.h"
 #include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
+#include "slides/Slides.h"
 
 #include <atomic>
 #include <cstdint>
@@ -102,14 +103,11 @@ public:
     // folder writes its file as it is now (read afresh; EFileError naming it when it is gone).
     void SaveToStream(TStream& target) const;
     // Draws into rect (Right and Bottom inclusive) without a background in the colours of
-    // palette; stores the length when the drawing reached the end-of-slide record (a damaged
-    // slide keeps its old size). With message given, the renderer's message about a record that
-    // cannot be drawn goes there instead of to the user.
-    void Draw(TCanvas& canvas, const TRect& rect, const TPalette& palette = Palette,
-              std::string* message = nullptr) const;
-    // Fills rect with background (solid brush), then Draw.
-    void DrawOn(TColor background, TCanvas& canvas, const TRect& rect,
-                const TPalette& palette = Palette, std::string* message = nullptr) const;
+    // state; stores the length when the drawing reached the end-of-slide record (a damaged
+    // slide keeps its old size). A record that cannot be drawn is reported in the result.
+    TSlideDrawing Draw(TCanvas& canvas, const TRect& rect, const TRenderState& state) const;
+    // Fills rect with the state's background (solid brush), then Draw.
+    TSlideDrawing DrawOn(TCanvas& canvas, const TRect& rect, const TRenderState& state) const;
 
 private:
     TSlide() = default;
@@ -172,8 +170,9 @@ public:
     int SlideHighY(int index) const;
     std::string SlideName(int index) const;
     int64_t DataSize() const;
-    void Draw(int index, TCanvas& canvas, const TRect& rect, const TPalette& palette = Palette,
-              std::string* message = nullptr) const;
+    // TSlide::Draw of the slide at index; nothing drawn for an index out of range.
+    TSlideDrawing Draw(int index, TCanvas& canvas, const TRect& rect,
+                       const TRenderState& state) const;
     void SaveSlideToStream(int index, TStream& stream) const;
 
     // The first slide whose name equals name ignoring case, or -1.

@@ -55,12 +55,13 @@ private:
 // Direct-mapped; a slot's key has bit 24 set, so 0 marks an empty slot (black is a colour too).
 class TNearestIndexCache {
 public:
+    explicit TNearestIndexCache(const TPalette& palette) : m_palette(palette) {}
     int Index(TColor colour) {
         const uint32_t key = (colour & 0xFFFFFFu) | 0x1000000u;
         TSlot& slot = m_slots[(key * 2654435761u) >> 22];
         if (slot.key != key) {
             slot.key = key;
-            slot.index = static_cast<uint8_t>(NearestColourIndex(colour));
+            slot.index = static_cast<uint8_t>(NearestColourIndex(colour, m_palette));
         }
         return slot.index;
     }
@@ -70,6 +71,7 @@ private:
         uint32_t key = 0;
         uint8_t index = 0;
     };
+    const TPalette& m_palette;
     std::array<TSlot, 1024> m_slots{};
 };
 
@@ -127,7 +129,7 @@ void TraceRuns(const TPixelSource& pixels, const TRect& rect, TColor skip, int c
 } // namespace
 
 void BitmapToSlide(TStream& stream, const TPixelSource& pixels, const TRect& rect,
-                   TColor skipColour, int64_t maxBytes) {
+                   const TPalette& palette, TColor skipColour, int64_t maxBytes) {
     const int64_t width = static_cast<int64_t>(rect.Right) - rect.Left + 1;
     const int64_t height = static_cast<int64_t>(rect.Bottom) - rect.Top + 1;
     const std::string size = std::to_string(width) + " x " + std::to_string(height);
@@ -146,7 +148,7 @@ void BitmapToSlide(TStream& stream, const TPixelSource& pixels, const TRect& rec
 
     constexpr int64_t kHeaderBytes = 31;
     constexpr int64_t kFixedBytes = kHeaderBytes + 2 + 2; // header, first colour, end record
-    TNearestIndexCache nearest;
+    TNearestIndexCache nearest(palette);
     const int first = nearest.Index(pixels.Pixel(rect.Left, rect.Top));
     // At most a row vector for every second pixel and a dot for every pixel, each after a
     // colour record: only a picture that might exceed the largest slide is counted first.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/Streams.h"
+#include "graphics/AcadPal.h"
 #include "graphics/Canvas.h"
 
 #include <cstdint>
@@ -31,9 +32,9 @@ private:
 
 // Writes a complete level-2, little-endian slide at the stream's position from the pixels
 // inside rect (all four edges inclusive) and moves the stream back to that position. Colours
-// become indices through NearestColourIndex of the palette as currently built. Runs whose first
-// pixel is exactly skipColour are not drawn; row runs are drawn from 2 pixels on, column runs
-// always (a single pixel gives a dot).
+// become indices through NearestColourIndex of palette. Runs whose first pixel is exactly
+// skipColour are not drawn; row runs are drawn from 2 pixels on, column runs always (a single
+// pixel gives a dot).
 //
 // Each colour is looked up once and remembered, so the work is a few steps per pixel whatever
 // the colours.
@@ -43,4 +44,4 @@ private:
 // field (about 214 times as wide as high), or so busy that its slide would pass the 2 GB that
 // a slide's length (and a library's offsets) can hold; maxBytes lowers that bound.
 void BitmapToSlide(TStream& stream, const TPixelSource& pixels, const TRect& rect,
-                   TColor skipColour, int64_t maxBytes = kMaxSlideBytes);
+                   const TPalette& palette, TColor skipColour, int64_t maxBytes = kMaxSlideBytes);

@@ -1,7 +1,6 @@
 #include "slides/Slides.h"
 
 #include "base/Errors.h"
-#include "base/UiHooks.h"
 #include "graphics/AcadPal.h"
 #include "slides/SlideDecoder.h"
 
@@ -10,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-bool PrintMonochrome = false;
 
 namespace {
 
@@ -105,19 +102,19 @@ constexpr uint64_t kFillCover = 16;
 constexpr uint64_t kFillFloor = 1 << 12;
 
 // Draws on a canvas through the fit-and-centre transform. A point out of range switches the pen
-// to entry 7; an invalid record shows the message and ends the drawing normally.
+// to entry 7; an invalid record ends the drawing normally and is noted for the caller.
 class TCanvasSink {
 public:
     static constexpr bool kStrictFills = true;
-    TCanvasSink(TCanvas& canvas, const TRect& rect, const TPalette& palette, std::string* message)
-        : m_canvas(canvas), m_rect(rect), m_palette(palette), m_message(message) {}
+    TCanvasSink(TCanvas& canvas, const TRect& rect, const TRenderState& state)
+        : m_canvas(canvas), m_rect(rect), m_palette(state.Palette()),
+          m_monochrome(canvas.IsPrinter() && state.Monochrome()) {}
 
     void Start(const TSlideHeader& header) {
         m_t.emplace(m_rect, header.HighX, header.HighY);
         m_canvas.SetPenColor(m_palette[7]);
         m_canvas.SetBrushColor(m_palette[7]);
         m_canvas.SetBrushStyle(TBrushStyle::Solid);
-        m_monochrome = m_canvas.IsPrinter() && PrintMonochrome;
         // Only the part of the rectangle the canvas can show counts: a zoomed drawing, fitted
         // into a rectangle many times the canvas, gets no larger budget than a fitted one.
         const TRect reach = m_canvas.Reachable(m_rect);
@@ -167,13 +164,7 @@ public:
         m_canvas.SetPenColor(c);
         m_canvas.SetBrushColor(c);
     }
-    void Invalid() {
-        m_invalid = true;
-        if (m_message)
-            *m_message = kInvalidSlideMessage;
-        else
-            UiHooks::ShowMessage(kInvalidSlideMessage);
-    }
+    void Invalid() { m_invalid = true; }
     bool StoppedAtInvalid() const { return m_invalid; }
 
 private:
@@ -195,9 +186,8 @@ private:
     TCanvas& m_canvas;
     TRect m_rect;
     const TPalette& m_palette;
-    std::string* m_message;
+    const bool m_monochrome;
     std::optional<TSlideTransform> m_t;
-    bool m_monochrome = false;
     bool m_invalid = false;
     uint64_t m_fillLimit = 0;
     std::vector<TPoint> m_fill;
@@ -235,35 +225,33 @@ TSlideFit FitSlide(double width, double height, int highX, int highY) {
 }
 
 TSlideTransform::TSlideTransform(const TRect& rect, int highX, int highY)
-    : W(rect.Right + 1 - rect.Left), H(rect.Bottom + 1 - rect.Top), hx(highX), hy(highY),
-      left(rect.Left), top(rect.Top) {
-    const TSlideFit fit = FitSlide(W, H, highX, highY);
-    s = fit.Scale;
-    xoff = fit.OffsetX;
-    yoff = fit.OffsetY;
+    : Width(rect.Right + 1 - rect.Left), Height(rect.Bottom + 1 - rect.Top), HighX(highX),
+      HighY(highY), Left(rect.Left), Top(rect.Top) {
+    const TSlideFit fit = FitSlide(Width, Height, highX, highY);
+    Scale = fit.Scale;
+    OffsetX = fit.OffsetX;
+    OffsetY = fit.OffsetY;
 }
 
 int TSlideTransform::X(int a, bool& outOfRange) const {
-    const double col = a * s + xoff;
-    if (a < 0 || a >= hx || col < 0 || col >= W)
+    const double col = a * Scale + OffsetX;
+    if (a < 0 || a >= HighX || col < 0 || col >= Width)
         outOfRange = true;
-    return RoundEven(col) + left;
+    return RoundEven(col) + Left;
 }
 
 int TSlideTransform::Y(int a, bool& outOfRange) const {
-    const double row = H - a * s - yoff;
-    if (a < 0 || a >= hy || row < 0 || row >= H)
+    const double row = Height - a * Scale - OffsetY;
+    if (a < 0 || a >= HighY || row < 0 || row >= Height)
         outOfRange = true;
-    return RoundEven(row) + top;
+    return RoundEven(row) + Top;
 }
 
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect, const TPalette& palette,
-                  std::string* message, bool* complete) {
-    TCanvasSink sink(canvas, rect, palette, message);
-    if (complete)
-        *complete = false;
-    const int64_t length = WalkSlide(stream, sink);
-    if (complete)
-        *complete = !sink.StoppedAtInvalid();
-    return length;
+TSlideDrawing DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect,
+                        const TRenderState& state) {
+    TCanvasSink sink(canvas, rect, state);
+    TSlideDrawing drawing;
+    drawing.Length = WalkSlide(stream, sink);
+    drawing.Invalid = sink.StoppedAtInvalid();
+    return drawing;
 }

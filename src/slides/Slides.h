@@ -58,10 +58,10 @@ TSlideFit FitSlide(double width, double height, int highX, int highY);
 // The fit of a slide's extents onto a device rectangle (Right and Bottom inclusive), with device
 // y growing downwards.
 struct TSlideTransform {
-    double W = 0, H = 0;   // rectangle size in pixels
-    double hx = 0, hy = 0; // slide extents
-    double s = 0, xoff = 0, yoff = 0;
-    int left = 0, top = 0;
+    double Width = 0, Height = 0; // rectangle size in pixels
+    double HighX = 0, HighY = 0;  // slide extents
+    double Scale = 0, OffsetX = 0, OffsetY = 0;
+    int Left = 0, Top = 0; // the rectangle's corner on the device
 
     // Throws ESlideError when both extents are 0.
     TSlideTransform(const TRect& rect, int highX, int highY);
@@ -70,39 +70,25 @@ struct TSlideTransform {
     int Y(int a, bool& outOfRange) const;
 };
 
-// When true, slides drawn on a printer canvas use black and white only (MonochromeColour).
-extern bool PrintMonochrome;
-
-// Sets PrintMonochrome for its lifetime and restores it on every path.
-class TPrintMonochromeScope {
-public:
-    explicit TPrintMonochromeScope(bool monochrome) : m_saved(PrintMonochrome) {
-        PrintMonochrome = monochrome;
-    }
-    ~TPrintMonochromeScope() { PrintMonochrome = m_saved; }
-    TPrintMonochromeScope(const TPrintMonochromeScope&) = delete;
-    TPrintMonochromeScope& operator=(const TPrintMonochromeScope&) = delete;
-
-private:
-    bool m_saved;
-};
-
 // The message shown when a slide holds a record that cannot be drawn.
 inline constexpr const char* kInvalidSlideMessage = "Error reading slide file. *Invalid*";
 
+// What a drawing read: the bytes up to and including the end-of-slide record or the record
+// where the drawing stopped, and whether it stopped at a record that cannot be drawn (its
+// caller, on the window's thread, tells the user kInvalidSlideMessage).
+struct TSlideDrawing {
+    int64_t Length = 0;
+    bool Invalid = false;
+};
+
 // Draws the slide at the stream's position into rect (Right and Bottom inclusive), fitted and
-// centred, in the colours of palette, without painting a background. A polygon whose fill would
-// take the slide's fills past sixteen times the pixels of the rectangle's reachable part
-// (TCanvas::Reachable, FillWork, FillCost) is only outlined: no real slide comes near that, a
-// hostile one cannot stall the drawing.
-// Returns the bytes read up to and including the end-of-slide record or the record where
-// drawing stopped. An invalid record ends the drawing normally with kInvalidSlideMessage:
-// stored in *message when message is given (drawings on other threads), else shown through
-// UiHooks::ShowMessage. A short slide throws EReadError; both extents 0 throws ESlideError
-// before anything is drawn. The stream position is restored on every path. complete, when
-// given, tells whether the drawing ended at the end-of-slide record (so that the result is the
-// slide's length). Nothing but the canvas, the stream, *message and *complete is touched, so
-// drawings with their own canvas, stream and palette may run on several threads.
-int64_t DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect,
-                  const TPalette& palette = Palette, std::string* message = nullptr,
-                  bool* complete = nullptr);
+// centred, in the colours of state (black and white on a printer canvas when it says so),
+// without painting a background. A polygon whose fill would take the slide's fills past sixteen
+// times the pixels of the rectangle's reachable part (TCanvas::Reachable, FillWork, FillCost) is
+// only outlined: no real slide comes near that, a hostile one cannot stall the drawing. An
+// invalid record ends the drawing normally and is reported in the result; a short slide throws
+// EReadError; both extents 0 throws ESlideError before anything is drawn. The stream position is
+// restored on every path. Nothing but the canvas and the stream is touched (no message reaches
+// the user from here), so drawings with their own canvas and stream may run on several threads.
+TSlideDrawing DrawSlide(TStream& stream, TCanvas& canvas, const TRect& rect,
+                        const TRenderState& state);

@@ -69,7 +69,6 @@ template <class T> void WhenModal(std::function<void(T*)> action) {
 
 // A window on scripted dialogs with its settings file in a temporary folder.
 struct TWindowSetup {
-    TPaletteReset palette; // goes last, after the window
     TTempDir home;
     TScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;

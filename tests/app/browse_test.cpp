@@ -151,11 +151,11 @@ TEST_F(BrowseTest, ANewBackgroundColourRepaintsThePreviewAndErrorsAreShownOnce) 
     dialogs().colours.push_back(RGBColor(255, 255, 255));
     Trigger(form().BackgroundColor1);
     EXPECT_EQ(form().Model().Preview().Pixel(1, 1), 0xFFFFFFu);
-    EXPECT_EQ(Palette[7], 0u); // white lines turn black on white
+    EXPECT_EQ(form().Model().RenderState().Palette()[7], 0u); // white lines turn black on white
     // Thumbnails keep their old background until the list is filled again.
     EXPECT_EQ(form().limg[0].pixel(0, 0), qRgb(0, 0, 0));
     Trigger(form().BackgroundColor1); // cancelled: nothing changes
-    EXPECT_EQ(BackgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(form().Model().PreviewBackground(), 0xFFFFFFu);
 
     // A command's error comes once with its own message, and the window still shows the model.
     dialogs().log.clear();
@@ -201,7 +201,7 @@ void WriteFolder(const TTempDir& dir, int count, int offset = 0) {
 void ExpectOneThreadPictures(const TForm1& form, int count) {
     for (int i = 0; i < count; ++i) {
         TBitmap bitmap;
-        DrawToGraphic(*form.Model().CurrentList(), i, bitmap, 80, 128, BackgroundColour);
+        DrawToGraphic(*form.Model().CurrentList(), i, bitmap, 80, 128, form.Model().RenderState());
         const QImage expected = TThumbnailList::ToImage(PackPicture(bitmap.Canvas()));
         ASSERT_TRUE(form.limg.Has(static_cast<size_t>(i))) << i;
         ASSERT_EQ(form.limg[static_cast<size_t>(i)].convertToFormat(QImage::Format_RGB32),

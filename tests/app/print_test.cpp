@@ -172,7 +172,7 @@ TEST_F(PrintWindowTest, PrintButtonAndMenusPrintSheetsToAPdfFile) {
     EXPECT_EQ(dialogs().log, Names{"error: No slides selected."});
 }
 
-TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
+TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePreviewKeepsItsState) {
     ASSERT_TRUE(ClickItem(form().FileListBox1, "red.slb"));
     form().Model().SetPreviewBackground(0x404040);
     dialogs().printers.push_back(&printer);
@@ -185,10 +185,7 @@ TEST_F(PrintWindowTest, BlackWhitePrintsBlackOnWhiteAndThePaletteComesBack) {
     const std::vector<int> mono = PageColours(printed);
     EXPECT_GT(mono[1], 1000); // the square in black
     EXPECT_EQ(mono[2], 0);    // nothing in colour at all
-    EXPECT_EQ(BackgroundColour, 0x404040u);
-    EXPECT_EQ(Palette[7], 0u);
-    EXPECT_FALSE(PrintMonochrome);
-    EXPECT_EQ(PdfColourMode, TPdfColourMode::Color);
+    EXPECT_EQ(form().Model().RenderState(), TRenderState(0x404040, false));
 }
 
 // Dialogs whose print dialog is Qt's own.

@@ -57,9 +57,10 @@ protected:
         model.SetPreviewBackground(0x123456);
         ShowDir(100, 80);
     }
-    // The palette is the preview's: built for 0x123456, so entry 7 is black.
+    // The preview's render state is as it was: built for 0x123456, so entry 7 is black.
     void ExpectPreviewPalette() {
-        EXPECT_EQ((std::vector<TColor>{BackgroundColour, Palette[0], Palette[7]}),
+        const TPalette& palette = model.RenderState().Palette();
+        EXPECT_EQ((std::vector<TColor>{model.PreviewBackground(), palette[0], palette[7]}),
                   (std::vector<TColor>{0x123456, 0x123456, 0}));
     }
 

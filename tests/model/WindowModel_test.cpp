@@ -61,7 +61,8 @@ TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
     const TRasterCanvas& preview = model.Preview();
     int red = 0;
     for (int i = 0; i < preview.Width() * preview.Height(); ++i)
-        red += preview.Pixel(i % preview.Width(), i / preview.Width()) == Palette[1];
+        red += preview.Pixel(i % preview.Width(), i / preview.Width()) ==
+               model.RenderState().Palette()[1];
     EXPECT_GT(red, 100);
     EXPECT_EQ(preview.Pixel(50, 20), 0u); // above the diagonal
     EXPECT_TRUE(dialogs.log.empty());

@@ -42,8 +42,8 @@ std::string Walk(const std::vector<uint8_t>& bytes, TPdfColourMode mode = TPdfCo
     doc.StartDocument();
     doc.AddPage();
     TMemoryStream m(bytes);
-    TPaletteScope white(0xFFFFFF);
-    EXPECT_EQ(DrawSlideToPdf(m, doc, 0, 100, 100, 100, mode), static_cast<int64_t>(bytes.size()));
+    EXPECT_EQ(DrawSlideToPdf(m, doc, 0, 100, 100, 100, PaperRenderState(mode)),
+              static_cast<int64_t>(bytes.size()));
     const auto streams = InflatedStreams(SaveDoc(doc));
     return streams.at(0).substr(std::string("/F0 10 Tf\n").size());
 }
@@ -79,23 +79,19 @@ TEST(SlidesToPdf, InvalidRecordFailsAndRestoresThePosition) {
     for (TSlideWriter* w : {&invalid, &open}) {
         w->End();
         TMemoryStream m(w->Bytes());
-        ExpectThrowMessage<EReadError>([&] { DrawSlideToPdf(m, doc, 0, 100, 100, 100); },
-                                       "Stream read error");
+        ExpectThrowMessage<EReadError>(
+            [&] { DrawSlideToPdf(m, doc, 0, 100, 100, 100, TRenderState()); }, "Stream read error");
         EXPECT_EQ(m.Position(), 0);
     }
 }
 
 TEST(SlidesToPdf, CurrentSlidePage) {
     TFixedPdfClock clock;
-    BackgroundColour = 0;
-    BuildPalette();
     auto lib = LibOf({{"PLAN", LineSlide()}});
     TMemoryStream out;
     const TPdfSlidesResult r =
         WriteCurrentSlidePdf(out, *lib->Slide(0), "PLAN", TPdfColourMode::Color);
     EXPECT_FALSE(r.Failure);
-    EXPECT_EQ(BackgroundColour, 0u); // the palette is back to the screen's background
-    EXPECT_EQ(Palette[7], 0xFFFFFFu);
     const std::string file = Str(out);
     EXPECT_NE(file.find("/MediaBox [0 0 842 596 ]"), std::string::npos);
     const auto streams = InflatedStreams(file);

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 #include "base/Errors.h"
 #include "base/Streams.h"
+#include "base/UiHooks.h"
 #include "graphics/AcadPal.h"
 #include "output/ImageExport.h"
 #include "slides/SlideClasses.h"
@@ -11,6 +12,8 @@
 
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <uemf.h>
 #include <uemf_safe.h>
 
@@ -49,10 +52,6 @@ TExportOptions Options(TImageFormat format, TExportSize size = TExportSize::Orig
 }
 
 struct TExport : ::testing::Test {
-    void SetUp() override {
-        BackgroundColour = 0;
-        BuildPalette();
-    }
     TTempDir dir;
 };
 
@@ -226,9 +225,7 @@ TEST_F(TExport, WhichSlidesAndFileNames) {
     EXPECT_EQ(ExportFileName(*lib->Slide(0), TImageFormat::Png), "A_B\xC3\xA9.png");
 }
 
-TEST_F(TExport, PaletteIsRestoredAndFailuresLeaveNoFile) {
-    TPaletteScope preview(RGBColor(0x20, 0x40, 0x60));
-    const auto saved = Palette;
+TEST_F(TExport, EveryFormatIsWrittenAndFailuresLeaveNoFile) {
     auto lib = OneSlide("DOOR", 100, 100);
     for (TImageFormat f : {TImageFormat::Bmp, TImageFormat::Png, TImageFormat::Jpg,
                            TImageFormat::Wmf, TImageFormat::Emf, TImageFormat::Svg}) {
@@ -236,8 +233,6 @@ TEST_F(TExport, PaletteIsRestoredAndFailuresLeaveNoFile) {
             ExportSlidesToFolder(*lib, {0}, dir.Path(), Options(f));
         ASSERT_EQ(written.size(), 1u);
         EXPECT_TRUE(FileExists(dir.File("DOOR" + ImageExtension(f))));
-        EXPECT_EQ(BackgroundColour, RGBColor(0x20, 0x40, 0x60));
-        EXPECT_EQ(Palette, saved);
     }
 
     // A slide cut short fails half-way: the file already there stays as it was.
@@ -252,9 +247,50 @@ TEST_F(TExport, PaletteIsRestoredAndFailuresLeaveNoFile) {
     EXPECT_THROW(ExportSlidesToFolder(*broken, {0}, dir.Path(), Options(TImageFormat::Png)),
                  EVarnelError);
     EXPECT_EQ(ReadFileBytes(dir.File("DOOR.png")), (std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_EQ(Palette, saved);
-    // A folder that does not exist: an error naming the file, the palette restored.
+    // A folder that does not exist: an error naming the file.
     EXPECT_THROW(ExportSlideToFile(*lib, 0, dir.File("no/such.bmp"), Options(TImageFormat::Bmp)),
                  EFileError);
-    EXPECT_EQ(Palette, saved);
+}
+
+TEST_F(TExport, OnlyTheCallingThreadTellsOfARecordThatCannotBeDrawn) {
+    // Slides B and D stop at a record that cannot be drawn. Rendered on four threads, the
+    // workers only note it; the user hears of each once, on the thread that asked.
+    TSlideWriter bad(100, 100);
+    bad.Vector(0, 0, 50, 50);
+    bad.Raw({0x00, 0x90});
+    bad.End();
+    TSlideWriter good(100, 100);
+    good.Colour(1);
+    good.Vector(0, 50, 99, 50);
+    good.End();
+    auto lib = TSlideLib::CreateEmpty();
+    for (const char* name : {"A", "B", "C", "D"}) {
+        const bool broken = name[0] == 'B' || name[0] == 'D';
+        TMemoryStream bytes(broken ? bad.Bytes() : good.Bytes());
+        lib->AddCopy(TSlide::CreateFromStream(name, bytes).get());
+    }
+    std::mutex mutex;
+    std::vector<std::pair<std::string, std::thread::id>> shown;
+    UiHooks::THookScope hooks([&](const std::string& text) {
+        std::lock_guard lock(mutex);
+        shown.emplace_back(text, std::this_thread::get_id());
+    });
+    TExportOptions options = Options(TImageFormat::Png);
+    options.Threads = 4;
+    EXPECT_EQ(ExportSlidesToFolder(*lib, {0, 1, 2, 3}, dir.Path(), options).size(), 4u);
+    ASSERT_EQ(shown.size(), 2u);
+    for (const auto& [text, thread] : shown) {
+        EXPECT_EQ(text, kInvalidSlideMessage);
+        EXPECT_EQ(thread, std::this_thread::get_id());
+    }
+    // What is drawn up to the record is written all the same.
+    EXPECT_TRUE(FileExists(dir.File("B.png")));
+
+    // Rendering alone tells the caller, not the user; the single export tells the user.
+    bool invalid = false;
+    EXPECT_FALSE(RenderSlideImage(*lib, 3, options, &invalid).empty());
+    EXPECT_TRUE(invalid);
+    EXPECT_EQ(shown.size(), 2u);
+    ExportSlideToFile(*lib, 3, dir.File("d.png"), options);
+    EXPECT_EQ(shown.size(), 3u);
 }

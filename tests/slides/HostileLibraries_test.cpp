@@ -62,8 +62,8 @@ TEST(HostileLibraries, ASlideEndsWhereTheNextBegins) {
 
     // Drawing OPEN draws what it has and stops at its own end, as a short slide does.
     TNullCanvas canvas;
-    EXPECT_THROW(lib->Draw(0, canvas, {0, 0, 63, 39}), EReadError);
-    lib->Draw(1, canvas, {0, 0, 63, 39});
+    EXPECT_THROW(lib->Draw(0, canvas, {0, 0, 63, 39}, TRenderState()), EReadError);
+    lib->Draw(1, canvas, {0, 0, 63, 39}, TRenderState());
 
     // Saving would need OPEN's length: it fails naming the slide and the file, writing nothing.
     TMemoryStream out;
@@ -80,15 +80,16 @@ TEST(HostileLibraries, ASlideEndsWhereTheNextBegins) {
 }
 
 TEST(HostileLibraries, ADrawingThatStopsEarlyDoesNotShortenTheSlide) {
-    // FILL holds a colour record inside a fill: the drawing stops there with the message, but
-    // the slide measures to its end record, and a save after drawing keeps all of it.
+    // FILL holds a colour record inside a fill: the drawing stops there and says so (to its
+    // caller, never to the user), but the slide measures to its end record, and a save after
+    // drawing keeps all of it.
     const std::string path = Malformed("library_colour_record_inside_fill.slb");
     auto lib = TSlideLib::CreateFromFile(path);
     ASSERT_EQ(lib->Count(), 2);
     TMessageCount messages;
     TNullCanvas canvas;
-    lib->Draw(0, canvas, {0, 0, 127, 79});
-    EXPECT_EQ(messages.shown, 1);
+    EXPECT_TRUE(lib->Draw(0, canvas, {0, 0, 127, 79}, TRenderState()).Invalid);
+    EXPECT_EQ(messages.shown, 0);
     EXPECT_EQ(lib->SlideSize(0), 75);
     TMemoryStream saved;
     lib->SaveToStream(saved);
@@ -106,9 +107,11 @@ TEST(HostileLibraries, ADrawnSlideThatCannotBeMeasuredIsNotSavedCut) {
     ASSERT_EQ(lib->Count(), 5);
     TMessageCount messages;
     TNullCanvas canvas;
+    int invalid = 0;
     for (int i = 0; i < lib->Count(); ++i)
-        lib->Draw(i, canvas, {0, 0, 63, 39});
-    EXPECT_EQ(messages.shown, 1);
+        invalid += lib->Draw(i, canvas, {0, 0, 63, 39}, TRenderState()).Invalid;
+    EXPECT_EQ(invalid, 1);
+    EXPECT_EQ(messages.shown, 0);
     EXPECT_EQ(lib->Slide(0)->KnownSize(), -1);
     EXPECT_THROW(lib->SlideSize(0), EReadError);
     TMemoryStream out;

@@ -15,6 +15,8 @@
 
 namespace {
 
+const TPalette kBlackPalette = BuildPalette(0);
+
 // Converts a width x height picture filled by pixel(x, y) with a black background palette.
 std::vector<uint8_t> Convert(int width, int height, TColor (*pixel)(int, int)) {
     TRasterCanvas canvas(width, height);
@@ -22,7 +24,7 @@ std::vector<uint8_t> Convert(int width, int height, TColor (*pixel)(int, int)) {
         for (int x = 0; x < width; ++x)
             canvas.SetPixel(x, y, pixel(x, y));
     TMemoryStream out;
-    BitmapToSlide(out, TRasterPixels(canvas), {0, 0, width - 1, height - 1}, 0);
+    BitmapToSlide(out, TRasterPixels(canvas), {0, 0, width - 1, height - 1}, kBlackPalette, 0);
     EXPECT_EQ(out.Position(), 0);
     return out.Bytes();
 }
@@ -38,12 +40,7 @@ std::vector<uint8_t> Header(int highX, int highY, uint32_t aspect) {
     return h;
 }
 
-struct TConvert : ::testing::Test {
-    void SetUp() override {
-        BackgroundColour = 0;
-        BuildPalette();
-    }
-};
+struct TConvert : ::testing::Test {};
 
 } // namespace
 
@@ -87,21 +84,22 @@ TEST_F(TConvert, RefusesPicturesASlideCannotHold) {
         TColor Pixel(int, int) const override { return 0x808080; }
     } grey;
     TMemoryStream out;
-    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 32767, 0}, 0), EVarnelError);
-    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 0, 32767}, 0), EVarnelError);
+    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 32767, 0}, kBlackPalette, 0), EVarnelError);
+    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 0, 32767}, kBlackPalette, 0), EVarnelError);
     // 215 x 1 would need an aspect of 2,150,000,000.
-    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 214, 0}, 0), EVarnelError);
+    EXPECT_THROW(BitmapToSlide(out, grey, {0, 0, 214, 0}, kBlackPalette, 0), EVarnelError);
     EXPECT_EQ(out.Size(), 0);
-    EXPECT_NO_THROW(BitmapToSlide(out, grey, {0, 0, 213, 0}, 0));
+    EXPECT_NO_THROW(BitmapToSlide(out, grey, {0, 0, 213, 0}, kBlackPalette, 0));
 }
 
 namespace {
 
 // The trace written out plainly, every colour looked up anew: what the converter must give.
-std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h) {
+std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h,
+                                const TPalette& palette = kBlackPalette) {
     std::vector<uint8_t> out =
         Header(w, h, static_cast<uint32_t>(std::nearbyint(10000000.0 * w / h)));
-    int current = NearestColourIndex(p.Pixel(0, 0));
+    int current = NearestColourIndex(p.Pixel(0, 0), palette);
     out.insert(out.end(), {static_cast<uint8_t>(current), 0xFF});
     const auto vector = [&](TColor c, int index, int x0, int y0, int x1, int y1) {
         if (c == 0)
@@ -114,10 +112,10 @@ std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w;) {
             const TColor c = p.Pixel(x, y);
-            const int i = NearestColourIndex(c);
+            const int i = NearestColourIndex(c, palette);
             int e = x;
             while (e + 1 < w &&
-                   (p.Pixel(e + 1, y) == c || NearestColourIndex(p.Pixel(e + 1, y)) == i))
+                   (p.Pixel(e + 1, y) == c || NearestColourIndex(p.Pixel(e + 1, y), palette) == i))
                 ++e;
             if (e > x)
                 vector(c, i, x, h - 1 - y, e, h - 1 - y);
@@ -126,10 +124,10 @@ std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h) {
     for (int x = 0; x < w; ++x)
         for (int y = 0; y < h;) {
             const TColor c = p.Pixel(x, y);
-            const int i = NearestColourIndex(c);
+            const int i = NearestColourIndex(c, palette);
             int e = y;
             while (e + 1 < h &&
-                   (p.Pixel(x, e + 1) == c || NearestColourIndex(p.Pixel(x, e + 1)) == i))
+                   (p.Pixel(x, e + 1) == c || NearestColourIndex(p.Pixel(x, e + 1), palette) == i))
                 ++e;
             vector(c, i, x, h - 1 - y, x, h - 1 - e);
             y = e + 1;
@@ -139,9 +137,10 @@ std::vector<uint8_t> PlainTrace(const TPixelSource& p, int w, int h) {
 }
 
 std::vector<uint8_t> Traced(const TPixelSource& p, int w, int h,
+                            const TPalette& palette = kBlackPalette,
                             int64_t maxBytes = kMaxSlideBytes) {
     TMemoryStream out;
-    BitmapToSlide(out, p, {0, 0, w - 1, h - 1}, 0, maxBytes);
+    BitmapToSlide(out, p, {0, 0, w - 1, h - 1}, palette, 0, maxBytes);
     return out.Bytes();
 }
 
@@ -154,7 +153,7 @@ struct TNoise : TPixelSource {
         if (v % 11 == 0)
             return 0; // black: skipped, and a colour of its own in the table
         if (v % 7 == 0)
-            return Palette[v % 256];
+            return kBlackPalette[v % 256];
         return (v >> 4) & 0x3F3F3F; // few bits per channel: colours repeat
     }
 };
@@ -171,8 +170,8 @@ TEST_F(TConvert, RememberedColoursGiveThePlainTrace) {
     ASSERT_EQ(bitmap.Width(), 256);
     const TRasterPixels pixels(bitmap.Canvas());
     for (const TColor background : {0x000000u, 0xFFFFFFu}) {
-        TPaletteScope palette(background);
-        EXPECT_EQ(Traced(pixels, 256, 256), PlainTrace(pixels, 256, 256));
+        const TPalette palette = BuildPalette(background);
+        EXPECT_EQ(Traced(pixels, 256, 256, palette), PlainTrace(pixels, 256, 256, palette));
     }
     const TNoise noise;
     EXPECT_EQ(Traced(noise, 97, 61), PlainTrace(noise, 97, 61));
@@ -191,11 +190,11 @@ TEST_F(TConvert, RefusesASlideLargerThanASlideCanHold) {
     // A dot per pixel; the colour changes at every pixel but the first of each column (which
     // has the colour the column before ended with).
     EXPECT_EQ(length, 31 + 2 + 64 * 48 * 8 + (64 * 47) * 2 + 2);
-    EXPECT_EQ(Traced(checker, 64, 48, length), whole);
+    EXPECT_EQ(Traced(checker, 64, 48, kBlackPalette, length), whole);
 
     TMemoryStream out;
     const std::string text = MessageOf<EVarnelError>([&] {
-        BitmapToSlide(out, checker, {0, 0, 63, 47}, 0, length - 1);
+        BitmapToSlide(out, checker, {0, 0, 63, 47}, kBlackPalette, 0, length - 1);
     });
     EXPECT_NE(
         text.find("64 x 48 pixels would give a slide of " + std::to_string(length) + " bytes"),

@@ -26,7 +26,6 @@ protected:
         return TSourceKind::None;
     }
 
-    TPaletteReset palette;
     TTempDir dir;
     TScriptedDialogs dialogs;
     TWindowModel model{dialogs};

@@ -3,7 +3,6 @@
 #include "SlideWriter.h"
 #include "TestFiles.h"
 #include "base/Streams.h"
-#include "graphics/AcadPal.h"
 #include "slides/SlideClasses.h"
 
 std::vector<uint8_t> MakeSlide(int highX, int highY) {
@@ -48,9 +47,4 @@ void WriteBrowseFolder(const std::string& folder) {
                                        {"THIRD", MakeSlide(80, 80)}});
     WriteFileText(folder + "/hatch.pat", "*X,x\n0,0,0,0,1\n");
     WriteFileText(folder + "/notes.txt", "x");
-}
-
-TPaletteReset::~TPaletteReset() {
-    BackgroundColour = 0;
-    BuildPalette();
 }

@@ -17,11 +17,3 @@ std::vector<std::string> LibraryNames(const std::string& path);
 // Lib.SLB holding FIRST (100 x 50), SECOND (50 x 100) and THIRD (80 x 80), a pattern file
 // hatch.pat with one pattern X, and notes.txt, which is none of these.
 void WriteBrowseFolder(const std::string& folder);
-
-// Puts the screen's palette (black background) back when it goes, whatever a test changed.
-struct TPaletteReset {
-    TPaletteReset() = default;
-    TPaletteReset(const TPaletteReset&) = delete;
-    TPaletteReset& operator=(const TPaletteReset&) = delete;
-    ~TPaletteReset();
-};
