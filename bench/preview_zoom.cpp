@@ -26,10 +26,11 @@ void Redraw(TRasterCanvas& canvas, double zoom) {
     TPreviewZoom view;
     view.SetViewSize(kWidth, kHeight);
     view.ZoomAt(zoom, kWidth / 2.0, kHeight / 2.0);
-    canvas.SetBrushColor(BackgroundColour);
+    const TRenderState render;
+    canvas.SetBrushColor(render.Background());
     canvas.SetBrushStyle(TBrushStyle::Solid);
     canvas.FillRect({0, 0, kWidth, kHeight});
-    DrawSlide(Slide(), canvas, view.Frame());
+    DrawSlide(Slide(), canvas, view.Frame(), render);
     benchmark::DoNotOptimize(canvas.Bits());
 }
 
@@ -43,7 +44,6 @@ BENCHMARK(BM_PreviewRedraw)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMilliseco
 } // namespace
 
 int main(int argc, char** argv) {
-    BuildPalette();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -23,9 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TMemoryStream stream(slide.Slide);
     FUZZ_CHECK(MeasureSlide(stream) == stream.Size());
     TRasterCanvas canvas(32, 32);
-    std::string message;
-    FUZZ_CHECK(DrawSlide(stream, canvas, {0, 0, 31, 31}, PaletteFor(0), &message) == stream.Size());
-    FUZZ_CHECK(message.empty());
+    const TSlideDrawing drawing = DrawSlide(stream, canvas, {0, 0, 31, 31}, TRenderState());
+    FUZZ_CHECK(drawing.Length == stream.Size() && !drawing.Invalid);
 
     const TDxfVersion version = FuzzByte(data, size, 0) & 1 ? TDxfVersion::R2000 : TDxfVersion::R12;
     const std::vector<uint8_t> dxf = SlideToDxf(stream, "FUZZ", version);

@@ -45,14 +45,14 @@ protected:
         for (int y = 0; y < b.Height(); ++y) {
             int n = 0;
             for (int x = 0; x < b.Width(); ++x)
-                n += b.Pixel(x, y) == Palette[1];
+                n += b.Pixel(x, y) == form().Model().RenderState().Palette()[1];
             if (n > rowCount)
                 rowCount = n, bestRow = y;
         }
         for (int x = 0; x < b.Width(); ++x) {
             int n = 0;
             for (int y = 0; y < b.Height(); ++y)
-                n += b.Pixel(x, y) == Palette[1];
+                n += b.Pixel(x, y) == form().Model().RenderState().Palette()[1];
             if (n > colCount)
                 colCount = n, bestCol = x;
         }
@@ -61,7 +61,7 @@ protected:
     int LineWidthAt(int x) {
         int n = 0;
         for (int y = 0; y < Buffer().Height(); ++y)
-            n += Buffer().Pixel(x, y) == Palette[1];
+            n += Buffer().Pixel(x, y) == form().Model().RenderState().Palette()[1];
         return n;
     }
     // A wheel turn over the preview at its local point.

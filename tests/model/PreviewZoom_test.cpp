@@ -18,7 +18,7 @@ std::pair<double, double> SlidePointAt(const TPreviewZoom& zoom, double x, doubl
                                        int highY) {
     const TRect f = zoom.Frame();
     const TSlideTransform t(f, highX, highY);
-    return {(x - f.Left - t.xoff) / t.s, (t.H - (y - f.Top) - t.yoff) / t.s};
+    return {(x - f.Left - t.OffsetX) / t.Scale, (t.Height - (y - f.Top) - t.OffsetY) / t.Scale};
 }
 
 // The view's pixel where the slide's point is drawn.
@@ -26,7 +26,8 @@ std::pair<double, double> ViewPointOf(const TPreviewZoom& zoom, std::pair<double
                                       int highX, int highY) {
     const TRect f = zoom.Frame();
     const TSlideTransform t(f, highX, highY);
-    return {p.first * t.s + t.xoff + f.Left, t.H - p.second * t.s - t.yoff + f.Top};
+    return {p.first * t.Scale + t.OffsetX + f.Left,
+            t.Height - p.second * t.Scale - t.OffsetY + f.Top};
 }
 
 } // namespace
@@ -129,7 +130,7 @@ protected:
     std::vector<int> RedRows(int x) const {
         std::vector<int> rows;
         for (int y = 0; y < model.Preview().Height(); ++y)
-            if (model.Preview().Pixel(x, y) == Palette[1])
+            if (model.Preview().Pixel(x, y) == model.RenderState().Palette()[1])
                 rows.push_back(y);
         return rows;
     }

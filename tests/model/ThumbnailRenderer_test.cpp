@@ -183,16 +183,16 @@ TEST_F(ThumbnailRendererTest, AThumbnailThatThrowsIsMarkedAndTheOthersAreDrawn) 
     // arrive marked as failed with their reason, every other one is drawn as ever.
     TThumbnailRenderer renderer(
         [this](auto&& t) { collector(std::move(t)); }, 2,
-        [](const TSlideData& slide, const TPalette& palette, TColor background, int w, int h) {
+        [](const TSlideData& slide, const TRenderState& state, int w, int h) {
             if (slide.Path.find("s07") != std::string::npos)
                 throw std::bad_alloc();
             if (slide.Path.find("s09") != std::string::npos)
                 throw std::logic_error("went wrong");
             if (slide.Path.find("s11") != std::string::npos)
                 throw 11;
-            return TThumbnailRenderer::Draw(slide, palette, background, w, h);
+            return TThumbnailRenderer::Draw(slide, state, w, h);
         });
-    renderer.Start(Data(), {}, 0xFFFFFF, 128, 80);
+    renderer.Start(Data(), {}, TRenderState(0xFFFFFF, false), 128, 80);
     renderer.WaitIdle();
     ASSERT_EQ(collector.arrived.size(), 60u);
     std::map<int, std::string> failed;
@@ -204,7 +204,8 @@ TEST_F(ThumbnailRendererTest, AThumbnailThatThrowsIsMarkedAndTheOthersAreDrawn) 
             EXPECT_EQ(t.Picture.Word(64, 40), 0xFFFF0000u) << t.Index;
             EXPECT_EQ(t.Picture.Word(127, 79), 0xFFFF0000u) << t.Index;
         } else {
-            EXPECT_EQ(Words(t.Picture), OneThread(t.Index, 0xFFFFFF)) << t.Index;
+            EXPECT_EQ(Words(t.Picture), OneThread(t.Index, TRenderState(0xFFFFFF, false)))
+                << t.Index;
         }
     }
     EXPECT_EQ(failed, (std::map<int, std::string>{{7, "There is not enough memory to draw it."},

@@ -49,14 +49,14 @@ TEST(HostileSlides, AZoomedDrawingHasTheBudgetOfWhatTheCanvasShows) {
     // only the 200 x 200 the canvas shows counts for the bound, so zooming in cannot make the
     // drawing 4,096 times dearer. The canvas lies inside the triangle: every pixel is filled.
     TMemoryStream slide = Malformed("slide_thousands_of_full_size_fills.sld");
-    TPaletteScope palette(0);
+    const TRenderState state;
     TRasterCanvas canvas(200, 200);
     const TRect frame{-6300, -12600, -6300 + 12799, -12600 + 12799};
-    EXPECT_EQ(DrawSlide(slide, canvas, frame), slide.Size());
+    EXPECT_EQ(DrawSlide(slide, canvas, frame, state).Length, slide.Size());
     EXPECT_LE(canvas.FillWork(), 16u * 200 * 200 + (1 << 12) + 200 * 200 + 2 * 200);
     EXPECT_GE(canvas.FillWork(), 15u * 200 * 200);
-    EXPECT_EQ(canvas.Pixel(0, 0), Palette[7]);
-    EXPECT_EQ(canvas.Pixel(199, 199), Palette[7]);
+    EXPECT_EQ(canvas.Pixel(0, 0), state.Palette()[7]);
+    EXPECT_EQ(canvas.Pixel(199, 199), state.Palette()[7]);
 }
 
 TEST(HostileSlides, APolygonOfLongEdgesFillsOnlyWhereItsCostFits) {

@@ -398,5 +398,5 @@ TEST(SlideClasses, FilesChangedByAnotherProgramWhileShown) {
     EXPECT_EQ(SlideBytes(*folder, 1), cut);
     EXPECT_EQ(SlideBytes(*folder, 2), MakeSlide(4));
     TRecordingCanvas canvas;
-    EXPECT_THROW(folder->Draw(0, canvas, {0, 0, 99, 99}), EFileError);
+    EXPECT_THROW(folder->Draw(0, canvas, {0, 0, 99, 99}, TRenderState()), EFileError);
 }
