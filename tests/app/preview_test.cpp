@@ -158,7 +158,7 @@ TEST_F(HiDpiTest, ThumbnailsPreviewAndIconsHaveTheScreensPixels) {
     }
     const TSlide* a = form().Model().CurrentList()->Slide(0);
     const TThumbnailRenderer::TThumbnail direct =
-        TThumbnailRenderer::Draw(a->Data(), Palette, form().Model().PreviewBackground(), 256, 160);
+        TThumbnailRenderer::Draw(a->Data(), form().Model().RenderState(), 256, 160);
     EXPECT_EQ(form().limg[0].convertToFormat(QImage::Format_RGB32),
               TThumbnailList::ToImage(direct.Picture).convertToFormat(QImage::Format_RGB32));
     const QIcon icon = form().ListBox1->item(0)->icon();
