@@ -7,6 +7,7 @@
 #include "graphics/AcadPal.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -34,16 +35,19 @@ struct TPatternLine {
     std::vector<double> dashes;
 };
 
+constexpr int kByLayer = -1, kByBlock = -2;
+
 enum class TKind : uint8_t {
     Line,      // v: x1 y1 x2 y2
     Poly,      // verts, closed
-    Arc,       // v: cx cy r a1 a2 (degrees)
+    Arc,       // v: cx cy r a1 a2 (radians, from a1 to a2, either way round)
     Circle,    // v: cx cy r
-    Ellipse,   // v: cx cy mx my ratio p1 p2
-    Spline,    // verts (x, y, bulge = weight), knots, i0 degree, closed; or fit points
+    Ellipse,   // v: cx cy mx my ratio p1 p2 (parameters, from p1 to p2, either way round)
+    Spline,    // verts (x, y, bulge = weight), knots, i0 degree; or fit, with the end tangents
+               // in v (sx sy ex ey) where i1 says so (1 start, 2 end)
     Solid,     // verts: four corners in polygon order, filled
-    Face,      // verts: four corners, outline only
-    Hatch,     // loops, solid (closed), pattern
+    Face,      // verts: four corners, outline only; i0 the invisible edges (1, 2, 4, 8)
+    Hatch,     // paths, solid (closed), pattern
     Point,     // v: x y
     Text,      // v: x y height angle(rad) xscale, i0 h-align, i1 v-align, text
     MText,     // v: x y height angle(rad) , i0 attachment, text
@@ -59,17 +63,21 @@ struct TEntity {
     int colour = 256;
     int trueColour = -1;
     int layer = 0;
+    int linetype = kByLayer; // an index into the drawing's linetypes, or kByLayer, kByBlock
+    double ltscale = -1;     // the entity's linetype scale; -1 when it names none
     int i0 = 0, i1 = 0;
     double v[8] = {};
     std::vector<TVert> verts;
     std::vector<double> knots;
-    std::vector<std::vector<TVert>> loops;
+    std::vector<TVert> fit;
+    std::vector<std::vector<TEntity>> paths; // a hatch's boundary: chains of edges
     std::vector<TPatternLine> pattern;
     std::string text;
 };
 
 struct TLayer {
     int colour = 7;
+    int linetype = 0;
     bool visible = true;
 };
 
@@ -84,6 +92,28 @@ struct TDrawing {
     std::vector<TLayer> layers{TLayer{}};
     std::map<std::string, TBlock> blocks;
     std::vector<TEntity> model;
+    // Dash patterns by index (0: continuous): positive lengths draw, negative leave a gap, 0 is
+    // a dot. The drawing's scales: $LTSCALE for all, $CELTSCALE for entities that name none.
+    std::vector<std::vector<double>> linetypes{{}};
+    std::unordered_map<std::string, int> linetypeIndex{{"CONTINUOUS", 0}};
+    double ltscale = 1, celtscale = 1;
+
+    // The index of a linetype name (any letter case); a name the table does not define yet is
+    // continuous until it does.
+    int Linetype(std::string_view name) {
+        std::string key(name);
+        for (char& c : key)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (key.empty() || key == "BYLAYER")
+            return kByLayer;
+        if (key == "BYBLOCK")
+            return kByBlock;
+        const auto it = linetypeIndex.find(key);
+        if (it != linetypeIndex.end())
+            return it->second;
+        linetypes.emplace_back();
+        return linetypeIndex[key] = static_cast<int>(linetypes.size() - 1);
+    }
 
     int Layer(const std::string& name) {
         const auto it = layerIndex.find(name);
@@ -95,8 +125,29 @@ struct TDrawing {
     }
 };
 
+void Put(TEntity& out, TKind kind, std::initializer_list<double> values) {
+    out.kind = kind;
+    std::copy(values.begin(), values.end(), out.v);
+}
+
 bool Finite(double v) {
     return std::isfinite(v) && std::fabs(v) < kAbsurd;
+}
+
+// The counter-clockwise sweep from angle a to angle b (radians), in (0, 2 pi]: a full turn
+// when they meet. Computed, not counted up to, so that no angle makes it take long.
+double Sweep(double a, double b) {
+    double s = std::fmod(b - a, 2 * kPi);
+    if (!std::isfinite(s))
+        return 2 * kPi;
+    if (s <= 1e-12)
+        s += 2 * kPi;
+    return s;
+}
+
+// An ellipse's parameter for the angle a seen from its centre (ratio: minor to major axis).
+double ParamOfAngle(double ratio, double a) {
+    return ratio != 0 ? std::atan2(std::sin(a) / ratio, std::cos(a)) : a;
 }
 
 // ---- reading ----
@@ -169,7 +220,9 @@ public:
             if (Is(0, "SECTION") && m_i + 1 < m_p.size() && m_p[m_i + 1].code == 2) {
                 const std::string_view name = m_p[m_i + 1].value;
                 m_i += 2;
-                if (name == "TABLES")
+                if (name == "HEADER")
+                    Header();
+                else if (name == "TABLES")
                     Tables();
                 else if (name == "BLOCKS")
                     Blocks();
@@ -201,15 +254,35 @@ private:
         return {begin, m_i};
     }
 
+    // The linetype scales; the rest of the header does not change what is drawn.
+    void Header() {
+        while (m_i < m_p.size() && !Is(0, "ENDSEC")) {
+            const TPair& p = m_p[m_i++];
+            if (p.code != 9 || m_i >= m_p.size() || m_p[m_i].code != 40)
+                continue;
+            const double value = Number(m_p[m_i].value);
+            if (!(value > 1e-9 && value < 1e9))
+                continue;
+            if (p.value == "$LTSCALE")
+                m_d.ltscale = value;
+            else if (p.value == "$CELTSCALE")
+                m_d.celtscale = value;
+        }
+    }
+
     void Tables() {
         while (m_i < m_p.size() && !Is(0, "ENDSEC")) {
+            if (Is(0, "LTYPE")) {
+                Linetype();
+                continue;
+            }
             if (!Is(0, "LAYER")) {
                 Object();
                 continue;
             }
             const auto [b, e] = Object();
             std::string name;
-            int colour = 7, flags = 0;
+            int colour = 7, flags = 0, linetype = 0;
             for (size_t k = b + 1; k < e; ++k) {
                 const TPair& p = m_p[k];
                 if (p.code == 2)
@@ -218,11 +291,35 @@ private:
                     colour = Integer(p.value);
                 else if (p.code == 70)
                     flags = Integer(p.value);
+                else if (p.code == 6)
+                    linetype = std::max(0, m_d.Linetype(p.value));
             }
             TLayer& layer = m_d.layers[static_cast<size_t>(m_d.Layer(name))];
             layer.colour = std::clamp(std::abs(colour), 1, 255);
+            layer.linetype = linetype;
             layer.visible = colour >= 0 && (flags & 1) == 0;
         }
+    }
+
+    // A linetype: its name and its elements' lengths (49); the texts and shapes that complex
+    // linetypes put in their gaps are left out, their gaps kept.
+    void Linetype() {
+        const auto [b, e] = Object();
+        std::string name;
+        std::vector<double> dashes;
+        for (size_t k = b + 1; k < e; ++k) {
+            const TPair& p = m_p[k];
+            if (p.code == 2)
+                name = p.value;
+            else if (p.code == 49 && dashes.size() < 64)
+                dashes.push_back(Number(p.value));
+        }
+        const int index = m_d.Linetype(name);
+        double total = 0;
+        for (double d : dashes)
+            total += std::isfinite(d) ? std::fabs(d) : 0;
+        if (index > 0 && total > 0 && total < kAbsurd)
+            m_d.linetypes[static_cast<size_t>(index)] = std::move(dashes);
     }
 
     void Blocks() {
@@ -291,6 +388,10 @@ private:
                 model = Integer(p.value) == 0;
             else if (p.code == 230)
                 out.mirror = Number(p.value) < 0;
+            else if (p.code == 6)
+                out.linetype = m_d.Linetype(p.value);
+            else if (p.code == 48)
+                out.ltscale = Number(p.value);
         }
         return model;
     }
@@ -314,8 +415,7 @@ private:
             return std::string();
         };
         const auto set = [&](TKind k, std::initializer_list<double> values) {
-            out.kind = k;
-            std::copy(values.begin(), values.end(), out.v);
+            Put(out, k, values);
         };
         const bool ocs = out.mirror;
         out.mirror = false;
@@ -327,11 +427,12 @@ private:
             set(TKind::Circle, {g(10), g(20), g(40)});
             out.mirror = ocs;
         } else if (kind == "ARC") {
-            set(TKind::Arc, {g(10), g(20), g(40), g(50), g(51)});
+            const double a1 = g(50) * kPi / 180;
+            set(TKind::Arc, {g(10), g(20), g(40), a1, a1 + Sweep(a1, g(51) * kPi / 180)});
             out.mirror = ocs;
         } else if (kind == "ELLIPSE") {
-            set(TKind::Ellipse,
-                {g(10), g(20), g(11), g(21), g(40), g(41), has(42) ? g(42) : 2 * kPi});
+            const double p1 = g(41), p2 = has(42) ? g(42) : 2 * kPi;
+            set(TKind::Ellipse, {g(10), g(20), g(11), g(21), g(40), p1, p1 + Sweep(p1, p2)});
         } else if (kind == "SOLID" || kind == "TRACE" || kind == "3DFACE") {
             const bool solid = kind != "3DFACE";
             out.kind = solid ? TKind::Solid : TKind::Face;
@@ -340,6 +441,8 @@ private:
             const int order[4] = {0, 1, solid ? 3 : 2, solid ? 2 : 3};
             for (int i : order)
                 out.verts.push_back({g(10 + i), g(20 + i), 0, 0, 0});
+            if (!solid)
+                out.i0 = static_cast<int>(g(70)) & 15;
         } else if (kind == "LWPOLYLINE") {
             out.kind = TKind::Poly;
             out.mirror = ocs;
@@ -364,27 +467,7 @@ private:
         } else if (kind == "SPLINE") {
             out.kind = TKind::Spline;
             out.i0 = static_cast<int>(g(71));
-            std::vector<double> weights;
-            std::vector<TVert> fit;
-            for (size_t k = b + 1; k < e; ++k) {
-                const TPair& p = m_p[k];
-                if (p.code == 40)
-                    out.knots.push_back(Number(p.value));
-                else if (p.code == 41)
-                    weights.push_back(Number(p.value));
-                else if (p.code == 10)
-                    out.verts.push_back({Number(p.value), 0, 1, 0, 0});
-                else if (p.code == 20 && !out.verts.empty())
-                    out.verts.back().y = Number(p.value);
-                else if (p.code == 11)
-                    fit.push_back({Number(p.value), 0, 0, 0, 0});
-                else if (p.code == 21 && !fit.empty())
-                    fit.back().y = Number(p.value);
-            }
-            for (size_t k = 0; k < weights.size() && k < out.verts.size(); ++k)
-                out.verts[k].bulge = weights[k];
-            if (!fit.empty())
-                out.loops.push_back(std::move(fit));
+            SplineData(b + 1, e, 41, out);
         } else if (kind == "TEXT" || kind == "ATTRIB") {
             set(TKind::Text, {g(10), g(20), has(40) ? g(40) : 1, g(50) * kPi / 180,
                               has(41) ? g(41) : 1, g(11), g(21)});
@@ -499,8 +582,11 @@ private:
             if (k >= e)
                 break;
             const int type = Integer(m_p[k++].value);
-            std::vector<TVert> loop;
+            std::vector<TEntity> path;
             if ((type & 2) != 0) { // polyline: 72 has-bulge, 73 closed, 93 count, 10 20 [42]
+                TEntity loop;
+                loop.kind = TKind::Poly;
+                loop.closed = true;
                 take(72, 0);
                 take(73, 0);
                 const int n = static_cast<int>(take(93, 0));
@@ -509,14 +595,15 @@ private:
                     v.x = num();
                     v.y = take(20, 0);
                     v.bulge = take(42, 0);
-                    loop.push_back(v);
+                    loop.verts.push_back(v);
                 }
+                path.push_back(std::move(loop));
             } else {
                 const int edges = static_cast<int>(take(93, 0));
                 for (int i = 0; i < edges && k < e && at(72); ++i)
-                    Edge(static_cast<int>(num()), k, e, loop);
+                    path.push_back(Edge(static_cast<int>(num()), k, e));
             }
-            out.loops.push_back(std::move(loop));
+            out.paths.push_back(std::move(path));
         }
         // Pattern line families: 53 angle, 43 44 base, 45 46 offset, 79 count, 49 dashes.
         for (; k < e; ++k) {
@@ -538,49 +625,87 @@ private:
         }
     }
 
-    // One edge of an edge path, appended to loop as points with bulges.
-    void Edge(int type, size_t& k, size_t e, std::vector<TVert>& loop) {
-        // The edge's pairs run to the next 72 (next edge), 92 (next loop) or 97 (its end).
+    // One edge of an edge path: a line, a circular or elliptic arc, or a spline.
+    TEntity Edge(int type, size_t& k, size_t e) {
+        // The edge's pairs run to the next 72 (next edge), 92 (next loop) or 97 (the loop's
+        // source objects, followed by their handles or what follows the loop). A spline's own
+        // 97 counts its fit points: fit points, tangents, the next edge or the loop's 97 follow.
+        const size_t begin = k;
+        const auto own97 = [&] {
+            if (type != 4 || k + 1 >= e)
+                return false;
+            const int next = m_p[k + 1].code;
+            return next == 11 || next == 12 || next == 13 || next == 72 || next == 97;
+        };
         double v[80] = {};
-        std::vector<TVert> control;
-        while (k < e && m_p[k].code != 72 && m_p[k].code != 92 && m_p[k].code != 97) {
+        int degree = 0;
+        while (k < e && m_p[k].code != 72 && m_p[k].code != 92 && (m_p[k].code != 97 || own97())) {
             const TPair& p = m_p[k++];
             if (p.code >= 10 && p.code < 90)
                 v[p.code - 10] = Number(p.value);
-            if (type == 4 && p.code == 10)
-                control.push_back({Number(p.value), 0, 0, 0, 0});
-            else if (type == 4 && p.code == 20 && !control.empty())
-                control.back().y = Number(p.value);
+            else if (p.code == 94)
+                degree = Integer(p.value);
         }
         const auto g = [&](int code) { return v[code - 10]; };
+        TEntity edge;
         if (type == 1) {
-            loop.push_back({g(10), g(20), 0, 0, 0});
+            Put(edge, TKind::Line, {g(10), g(20), g(11), g(21)});
         } else if (type == 2 || type == 3) {
-            // Arcs and ellipse arcs run counter-clockwise from 50 to 51 (degrees); a clockwise
-            // one (73 = 0) is stored mirrored: its angles are those of the reversed direction.
+            // Arcs and ellipse arcs are stored counter-clockwise from 50 to 51 (degrees); a
+            // clockwise one (73 = 0) is stored mirrored: its angles are those of the reversed
+            // direction. An ellipse's angles are angles, its drawing takes parameters.
             const bool ccw = g(73) != 0;
-            double a1 = g(50) * kPi / 180, a2 = g(51) * kPi / 180;
+            const double ratio = type == 2 ? 1 : g(40);
+            double a1 = ParamOfAngle(ratio, g(50) * kPi / 180);
+            double a2 = ParamOfAngle(ratio, g(51) * kPi / 180);
             if (!ccw) {
                 a1 = -a1;
                 a2 = -a2;
             }
-            double sweep = ccw ? a2 - a1 : a1 - a2;
-            while (sweep <= 0)
-                sweep += 2 * kPi;
-            const double s = ccw ? 1 : -1;
-            const int n = type == 2 ? 8 : 64;
-            const double mx = type == 2 ? g(40) : g(11), my = type == 2 ? 0 : g(21);
-            const double ratio = type == 2 ? 1 : g(40);
-            for (int i = 0; i < n; ++i) {
-                const double t = a1 + s * sweep * i / n;
-                loop.push_back({g(10) + mx * std::cos(t) - my * ratio * std::sin(t),
-                                g(20) + my * std::cos(t) + mx * ratio * std::sin(t),
-                                type == 2 ? s * std::tan(sweep / n / 4) : 0, 0, 0});
-            }
-        } else if (type == 4) {
-            for (const TVert& c : control)
-                loop.push_back(c);
+            const double sweep = ccw ? Sweep(a1, a2) : -Sweep(a2, a1);
+            if (type == 2)
+                Put(edge, TKind::Arc, {g(10), g(20), g(40), a1, a1 + sweep});
+            else
+                Put(edge, TKind::Ellipse, {g(10), g(20), g(11), g(21), ratio, a1, a1 + sweep});
+        } else if (type == 4) { // 94 degree, 40 knots, 10 20 control points, 42 weights
+            edge.kind = TKind::Spline;
+            edge.i0 = degree;
+            SplineData(begin, k, 42, edge);
         }
+        return edge;
+    }
+
+    // A spline's knots (40), control points (10 20) with their weights (weightCode), fit
+    // points (11 21) and end tangents (12 22, 13 23) from the pairs b..e.
+    void SplineData(size_t b, size_t e, int weightCode, TEntity& out) {
+        std::vector<double> weights;
+        for (size_t k = b; k < e; ++k) {
+            const TPair& p = m_p[k];
+            if (p.code == 40)
+                out.knots.push_back(Number(p.value));
+            else if (p.code == weightCode)
+                weights.push_back(Number(p.value));
+            else if (p.code == 10)
+                out.verts.push_back({Number(p.value), 0, 1, 0, 0});
+            else if (p.code == 20 && !out.verts.empty())
+                out.verts.back().y = Number(p.value);
+            else if (p.code == 11)
+                out.fit.push_back({Number(p.value), 0, 0, 0, 0});
+            else if (p.code == 21 && !out.fit.empty())
+                out.fit.back().y = Number(p.value);
+            else if (p.code == 12 || p.code == 13) {
+                out.i1 |= p.code == 12 ? 1 : 2;
+                out.v[p.code == 12 ? 0 : 2] = Number(p.value);
+            } else if (p.code == 22 || p.code == 23)
+                out.v[p.code == 22 ? 1 : 3] = Number(p.value);
+        }
+        // Weights apply only when each control point has one, all of them positive.
+        bool weighted = weights.size() == out.verts.size();
+        for (double w : weights)
+            weighted = weighted && w > 0 && w < kAbsurd;
+        if (weighted)
+            for (size_t k = 0; k < weights.size(); ++k)
+                out.verts[k].bulge = weights[k];
     }
 
     TDrawing& m_d;
@@ -685,7 +810,7 @@ public:
 
     void Measure() {
         m_measuring = true;
-        Container(m_d.model, TXform{}, 7, -1, 0);
+        Container(m_d.model, TXform{}, 7, 0, -1, 0);
     }
     bool Empty() const { return m_minX > m_maxX; }
 
@@ -707,7 +832,7 @@ public:
         m_measuring = false;
         m_work = 0;
         m_notDrawn.clear();
-        Container(m_d.model, TXform{}, 7, -1, 0);
+        Container(m_d.model, TXform{}, 7, 0, -1, 0);
         return m_out.Finish();
     }
 
@@ -770,7 +895,7 @@ private:
     }
 
     void Container(const std::vector<TEntity>& entities, const TXform& m, int byBlock,
-                   int insertLayer, int depth) {
+                   int byBlockType, int insertLayer, int depth) {
         for (const TEntity& e : entities) {
             Work(1);
             const int layer = LayerOf(e, insertLayer);
@@ -782,6 +907,10 @@ private:
                 continue;
             }
             m_colour = Resolve(e, byBlock, layer);
+            m_linetype = e.linetype == kByLayer   ? m_d.layers[static_cast<size_t>(layer)].linetype
+                         : e.linetype == kByBlock ? byBlockType
+                                                  : e.linetype;
+            m_ltscale = e.ltscale > 1e-9 && e.ltscale < 1e9 ? e.ltscale : m_d.celtscale;
             const TXform local = e.mirror ? m * ScaleBy(-1, 1) : m;
             Entity(e, local, layer, depth);
         }
@@ -791,46 +920,23 @@ private:
         const double* v = e.v;
         switch (e.kind) {
         case TKind::Line:
-            Segment(m(v[0], v[1]), m(v[2], v[3]));
+        case TKind::Arc:
+        case TKind::Circle:
+        case TKind::Ellipse:
+        case TKind::Spline: {
+            std::vector<TDxfPoint> pts;
+            Curve(e, m, pts);
+            Stroke(pts, m);
+            break;
+        }
+        case TKind::Poly:
+            Poly(e, m);
             break;
         case TKind::Point: {
             const TDxfPoint p = m(v[0], v[1]);
             Segment(p, p);
             break;
         }
-        case TKind::Circle:
-            Arc(m, v[0], v[1], v[2], 0, 2 * kPi);
-            break;
-        case TKind::Arc: {
-            const double a1 = v[3] * kPi / 180;
-            double a2 = v[4] * kPi / 180;
-            while (a2 <= a1)
-                a2 += 2 * kPi;
-            Arc(m, v[0], v[1], v[2], a1, a2);
-            break;
-        }
-        case TKind::Ellipse: {
-            double p1 = v[5], p2 = v[6];
-            while (p2 <= p1)
-                p2 += 2 * kPi;
-            const double major = std::hypot(v[2], v[3]);
-            const int n = Segments(major * m.Scale(), p2 - p1);
-            const double minorX = -v[3] * v[4], minorY = v[2] * v[4];
-            std::vector<TDxfPoint> pts;
-            for (int k = 0; k <= n; ++k) {
-                const double t = p1 + (p2 - p1) * k / n;
-                pts.push_back(m(v[0] + v[2] * std::cos(t) + minorX * std::sin(t),
-                                v[1] + v[3] * std::cos(t) + minorY * std::sin(t)));
-            }
-            Polyline(pts, false);
-            break;
-        }
-        case TKind::Poly:
-            Poly(e.verts, e.closed, m);
-            break;
-        case TKind::Spline:
-            Spline(e, m);
-            break;
         case TKind::Solid: {
             std::vector<TDxfPoint> pts;
             for (const TVert& c : e.verts)
@@ -841,13 +947,14 @@ private:
             Fill({pts});
             break;
         }
-        case TKind::Face: {
-            std::vector<TDxfPoint> pts;
-            for (const TVert& c : e.verts)
-                pts.push_back(m(c.x, c.y));
-            Polyline(pts, true);
+        case TKind::Face: // the edges its flags leave visible
+            for (size_t i = 0; i < 4 && e.verts.size() == 4; ++i)
+                if ((e.i0 & (1 << i)) == 0) {
+                    const TVert& a = e.verts[i];
+                    const TVert& b = e.verts[(i + 1) % 4];
+                    Segment(m(a.x, a.y), m(b.x, b.y));
+                }
             break;
-        }
         case TKind::Hatch:
             Hatch(e, m);
             break;
@@ -865,7 +972,7 @@ private:
             if (it == m_d.blocks.end())
                 break;
             Nested(e.text, depth);
-            Container(it->second.entities, m, m_colour, layer, depth + 1);
+            Container(it->second.entities, m, m_colour, m_linetype, layer, depth + 1);
             m_stack.pop_back();
             break;
         }
@@ -889,7 +996,7 @@ private:
         const TBlock& block = it->second;
         const double* v = e.v;
         const double angle = v[4] * kPi / 180;
-        const int byBlock = m_colour;
+        const int byBlock = m_colour, byBlockType = m_linetype;
         Nested(e.text, depth);
         for (int r = 0; r < e.i1; ++r)
             for (int c = 0; c < e.i0; ++c) {
@@ -897,7 +1004,7 @@ private:
                 const TXform place = m * Translate(v[0], v[1]) * Rotate(angle) *
                                      Translate(c * v[5], r * v[6]) * ScaleBy(v[2], v[3]) *
                                      Translate(-block.bx, -block.by);
-                Container(block.entities, place, byBlock, layer, depth + 1);
+                Container(block.entities, place, byBlock, byBlockType, layer, depth + 1);
             }
         m_stack.pop_back();
     }
@@ -913,21 +1020,119 @@ private:
         return static_cast<int>(std::clamp(n, 2.0, 4096.0));
     }
 
-    void Arc(const TXform& m, double cx, double cy, double r, double a1, double a2) {
-        const int n = Segments(r * m.Scale(), a2 - a1);
-        std::vector<TDxfPoint> pts;
-        pts.reserve(static_cast<size_t>(n) + 1);
-        for (int k = 0; k <= n; ++k) {
-            const double t = a1 + (a2 - a1) * k / n;
-            pts.push_back(m(cx + r * std::cos(t), cy + r * std::sin(t)));
+    // The points of a curve (a line, arc, circle, ellipse, spline or polyline without widths)
+    // after the transform, appended to out without repeating its last point.
+    void Curve(const TEntity& e, const TXform& m, std::vector<TDxfPoint>& out) {
+        const double* v = e.v;
+        const auto add = [&](const TDxfPoint& p) {
+            if (out.empty() || !(out.back() == p))
+                out.push_back(p);
+        };
+        switch (e.kind) {
+        case TKind::Line:
+            add(m(v[0], v[1]));
+            add(m(v[2], v[3]));
+            break;
+        case TKind::Circle:
+        case TKind::Arc: {
+            const double a1 = e.kind == TKind::Arc ? v[3] : 0;
+            const double a2 = e.kind == TKind::Arc ? v[4] : 2 * kPi;
+            const int n = Segments(v[2] * m.Scale(), a2 - a1);
+            Work(static_cast<uint64_t>(n));
+            for (int k = 0; k <= n; ++k) {
+                const double t = a1 + (a2 - a1) * k / n;
+                add(m(v[0] + v[2] * std::cos(t), v[1] + v[2] * std::sin(t)));
+            }
+            break;
         }
-        Polyline(pts, false);
+        case TKind::Ellipse: {
+            const double p1 = v[5], p2 = v[6];
+            const double major = std::hypot(v[2], v[3]);
+            const int n = Segments(major * m.Scale(), p2 - p1);
+            Work(static_cast<uint64_t>(n));
+            const double minorX = -v[3] * v[4], minorY = v[2] * v[4];
+            for (int k = 0; k <= n; ++k) {
+                const double t = p1 + (p2 - p1) * k / n;
+                add(m(v[0] + v[2] * std::cos(t) + minorX * std::sin(t),
+                      v[1] + v[3] * std::cos(t) + minorY * std::sin(t)));
+            }
+            break;
+        }
+        case TKind::Poly: {
+            if (e.verts.empty())
+                break;
+            const size_t n = e.verts.size();
+            std::vector<TDxfPoint> local{{e.verts[0].x, e.verts[0].y}};
+            for (size_t i = 0; i + 1 < n || (e.closed && i < n && n > 1); ++i)
+                BulgePoints(e.verts[i], e.verts[(i + 1) % n], m.Scale(), local);
+            for (const TDxfPoint& p : local)
+                add(m(p.x, p.y));
+            break;
+        }
+        case TKind::Spline:
+            Spline(e, m, out);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // A curve drawn in the entity's linetype: dashes, gaps and dots along it, the pattern
+    // running on across its corners. A pattern finer than two slide units draws solid, as it
+    // would look anyway.
+    void Stroke(const std::vector<TDxfPoint>& pts, const TXform& m) {
+        const std::vector<double>& dashes = m_d.linetypes[static_cast<size_t>(
+            m_linetype >= 0 && static_cast<size_t>(m_linetype) < m_d.linetypes.size() ? m_linetype
+                                                                                      : 0)];
+        const double scale = m_d.ltscale * m_ltscale * m.Scale();
+        double total = 0;
+        for (double d : dashes)
+            total += std::fabs(d);
+        if (m_measuring || dashes.empty() || !(total * scale * m_scale >= 2) || pts.size() < 2) {
+            Polyline(pts, false);
+            return;
+        }
+        size_t element = 0;
+        double left = std::fabs(dashes[0]) * scale; // of the element under way
+        const auto next = [&](const TDxfPoint& at) {
+            // Dots are drawn where they fall; the pattern has a length, so this ends.
+            do {
+                element = (element + 1) % dashes.size();
+                left = std::fabs(dashes[element]) * scale;
+                if (dashes[element] == 0)
+                    Segment(at, at);
+            } while (left == 0);
+        };
+        if (dashes[0] == 0) {
+            Segment(pts[0], pts[0]);
+            next(pts[0]);
+        }
+        for (size_t i = 0; i + 1 < pts.size(); ++i) {
+            const TDxfPoint& a = pts[i];
+            const TDxfPoint& b = pts[i + 1];
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            const auto at = [&](double s) {
+                const double f = length > 0 ? s / length : 0;
+                return TDxfPoint{a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f};
+            };
+            double done = 0;
+            while (length - done > 1e-12 * (1 + length)) {
+                const double step = std::min(left, length - done);
+                if (dashes[element] > 0)
+                    Segment(at(done), at(done + step));
+                else
+                    Work(1);
+                done += step;
+                left -= step;
+                if (left <= 1e-12 * (1 + step))
+                    next(at(done));
+            }
+        }
     }
 
     // The points of a bulged segment from a to b, a excluded, b included, in the entity's own
     // units; scale turns them into drawing units for the number of chords.
-    void BulgePoints(const TVert& a, const TVert& b, double scale,
-                     std::vector<TDxfPoint>& out) const {
+    void BulgePoints(const TVert& a, const TVert& b, double scale, std::vector<TDxfPoint>& out) {
         const double chord = std::hypot(b.x - a.x, b.y - a.y);
         if (std::fabs(a.bulge) < 1e-9 || chord == 0 || !std::isfinite(a.bulge)) {
             out.push_back({b.x, b.y});
@@ -942,6 +1147,7 @@ private:
         const double cy = (a.y + b.y) / 2 + (b.x - a.x) / chord * h;
         const double a0 = std::atan2(a.y - cy, a.x - cx);
         const int n = Segments(r * scale, sweep);
+        Work(static_cast<uint64_t>(n));
         for (int k = 1; k < n; ++k) {
             const double t = a0 + sweep * k / n;
             out.push_back({cx + r * std::cos(t), cy + r * std::sin(t)});
@@ -949,23 +1155,19 @@ private:
         out.push_back({b.x, b.y});
     }
 
-    void Poly(const std::vector<TVert>& verts, bool closed, const TXform& m) {
+    void Poly(const TEntity& e, const TXform& m) {
+        const std::vector<TVert>& verts = e.verts;
         if (verts.empty())
             return;
         const size_t n = verts.size();
-        const size_t segments = closed ? n : n - 1;
+        const size_t segments = e.closed ? n : n - 1;
         bool wide = false;
         for (const TVert& v : verts)
             wide = wide || v.w0 > 0 || v.w1 > 0;
         if (!wide) {
-            std::vector<TDxfPoint> local{{verts[0].x, verts[0].y}};
-            for (size_t i = 0; i < segments; ++i)
-                BulgePoints(verts[i], verts[(i + 1) % n], m.Scale(), local);
             std::vector<TDxfPoint> pts;
-            pts.reserve(local.size());
-            for (const TDxfPoint& p : local)
-                pts.push_back(m(p.x, p.y));
-            Polyline(pts, false);
+            Curve(e, m, pts);
+            Stroke(pts, m);
             return;
         }
         // A wide segment is a band around its centre line, filled as the drawing shows it.
@@ -1001,82 +1203,242 @@ private:
         }
     }
 
-    // De Boor's evaluation of a (rational) B-spline; fit points alone are joined by a
-    // Catmull-Rom curve through them.
-    void Spline(const TEntity& e, const TXform& m) {
+    // ---- curves flattened to a tolerance ----
+
+    // How far a flattened curve may stray from the true one, in drawing units: a quarter of a
+    // slide unit. While measuring there is no slide yet: the first pieces give the extents.
+    double Tolerance() const { return m_measuring ? 1e300 : 0.25 / m_scale; }
+
+    static double ChordDistance(const TDxfPoint& p, const TDxfPoint& a, const TDxfPoint& b) {
+        const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
+        if (length == 0)
+            return std::hypot(p.x - a.x, p.y - a.y);
+        return std::fabs((p.x - a.x) * dy - (p.y - a.y) * dx) / length;
+    }
+
+    // The curve f (a point for each parameter) from t0 to t1 in at least `pieces` pieces, each
+    // halved while its middle lies farther than the tolerance from its chord (ten times at
+    // most); the points after the first appended to out.
+    template <class F>
+    void Flatten(const F& f, double t0, double t1, int pieces, std::vector<TDxfPoint>& out) {
+        double ta = t0;
+        TDxfPoint pa = f(t0);
+        if (out.empty() || !(out.back() == pa))
+            out.push_back(pa);
+        for (int k = 1; k <= pieces; ++k) {
+            const double tb = t0 + (t1 - t0) * k / pieces;
+            const TDxfPoint pb = f(tb);
+            Refine(f, ta, pa, tb, pb, 0, out);
+            ta = tb;
+            pa = pb;
+        }
+    }
+    template <class F>
+    void Refine(const F& f, double ta, const TDxfPoint& pa, double tb, const TDxfPoint& pb,
+                int depth, std::vector<TDxfPoint>& out) {
+        Work(1);
+        if (depth < 10) {
+            const double tm = (ta + tb) / 2;
+            const TDxfPoint pm = f(tm);
+            if (ChordDistance(pm, pa, pb) > Tolerance()) {
+                Refine(f, ta, pa, tm, pm, depth + 1, out);
+                Refine(f, tm, pm, tb, pb, depth + 1, out);
+                return;
+            }
+        }
+        out.push_back(pb);
+    }
+
+    // A B-spline by de Boor's algorithm over its knots (rational where it has weights); one
+    // with fit points only as the cubic through them; one whose knots do not fit its control
+    // points as its control polygon.
+    void Spline(const TEntity& e, const TXform& m, std::vector<TDxfPoint>& out) {
         const std::vector<TVert>& cp = e.verts;
+        const std::vector<double>& u = e.knots;
         const int p = e.i0;
-        std::vector<TDxfPoint> pts;
-        if (cp.size() >= 2 && p >= 1 && e.knots.size() == cp.size() + static_cast<size_t>(p) + 1 &&
-            p < 16) {
-            const std::vector<double>& u = e.knots;
-            const double u0 = u[static_cast<size_t>(p)], u1 = u[cp.size()];
-            const size_t n = std::min<size_t>(cp.size() * 16, 8192);
-            Work(n);
-            for (size_t k = 0; k <= n; ++k) {
-                const double t = u0 + (u1 - u0) * static_cast<double>(k) / static_cast<double>(n);
-                size_t span = static_cast<size_t>(p);
-                while (span + 1 < cp.size() && u[span + 1] <= t)
-                    ++span;
-                double x[17], y[17], w[17];
-                for (int j = 0; j <= p; ++j) {
-                    const TVert& c = cp[span - static_cast<size_t>(p) + static_cast<size_t>(j)];
-                    w[j] = c.bulge;
-                    x[j] = c.x * c.bulge;
-                    y[j] = c.y * c.bulge;
-                }
-                for (int r = 1; r <= p; ++r)
-                    for (int j = p; j >= r; --j) {
-                        const size_t i = span - static_cast<size_t>(p) + static_cast<size_t>(j);
-                        const double den = u[i + static_cast<size_t>(p - r) + 1] - u[i];
-                        const double a = den == 0 ? 0 : (t - u[i]) / den;
-                        x[j] = (1 - a) * x[j - 1] + a * x[j];
-                        y[j] = (1 - a) * y[j - 1] + a * y[j];
-                        w[j] = (1 - a) * w[j - 1] + a * w[j];
-                    }
-                if (w[p] != 0)
-                    pts.push_back(m(x[p] / w[p], y[p] / w[p]));
+        bool valid = p >= 1 && p < 16 && cp.size() > static_cast<size_t>(p) &&
+                     u.size() == cp.size() + static_cast<size_t>(p) + 1;
+        for (size_t k = 0; valid && k < u.size(); ++k)
+            valid = Finite(u[k]) && (k == 0 || u[k] >= u[k - 1]);
+        if (valid) {
+            const auto degree = static_cast<size_t>(p);
+            for (size_t span = degree; span < cp.size(); ++span) {
+                Work(1);
+                if (!(u[span + 1] > u[span]))
+                    continue;
+                const auto at = [&](double t) {
+                    const TDxfPoint q = DeBoor(cp, u, degree, span, t);
+                    return m(q.x, q.y);
+                };
+                Flatten(at, u[span], u[span + 1], 4, out);
             }
-        } else if (!e.loops.empty() && e.loops[0].size() >= 2) {
-            const std::vector<TVert>& f = e.loops[0];
-            const size_t steps = 16;
-            Work(f.size() * steps);
-            for (size_t i = 0; i + 1 < f.size(); ++i) {
-                const TVert& p0 = f[i == 0 ? 0 : i - 1];
-                const TVert& p1 = f[i];
-                const TVert& p2 = f[i + 1];
-                const TVert& p3 = f[std::min(i + 2, f.size() - 1)];
-                for (size_t k = 0; k < steps; ++k) {
-                    const double t = static_cast<double>(k) / steps, t2 = t * t, t3 = t2 * t;
-                    const auto cr = [&](double a, double b, double c, double d) {
-                        return 0.5 * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 +
-                                      (-a + 3 * b - 3 * c + d) * t3);
-                    };
-                    pts.push_back(m(cr(p0.x, p1.x, p2.x, p3.x), cr(p0.y, p1.y, p2.y, p3.y)));
-                }
-            }
-            pts.push_back(m(f.back().x, f.back().y));
+        } else if (cp.empty() && e.fit.size() >= 2) {
+            FitSpline(e, m, out);
         } else {
             for (const TVert& c : cp)
-                pts.push_back(m(c.x, c.y));
+                if (out.empty() || !(out.back() == m(c.x, c.y)))
+                    out.push_back(m(c.x, c.y));
         }
-        Polyline(pts, false);
+    }
+
+    static TDxfPoint DeBoor(const std::vector<TVert>& cp, const std::vector<double>& u, size_t p,
+                            size_t span, double t) {
+        double x[16], y[16], w[16];
+        for (size_t j = 0; j <= p; ++j) {
+            const TVert& c = cp[span - p + j];
+            w[j] = c.bulge;
+            x[j] = c.x * c.bulge;
+            y[j] = c.y * c.bulge;
+        }
+        for (size_t r = 1; r <= p; ++r)
+            for (size_t j = p; j >= r; --j) {
+                const size_t i = span - p + j;
+                const double den = u[i + p - r + 1] - u[i];
+                const double a = den == 0 ? 0 : (t - u[i]) / den;
+                x[j] = (1 - a) * x[j - 1] + a * x[j];
+                y[j] = (1 - a) * y[j - 1] + a * y[j];
+                w[j] = (1 - a) * w[j - 1] + a * w[j];
+            }
+        return w[p] != 0 ? TDxfPoint{x[p] / w[p], y[p] / w[p]} : TDxfPoint{x[p], y[p]};
+    }
+
+    // The cubic spline through the fit points, as CAD programs make it: parameters by chord
+    // length, the end tangents as stored or else estimated from the five points at each end
+    // (their length the whole chord length), and the curve twice continuous at every point.
+    void FitSpline(const TEntity& e, const TXform& m, std::vector<TDxfPoint>& out) {
+        std::vector<TDxfPoint> q;
+        for (const TVert& f : e.fit)
+            if (q.empty() || !(q.back() == TDxfPoint{f.x, f.y}))
+                q.push_back({f.x, f.y});
+        const size_t n = q.size();
+        if (n < 2) {
+            if (n == 1)
+                out.push_back(m(q[0].x, q[0].y));
+            return;
+        }
+        Work(n * 8);
+        std::vector<double> t(n, 0);
+        for (size_t i = 1; i < n; ++i)
+            t[i] = t[i - 1] + std::hypot(q[i].x - q[i - 1].x, q[i].y - q[i - 1].y);
+        const double length = t[n - 1];
+        if (!(length > 0) || !std::isfinite(length))
+            return;
+        for (double& ti : t)
+            ti /= length;
+        const auto normal = [&](TDxfPoint d) { // d at the length of the whole chord
+            const double l = std::hypot(d.x, d.y);
+            return l > 0 && std::isfinite(l) ? TDxfPoint{d.x / l * length, d.y / l * length}
+                                             : TDxfPoint{0, 0};
+        };
+        const std::pair<TDxfPoint, TDxfPoint> guessed = EndTangents(q);
+        std::vector<TDxfPoint> d(n); // the derivatives at the points
+        d[0] = normal((e.i1 & 1) != 0 ? TDxfPoint{e.v[0], e.v[1]} : guessed.first);
+        d[n - 1] = normal((e.i1 & 2) != 0 ? TDxfPoint{e.v[2], e.v[3]} : guessed.second);
+        if (d[0] == TDxfPoint{0, 0})
+            d[0] = normal(guessed.first);
+        if (d[n - 1] == TDxfPoint{0, 0})
+            d[n - 1] = normal(guessed.second);
+        // h[i-1] d[i-1] ... : hi d(i-1) + 2 (h(i-1) + hi) di + h(i-1) d(i+1) = 3 (hi D(i-1) +
+        // h(i-1) Di) for the inner points, solved by elimination down the three diagonals.
+        if (n > 2) {
+            const size_t inner = n - 2;
+            std::vector<double> diag(inner), upper(inner), lower(inner);
+            std::vector<TDxfPoint> rhs(inner);
+            for (size_t k = 0; k < inner; ++k) {
+                const size_t i = k + 1;
+                const double h0 = t[i] - t[i - 1], h1 = t[i + 1] - t[i];
+                lower[k] = h1;
+                diag[k] = 2 * (h0 + h1);
+                upper[k] = h0;
+                const TDxfPoint s0 = {(q[i].x - q[i - 1].x) / h0, (q[i].y - q[i - 1].y) / h0};
+                const TDxfPoint s1 = {(q[i + 1].x - q[i].x) / h1, (q[i + 1].y - q[i].y) / h1};
+                rhs[k] = {3 * (h1 * s0.x + h0 * s1.x), 3 * (h1 * s0.y + h0 * s1.y)};
+                // The known end derivatives move to the right side.
+                if (i == 1)
+                    rhs[k] = {rhs[k].x - h1 * d[0].x, rhs[k].y - h1 * d[0].y};
+                if (i == n - 2)
+                    rhs[k] = {rhs[k].x - h0 * d[n - 1].x, rhs[k].y - h0 * d[n - 1].y};
+            }
+            for (size_t k = 1; k < inner; ++k) {
+                const double f = lower[k] / diag[k - 1];
+                diag[k] -= f * upper[k - 1];
+                rhs[k].x -= f * rhs[k - 1].x;
+                rhs[k].y -= f * rhs[k - 1].y;
+            }
+            for (size_t k = inner; k-- > 0;) {
+                TDxfPoint r = rhs[k];
+                if (k + 1 < inner) {
+                    r.x -= upper[k] * d[k + 2].x;
+                    r.y -= upper[k] * d[k + 2].y;
+                }
+                d[k + 1] = {r.x / diag[k], r.y / diag[k]};
+            }
+        }
+        // Each stretch between two fit points is a cubic Hermite curve.
+        for (size_t i = 0; i + 1 < n; ++i) {
+            const double h = t[i + 1] - t[i];
+            const TDxfPoint a = q[i], b = q[i + 1], da = d[i], db = d[i + 1];
+            const auto at = [&](double s) {
+                const double s2 = s * s, s3 = s2 * s;
+                const double h00 = 2 * s3 - 3 * s2 + 1, h10 = s3 - 2 * s2 + s;
+                const double h01 = -2 * s3 + 3 * s2, h11 = s3 - s2;
+                return m(h00 * a.x + h10 * h * da.x + h01 * b.x + h11 * h * db.x,
+                         h00 * a.y + h10 * h * da.y + h01 * b.y + h11 * h * db.y);
+            };
+            Flatten(at, 0, 1, 2, out);
+        }
+    }
+
+    // The directions at both ends of a run of points, each from the five points around it
+    // (the run extended beyond its ends by reflection); the chords themselves for two points.
+    static std::pair<TDxfPoint, TDxfPoint> EndTangents(const std::vector<TDxfPoint>& p) {
+        const size_t n = p.size();
+        const TDxfPoint first = {p[1].x - p[0].x, p[1].y - p[0].y};
+        const TDxfPoint last = {p[n - 1].x - p[n - 2].x, p[n - 1].y - p[n - 2].y};
+        if (n < 3)
+            return {first, last};
+        // q[k] = p[k] - p[k-1] for k = 1 .. n-1, extended by two on either side.
+        const auto q = [&](long k) -> TDxfPoint {
+            const long last1 = static_cast<long>(n) - 1;
+            const auto d = [&](long i) {
+                return TDxfPoint{p[static_cast<size_t>(i)].x - p[static_cast<size_t>(i - 1)].x,
+                                 p[static_cast<size_t>(i)].y - p[static_cast<size_t>(i - 1)].y};
+            };
+            const auto twice = [](TDxfPoint a, TDxfPoint b) {
+                return TDxfPoint{2 * a.x - b.x, 2 * a.y - b.y};
+            };
+            if (k >= 1 && k <= last1)
+                return d(k);
+            if (k == 0)
+                return twice(d(1), d(2));
+            if (k == -1)
+                return twice(twice(d(1), d(2)), d(1));
+            if (k == last1 + 1)
+                return twice(d(last1), d(last1 - 1));
+            return twice(twice(d(last1), d(last1 - 1)), d(last1)); // last1 + 2
+        };
+        const auto cross = [](TDxfPoint a, TDxfPoint b) {
+            return std::fabs(a.x * b.y - a.y * b.x);
+        };
+        const auto at = [&](long k) {
+            const double v1 = cross(q(k - 1), q(k)), v2 = cross(q(k + 1), q(k + 2));
+            const double alpha = v1 + v2 > 0 ? v1 / (v1 + v2) : 0.5;
+            const TDxfPoint a = q(k), b = q(k + 1);
+            return TDxfPoint{(1 - alpha) * a.x + alpha * b.x, (1 - alpha) * a.y + alpha * b.y};
+        };
+        return {at(0), at(static_cast<long>(n) - 1)};
     }
 
     void Hatch(const TEntity& e, const TXform& m) {
         std::vector<std::vector<TDxfPoint>> loops;
-        for (const std::vector<TVert>& loop : e.loops) {
-            if (loop.size() < 2)
-                continue;
-            std::vector<TDxfPoint> local{{loop[0].x, loop[0].y}};
-            for (size_t i = 0; i < loop.size(); ++i)
-                BulgePoints(loop[i], loop[(i + 1) % loop.size()], m.Scale(), local);
+        for (const std::vector<TEntity>& path : e.paths) {
             std::vector<TDxfPoint> pts;
-            for (const TDxfPoint& p : local)
-                pts.push_back(m(p.x, p.y));
+            for (const TEntity& edge : path)
+                Curve(edge, m, pts);
             if (pts.size() > 1 && pts.front() == pts.back())
                 pts.pop_back();
-            loops.push_back(std::move(pts));
+            if (pts.size() >= 2)
+                loops.push_back(std::move(pts));
         }
         if (loops.empty())
             return;
@@ -1435,9 +1797,11 @@ private:
                 FillRecords(slide);
                 return;
             }
-            for (const auto& t : Triangulate(slide))
-                FillRecords({t[0], t[1], t[2]});
-            return;
+            if (IsSimplePolygon(slide)) {
+                for (const auto& t : Triangulate(slide))
+                    FillRecords({t[0], t[1], t[2]});
+                return;
+            }
         }
         // Rows: the crossings of each slide row with the edges, paired even-odd.
         std::vector<std::pair<int, double>> hits; // row, x
@@ -1492,6 +1856,8 @@ private:
     double m_scale = 1;
     int m_highX = 1, m_highY = 1;
     int m_colour = 7;
+    int m_linetype = 0;   // of the entity being drawn
+    double m_ltscale = 1; // its own linetype scale
     std::vector<std::string> m_stack;
     std::map<std::string, int> m_notDrawn;
     TSlideRecords m_out;

@@ -1,5 +1,6 @@
 #include "dxf/Polygons.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -58,4 +59,32 @@ bool IsConvexQuad(const std::vector<TDxfPoint>& q) {
         negative += c < 0;
     }
     return positive == 0 || negative == 0;
+}
+
+bool IsSimplePolygon(const std::vector<TDxfPoint>& p) {
+    const size_t n = p.size();
+    const auto side = [](const TDxfPoint& a, const TDxfPoint& b, const TDxfPoint& c) {
+        const double v = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+        return (v > 0) - (v < 0);
+    };
+    const auto within = [](const TDxfPoint& a, const TDxfPoint& b, const TDxfPoint& c) {
+        return std::min(a.x, b.x) <= c.x && c.x <= std::max(a.x, b.x) &&
+               std::min(a.y, b.y) <= c.y && c.y <= std::max(a.y, b.y);
+    };
+    const auto meet = [&](const TDxfPoint& a, const TDxfPoint& b, const TDxfPoint& c,
+                          const TDxfPoint& d) {
+        const int d1 = side(c, d, a), d2 = side(c, d, b), d3 = side(a, b, c), d4 = side(a, b, d);
+        if (d1 * d2 < 0 && d3 * d4 < 0)
+            return true;
+        return (d1 == 0 && within(c, d, a)) || (d2 == 0 && within(c, d, b)) ||
+               (d3 == 0 && within(a, b, c)) || (d4 == 0 && within(a, b, d));
+    };
+    for (size_t i = 0; i < n; ++i)
+        for (size_t j = i + 1; j < n; ++j) {
+            if (j == i + 1 || (i == 0 && j == n - 1))
+                continue; // neighbours share a corner
+            if (meet(p[i], p[(i + 1) % n], p[j], p[(j + 1) % n]))
+                return false;
+        }
+    return n >= 3;
 }

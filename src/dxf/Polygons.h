@@ -16,3 +16,7 @@ std::vector<std::array<TDxfPoint, 3>> Triangulate(std::vector<TDxfPoint> polygon
 
 // True for four corners that make a convex quadrilateral in their order.
 bool IsConvexQuad(const std::vector<TDxfPoint>& q);
+
+// True when no two edges of the closed polygon cross or touch, other than neighbours at their
+// shared corner. The work grows with the square of the corners.
+bool IsSimplePolygon(const std::vector<TDxfPoint>& polygon);

@@ -12,7 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -23,6 +26,7 @@ struct TSlideSummary {
     std::multiset<std::string> lines; // "colour x0 y0 x1 y1", ends in order
     std::set<int> colours;            // of lines and fills
     int fills = 0;
+    std::map<int, std::vector<std::pair<int, int>>> corners; // of the fills, by colour
     bool complete = false;
 };
 
@@ -38,7 +42,7 @@ public:
         m_s.colours.insert(m_colour);
     }
     void FillBegin(unsigned) {}
-    void FillVertex(int, int) {}
+    void FillVertex(int x, int y) { m_s.corners[m_colour].emplace_back(x, y); }
     void FillEnd() {
         ++m_s.fills;
         m_s.colours.insert(m_colour);
@@ -223,6 +227,143 @@ TEST(DxfToSlide, DamagedAndHostileDrawingsGiveAnErrorNamingTheFile) {
     EXPECT_TRUE(Summarise(c.Slide).complete);
 }
 
+// The vectors of one colour, as ends, in order of their first end.
+std::vector<std::array<int, 4>> LinesOf(const TSlideSummary& s, int colour) {
+    std::vector<std::array<int, 4>> out;
+    for (const std::string& l : s.lines) {
+        std::istringstream in(l);
+        int c = 0;
+        std::array<int, 4> e{};
+        in >> c >> e[0] >> e[1] >> e[2] >> e[3];
+        if (c == colour)
+            out.push_back(e);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(DxfToSlide, FacesHideTheirInvisibleEdges) {
+    // A frame of colour 7 fixes the extents: 0..100 in both directions, one slide unit each.
+    const std::string frame = Line(0, 0, 100, 0) + Line(0, 100, 100, 100);
+    const std::string face = "0\n3DFACE\n8\n0\n62\n1\n10\n10\n20\n10\n11\n90\n21\n10\n"
+                             "12\n90\n22\n90\n13\n10\n23\n90\n70\n";
+    const auto edges = [&](int flags) {
+        const TSlideSummary s = Summarise(
+            Convert(Entities(frame + face + std::to_string(flags) + "\n"), "f.dxf", {101, 101})
+                .Slide);
+        return LinesOf(s, 1).size();
+    };
+    EXPECT_EQ(edges(0), 4u);
+    EXPECT_EQ(edges(1), 3u);
+    EXPECT_EQ(edges(10), 2u); // the second and the fourth
+    EXPECT_EQ(edges(15), 0u);
+}
+
+TEST(DxfToSlide, LinetypesDashLinesArcsAndPolylines) {
+    // DASHED: 10 drawn, 5 left out; twice as long with $LTSCALE 2 and once more by the entity.
+    const std::string head =
+        "0\nSECTION\n2\nHEADER\n9\n$LTSCALE\n40\n2\n0\nENDSEC\n"
+        "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n"
+        "0\nLTYPE\n2\nDASHED\n70\n0\n73\n2\n40\n15\n49\n10\n74\n0\n49\n-5\n"
+        "74\n0\n0\nLTYPE\n2\nDOTS\n73\n2\n40\n2\n49\n0\n49\n-2\n"
+        "0\nENDTAB\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nHIDDEN\n62\n3\n6\nDashed\n"
+        "0\nENDTAB\n0\nENDSEC\n"
+        "0\nSECTION\n2\nENTITIES\n" +
+        Line(0, 0, 300, 0) + Line(0, 300, 300, 300);
+    const auto convert = [&](const std::string& body) {
+        return Summarise(Convert(head + body + "0\nENDSEC\n0\nEOF\n", "l.dxf", {301, 301}).Slide);
+    };
+    // 300 units in dashes of 20 and gaps of 10: ten dashes from 0 to 290.
+    TSlideSummary s = convert("0\nLINE\n8\n0\n62\n1\n6\nDASHED\n10\n0\n20\n10\n11\n300\n21\n10\n");
+    std::vector<std::array<int, 4>> dashes = LinesOf(s, 1);
+    ASSERT_EQ(dashes.size(), 10u);
+    EXPECT_EQ(dashes.front(), (std::array<int, 4>{0, 10, 20, 10}));
+    EXPECT_EQ(dashes.back(), (std::array<int, 4>{270, 10, 290, 10}));
+    // By layer, the entity's scale halving it: twenty dashes of 10.
+    s = convert("0\nLINE\n8\nHIDDEN\n48\n0.5\n10\n0\n20\n10\n11\n300\n21\n10\n");
+    EXPECT_EQ(LinesOf(s, 3).size(), 20u);
+    // A polyline's pattern runs on round its corners: the first dash turns the corner.
+    s = convert("0\nLWPOLYLINE\n8\n0\n62\n2\n6\nDASHED\n90\n3\n70\n0\n10\n0\n20\n50\n10\n10\n20\n"
+                "50\n10\n10\n20\n90\n");
+    EXPECT_EQ(LinesOf(s, 2), (std::vector<std::array<int, 4>>{
+                                 {0, 50, 10, 50}, {10, 50, 10, 60}, {10, 70, 10, 90}}));
+    // Dots are points; a circle's dashes stay on the circle.
+    s = convert("0\nLINE\n8\n0\n62\n4\n6\nDOTS\n10\n0\n20\n20\n11\n40\n21\n20\n"
+                "0\nCIRCLE\n8\n0\n62\n5\n6\nDASHED\n10\n150\n20\n150\n40\n100\n");
+    EXPECT_EQ(LinesOf(s, 4).size(), 11u); // every 4 units from 0 to 40
+    for (const auto& d : LinesOf(s, 4))
+        EXPECT_EQ(d[0], d[2]);
+    const std::vector<std::array<int, 4>> arc = LinesOf(s, 5);
+    EXPECT_GT(arc.size(), 20u);
+    for (const auto& d : arc)
+        EXPECT_NEAR(std::hypot(d[0] - 150, d[1] - 150), 100, 1.5);
+    // A pattern too fine to see at the slide's size draws solid, bounding the work.
+    s = convert("0\nLINE\n8\n0\n62\n6\n6\nDASHED\n48\n0.001\n10\n0\n20\n10\n11\n300\n21\n10\n");
+    EXPECT_EQ(LinesOf(s, 6).size(), 1u);
+}
+
+TEST(DxfToSlide, SplinesFollowTheirKnotsWeightsAndFitPoints) {
+    // A frame of colour 7 from -50 to 150: one slide unit per drawing unit, 50 the origin.
+    const std::string frame = Line(-50, -50, 150, -50) + Line(-50, 150, 150, 150);
+    const auto convert = [&](const std::string& body) {
+        return Summarise(Convert(Entities(frame + body), "s.dxf", {201, 201}).Slide);
+    };
+    // A quarter circle of radius 100 as a rational spline of degree 2: every point within the
+    // tolerance and the rounding of the circle.
+    TSlideSummary s = convert("0\nSPLINE\n8\n0\n62\n1\n71\n2\n72\n6\n73\n3\n"
+                              "40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n"
+                              "10\n100\n20\n0\n41\n1\n10\n100\n20\n100\n41\n0.70710678\n"
+                              "10\n0\n20\n100\n41\n1\n");
+    std::vector<std::array<int, 4>> arc = LinesOf(s, 1);
+    EXPECT_GT(arc.size(), 10u);
+    for (const auto& v : arc)
+        for (int k : {0, 2})
+            EXPECT_NEAR(std::hypot(v[k] - 50, v[k + 1] - 50), 100, 0.8) << v[k] << " " << v[k + 1];
+    // Fit points alone: the curve goes through each of them.
+    s = convert(
+        "0\nSPLINE\n8\n0\n62\n2\n71\n3\n74\n3\n11\n0\n21\n0\n11\n50\n21\n50\n11\n100\n21\n0\n");
+    std::set<std::pair<int, int>> ends;
+    for (const auto& v : LinesOf(s, 2)) {
+        ends.insert({v[0], v[1]});
+        ends.insert({v[2], v[3]});
+    }
+    for (const std::pair<int, int>& fit :
+         {std::pair{50, 50}, std::pair{100, 100}, std::pair{150, 50}})
+        EXPECT_TRUE(ends.count(fit)) << fit.first << " " << fit.second;
+    EXPECT_GT(ends.size(), 10u); // a curve, not three lines
+
+    // A hatch bounded by one full ellipse edge (200 by 100) and a spline edge whose fit count
+    // comes before the next edge: both fill to their true outline.
+    s = convert("0\nHATCH\n8\n0\n62\n3\n2\nSOLID\n70\n1\n71\n0\n91\n1\n92\n1\n93\n1\n"
+                "72\n3\n10\n50\n20\n50\n11\n100\n21\n0\n40\n0.5\n50\n0\n51\n360\n73\n1\n97\n0\n"
+                "0\nHATCH\n8\n0\n62\n4\n2\nSOLID\n70\n1\n71\n0\n91\n1\n92\n0\n93\n2\n"
+                "72\n4\n94\n1\n73\n0\n74\n0\n95\n4\n96\n2\n40\n0\n40\n0\n40\n1\n40\n1\n"
+                "10\n0\n20\n120\n10\n100\n20\n120\n97\n0\n"
+                "72\n1\n10\n100\n20\n120\n11\n0\n21\n140\n97\n0\n");
+    const auto box = [&](int colour) {
+        int minX = 1000, maxX = -1000, minY = 1000, maxY = -1000;
+        const auto add = [&](int x, int y) {
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+            minY = std::min(minY, y), maxY = std::max(maxY, y);
+        };
+        for (const auto& v : LinesOf(s, colour)) {
+            add(v[0], v[1]);
+            add(v[2], v[3]);
+        }
+        for (const auto& [x, y] : s.corners[colour])
+            add(x, y);
+        return std::vector<int>{minX, maxX, minY, maxY};
+    };
+    EXPECT_EQ(box(3), (std::vector<int>{0, 200, 50, 150}));
+    EXPECT_EQ(box(4), (std::vector<int>{50, 150, 170, 190})); // the line, then back to the start
+
+    // Angles far beyond a turn cost no more than any other.
+    s = convert("0\nARC\n8\n0\n62\n5\n10\n50\n20\n50\n40\n10\n50\n1e300\n51\n0\n"
+                "0\nELLIPSE\n8\n0\n62\n6\n10\n50\n20\n50\n11\n10\n21\n0\n40\n0.5\n41\n-1e300\n42\n"
+                "1e300\n");
+    EXPECT_TRUE(s.complete);
+}
+
 TEST(DxfToSlide, EzdxfDrawingWithEveryEntityKind) {
     if (!HaveEzdxf())
         GTEST_SKIP() << "python3-ezdxf is not installed";
@@ -274,14 +415,15 @@ TEST(DxfToSlide, MatchesEzdxfsOwnRenderingOfItsDrawing) {
     if (RunCommand("/usr/bin/python3 -c 'import ezdxf, matplotlib' 2>/dev/null") != 0)
         GTEST_SKIP() << "python3-ezdxf or python3-matplotlib is not installed";
     TTempDir dir;
-    for (const std::string version : {"R12", "R2010"}) {
-        SCOPED_TRACE(version);
-        // The drawing without texts (fonts differ between renderers), framed from -10 to 110 so
-        // that both pictures have the same extents.
+    // The drawing without texts (fonts differ between renderers), and the drawing of curves and
+    // linetypes, both framed from -10 to 110 so that both pictures have the same extents.
+    for (const std::string script : {"ezdxf_drawing.py {} R12 compare",
+                                     "ezdxf_drawing.py {} R2010 compare", "ezdxf_curves.py {}"}) {
+        SCOPED_TRACE(script);
         const std::string dxf = dir.File("cmp.dxf");
-        ASSERT_EQ(RunCommand("/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/ezdxf_drawing.py " +
-                             Q(dxf) + " " + version + " compare"),
-                  0);
+        std::string command = script;
+        command.replace(command.find("{}"), 2, Q(dxf));
+        ASSERT_EQ(RunCommand("/usr/bin/python3 " VARNEL_SOURCE_DIR "/tests/dxf/" + command), 0);
         Sldtool("convert " + Q(dxf) + " -o " + Q(dir.File("cmp.sld")) + " --size 600x600");
         Sldtool("render " + Q(dir.File("cmp.sld")) + " -o " + Q(dir.File("ours.png")) +
                 " --size 600x600");
