@@ -50,7 +50,7 @@ enum class TKind : uint8_t {
     Hatch,     // paths, solid (closed), pattern
     Point,     // v: x y
     Text,      // v: x y height angle(rad) xscale, i0 h-align, i1 v-align, text
-    MText,     // v: x y height angle(rad) , i0 attachment, text
+    MText,     // v: x y height angle(rad) width spacing, i0 attachment, text
     Insert,    // v: x y sx sy angle(deg) colsp rowsp, i0 cols, i1 rows, text = block name
     Dimension, // text = block name
     Unsupported,
@@ -479,7 +479,10 @@ private:
             if (kind == "ATTRIB" && (static_cast<int>(g(70)) & 1) != 0)
                 out.text.clear(); // an invisible attribute
         } else if (kind == "MTEXT") {
-            set(TKind::MText, {g(10), g(20), has(40) ? g(40) : 1, g(50)});
+            // The rotation in degrees, unless a direction is given; the reference width (41)
+            // that lines wrap to, 0 for none; the line spacing factor (44).
+            set(TKind::MText,
+                {g(10), g(20), has(40) ? g(40) : 1, g(50) * kPi / 180, g(41), has(44) ? g(44) : 1});
             if (has(11) && (g(11) != 0 || g(21) != 0))
                 out.v[3] = std::atan2(g(21), g(11));
             out.i0 = has(71) ? static_cast<int>(g(71)) : 1;
@@ -1630,18 +1633,13 @@ private:
 
     void MText(const TEntity& e, const TXform& m) {
         const TStrokeFont* font = TStrokeFont::Get();
-        const std::string text = PlainText(e.text, true);
-        std::vector<std::string> lines;
-        size_t start = 0;
-        for (size_t i = 0; i <= text.size(); ++i)
-            if (i == text.size() || text[i] == '\n') {
-                lines.push_back(text.substr(start, i - start));
-                start = i + 1;
-            }
         const double* v = e.v;
         const double height = v[2] > 0 ? v[2] : 1;
         const double s = height / TStrokeFont::kCapHeight;
-        const double pitch = height * 5 / 3;
+        const double wrap = font != nullptr && v[4] > 0 ? v[4] / s : 0; // in font units
+        const std::vector<std::string> lines = MTextLines(PlainText(e.text, true), font, wrap);
+        const double spacing = v[5] > 0.2 && v[5] < 5 ? v[5] : 1;
+        const double pitch = height * 5 / 3 * spacing;
         const double total = height + pitch * static_cast<double>(lines.size() - 1);
         const int attach = std::clamp(e.i0, 1, 9);
         const int row = (attach - 1) / 3, col = (attach - 1) % 3;
@@ -1654,6 +1652,50 @@ private:
                 m * Translate(v[0], v[1]) * Rotate(v[3]) * Translate(lx, ly) * ScaleBy(s, s);
             TextLine(lines[i], place);
         }
+    }
+
+    // The lines of an mtext: its paragraphs, each broken between words so that no line is
+    // wider than wrap font units (0: no limit); a word wider than that keeps a line of its own.
+    std::vector<std::string> MTextLines(const std::string& text, const TStrokeFont* font,
+                                        double wrap) {
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && text[i] != '\n')
+                continue;
+            const std::string paragraph = text.substr(start, i - start);
+            start = i + 1;
+            Work(paragraph.size() + 1);
+            if (wrap <= 0 || font == nullptr || font->Width(paragraph) <= wrap) {
+                lines.push_back(paragraph);
+                continue;
+            }
+            std::string line;
+            double width = 0;
+            size_t at = 0;
+            while (at < paragraph.size()) {
+                // The next word with the blanks before it.
+                size_t end = at;
+                while (end < paragraph.size() && paragraph[end] == ' ')
+                    ++end;
+                while (end < paragraph.size() && paragraph[end] != ' ')
+                    ++end;
+                const std::string piece = paragraph.substr(at, end - at);
+                const double pieceWidth = font->Width(piece);
+                if (!line.empty() && width + pieceWidth > wrap) {
+                    lines.push_back(line);
+                    const size_t word = piece.find_first_not_of(' ');
+                    line = word == std::string::npos ? std::string() : piece.substr(word);
+                    width = font->Width(line);
+                } else {
+                    line += piece;
+                    width += pieceWidth;
+                }
+                at = end;
+            }
+            lines.push_back(line);
+        }
+        return lines;
     }
 
     // The characters a text shows: control codes (%%d and friends) and, for mtexts, the
@@ -1689,6 +1731,24 @@ private:
                     ++i;
                 } else if (std::strchr("LlOoKkNn", k) != nullptr) {
                     ++i;
+                } else if ((k == 'U' || k == 'M') && i + 2 < in.size() && in[i + 2] == '+') {
+                    // \U+hhhh is a Unicode character, \M+nhhhh one of a code page
+                    const size_t digits = k == 'U' ? 4 : 5;
+                    const std::string hex = in.substr(i + 3, digits);
+                    const long code =
+                        hex.size() == digits &&
+                                hex.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos
+                            ? std::strtol(hex.c_str(), nullptr, 16)
+                            : -1;
+                    if (k == 'U' && code >= 0x20 && code < 0x7F)
+                        out += static_cast<char>(code);
+                    else if (k == 'U' && code == 0xB0)
+                        out += 'o';
+                    else if (k == 'U' && code == 0xB1)
+                        out += "+-";
+                    else
+                        out += '?';
+                    i += code >= 0 ? 2 + digits : 1;
                 } else if (k == 'S') { // stacked: a^b or a/b as a/b
                     const size_t end = in.find(';', i);
                     std::string stack = in.substr(

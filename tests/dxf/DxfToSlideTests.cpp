@@ -6,6 +6,7 @@
 #include "base/Streams.h"
 #include "dxf/DxfToSlide.h"
 #include "dxf/SlideToDxf.h"
+#include "dxf/StrokeFont.h"
 #include "slides/SlideDecoder.h"
 #include "slides/Slides.h"
 
@@ -362,6 +363,41 @@ TEST(DxfToSlide, SplinesFollowTheirKnotsWeightsAndFitPoints) {
                 "0\nELLIPSE\n8\n0\n62\n6\n10\n50\n20\n50\n11\n10\n21\n0\n40\n0.5\n41\n-1e300\n42\n"
                 "1e300\n");
     EXPECT_TRUE(s.complete);
+}
+
+TEST(DxfToSlide, MTextsWrapToTheirWidthWithoutTheirCodes) {
+    if (TStrokeFont::Get() == nullptr)
+        GTEST_SKIP() << "the stroke font is not installed";
+    // One slide unit per drawing unit; height 21 makes one drawing unit a font unit.
+    const std::string frame = Line(0, 0, 300, 0) + Line(0, 300, 300, 300);
+    const auto convert = [&](const std::string& extra, const std::string& text) {
+        return Summarise(
+            Convert(Entities(frame + "0\nMTEXT\n8\n0\n62\n2\n10\n20\n20\n200\n40\n21\n" + extra +
+                             "1\n" + text + "\n"),
+                    "m.dxf", {301, 301})
+                .Slide);
+    };
+    const auto rows = [](const TSlideSummary& s) {
+        int low = 1000, high = -1000, left = 1000, right = -1000;
+        for (const auto& v : LinesOf(s, 2)) {
+            low = std::min({low, v[1], v[3]}), high = std::max({high, v[1], v[3]});
+            left = std::min({left, v[0], v[2]}), right = std::max({right, v[0], v[2]});
+        }
+        return std::array<int, 4>{left, right, low, high};
+    };
+    // Without a width one line (its top at 200, letters 21 high); a width narrower than any
+    // word puts each word on a line of its own, 35 apart.
+    const std::array<int, 4> one = rows(convert("", "aaa bbb ccc"));
+    EXPECT_GE(one[2], 200 - 21 - 8);
+    const std::array<int, 4> three = rows(convert("41\n1\n", "aaa bbb ccc"));
+    EXPECT_NEAR(three[2], one[2] - 70, 2);
+    EXPECT_LT(three[1] - three[0], (one[1] - one[0]) / 2);
+    // Inline codes draw nothing; \U+hhhh is its character, \P a new paragraph.
+    EXPECT_EQ(convert("", "{\\fArial|b1;\\C1;A\\H2x;}\\U+0042").lines, convert("", "AB").lines);
+    EXPECT_EQ(rows(convert("", "aaa\\Pbbb\\Pccc"))[2], three[2]);
+    // The rotation is in degrees: a quarter turn stands the line upright.
+    const std::array<int, 4> upright = rows(convert("50\n90\n", "aaaaaa"));
+    EXPECT_GT(upright[3] - upright[2], 3 * (upright[1] - upright[0]));
 }
 
 TEST(DxfToSlide, EzdxfDrawingWithEveryEntityKind) {
