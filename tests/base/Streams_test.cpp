@@ -2,10 +2,12 @@
 #include "base/Errors.h"
 #include "base/FileUtil.h"
 #include "base/Paths.h"
+#include "base/SharedBytes.h"
 #include "base/Streams.h"
 
 #include "TestFiles.h"
 
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,25 @@ TEST(Streams, FilesAreCopiedWholeAndMissingOrFolderFilesAreNamed) {
         EXPECT_NE(MessageOf<EFileError>([&] { m.LoadFromFile(path); }).find(path),
                   std::string::npos);
     EXPECT_THROW(TFileStream(dir.File("missing"), TFileMode::OpenRead), EFileError);
+}
+
+// Shared file bytes are read, not mapped: sizes around the huge-page buffers' threshold, an
+// empty file, and missing or folder paths named in the error.
+TEST(Streams, SharedFilesAreReadWholeAtEverySize) {
+    TTempDir dir;
+    for (const size_t size : {size_t{0}, size_t{1}, (size_t{8} << 20) - 1, (size_t{8} << 20) + 3}) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 2654435761u >> 24);
+        const std::string path = dir.File("f" + std::to_string(size));
+        SaveFileAtomically(path, [&](TStream& s) { s.WriteBuffer(bytes.data(), bytes.size()); });
+        const TBytesPtr read = ReadSharedFile(path);
+        ASSERT_EQ(read->Size(), static_cast<int64_t>(size));
+        EXPECT_EQ(std::memcmp(bytes.data(), read->Data(), size), 0) << size;
+    }
+    for (const std::string& path : {dir.File("missing"), dir.Path()})
+        EXPECT_NE(MessageOf<EFileError>([&] { ReadSharedFile(path); }).find(path),
+                  std::string::npos);
 }
 
 TEST(CodePage, Windows1252RoundTripsThroughUtf8) {
