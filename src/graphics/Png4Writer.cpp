@@ -4,6 +4,7 @@
 #include "graphics/Bitmap4.h"
 
 #include <png.h>
+#include <zlib.h>
 
 namespace {
 
@@ -28,9 +29,8 @@ struct TPngWriteStruct {
     ~TPngWriteStruct() { png_destroy_write_struct(&png, &info); }
 };
 
-} // namespace
-
-std::vector<uint8_t> EncodePng4(const TBitmap4& image) {
+// The file with the rows deflated by zlib's strategy.
+std::vector<uint8_t> Encode(const TBitmap4& image, int strategy) {
     std::vector<uint8_t> bytes;
     TPngWriteStruct s;
     s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
@@ -52,6 +52,7 @@ std::vector<uint8_t> EncodePng4(const TBitmap4& image) {
     png_set_PLTE(s.png, s.info, palette, 16);
     // Palette pictures compress best unfiltered.
     png_set_filter(s.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_strategy(s.png, strategy);
     png_write_info(s.png, s.info);
     // Two pixels per byte, the left one in the high nibble.
     std::vector<png_byte> row((static_cast<size_t>(image.Width) + 1) / 2);
@@ -64,5 +65,23 @@ std::vector<uint8_t> EncodePng4(const TBitmap4& image) {
         png_write_row(s.png, row.data());
     }
     png_write_end(s.png, s.info);
+    return bytes;
+}
+
+} // namespace
+
+std::vector<uint8_t> EncodePng4(const TBitmap4& image) {
+    // Run-length matching packs a busy picture (a thumbnail of thousands of lines) a few percent
+    // smaller than zlib's default search, in a third of the time. A picture of long runs, which
+    // it packs to less than half, may come out up to twice as large as with the default search,
+    // so that one is tried too and the smaller file kept. Either way the file depends only on the
+    // picture.
+    std::vector<uint8_t> bytes = Encode(image, Z_RLE);
+    const size_t rowBytes = (static_cast<size_t>(image.Width) + 1) / 2 + 1;
+    if (bytes.size() * 2 < rowBytes * static_cast<size_t>(image.Height)) {
+        std::vector<uint8_t> searched = Encode(image, Z_DEFAULT_STRATEGY);
+        if (searched.size() < bytes.size())
+            bytes = std::move(searched);
+    }
     return bytes;
 }

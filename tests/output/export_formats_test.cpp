@@ -102,6 +102,46 @@ TEST_F(TExport, PngIsA4BitPalettePicture) {
     EXPECT_NE(out.find("320 240"), std::string::npos) << out;
 }
 
+// PNG rows are deflated by run-length matching, and a picture of long runs is deflated by the
+// default search too, the smaller file kept: a busy thumbnail and a sparse one both hold
+// exactly the pixels of the same picture written as a BMP file.
+TEST_F(TExport, PngOfBusyAndSparsePicturesHoldTheirPixels) {
+    TSlideWriter busy(4095, 2729);
+    uint32_t seed = 7;
+    auto next = [&seed](int range) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range));
+    };
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 50 == 0)
+            busy.Colour(1 + i / 50 % 15);
+        busy.Vector(next(4096), next(2730), next(4096), next(2730));
+    }
+    busy.End();
+    TMemoryStream busyBytes(busy.Bytes());
+    auto lib = OneSlide("SPARSE", 4095, 2729);
+    lib->AddCopy(TSlide::CreateFromStream("BUSY", busyBytes).get());
+    TExportOptions options = Options(TImageFormat::Png, TExportSize::Custom);
+    options.CustomWidth = 128;
+    options.CustomHeight = 80;
+    for (int i = 0; i < 2; ++i) {
+        options.Format = TImageFormat::Png;
+        WriteFileBytes(dir.File("a.png"), RenderSlideImage(*lib, i, options));
+        options.Format = TImageFormat::Bmp;
+        WriteFileBytes(dir.File("a.bmp"), RenderSlideImage(*lib, i, options));
+        std::string out;
+        // The readers tell what they read on their error output: only the pixels go to the file.
+        for (const char* kind : {"png", "bmp"})
+            ASSERT_EQ(RunCommand("(" + std::string(kind) + "topnm " + dir.File("a.") + kind + " >" +
+                                     dir.File(kind) + ".pnm)",
+                                 &out),
+                      0);
+        const std::vector<uint8_t> pixels = ReadFileBytes(dir.File("png") + ".pnm");
+        EXPECT_GT(pixels.size(), 128u * 80 * 3);
+        EXPECT_EQ(pixels, ReadFileBytes(dir.File("bmp") + ".pnm")) << i;
+    }
+}
+
 TEST_F(TExport, JpegIsBaselineAndReadable) {
     auto lib = OneSlide("DOOR", 200, 100);
     const std::vector<uint8_t> b = RenderSlideImage(*lib, 0, Options(TImageFormat::Jpg));
