@@ -7,11 +7,14 @@
 
 namespace {
 
-// Floor and ceiling of a / b for b > 0.
-int64_t FloorDiv(int64_t a, int64_t b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
+// Products of two coordinates' spans need more than 64 bits.
+__extension__ typedef __int128 TWide;
+
+// Floor and ceiling of a / b for b > 0, for quotients that fit 64 bits.
+int64_t FloorDiv(TWide a, TWide b) {
+    return static_cast<int64_t>(a >= 0 ? a / b : -((-a + b - 1) / b));
 }
-int64_t CeilDiv(int64_t a, int64_t b) {
+int64_t CeilDiv(TWide a, TWide b) {
     return -FloorDiv(-a, b);
 }
 
@@ -65,9 +68,12 @@ void TRasterCanvas::SetPixel(int x, int y, TColor c) {
         m_pixels[static_cast<size_t>(y) * m_width + x] = ToWord(c);
 }
 
-// Bresenham, end pixel left out. Only the steps whose major coordinate lies inside the buffer
-// are walked: the minor coordinate and the error term of the first such step are computed in
-// closed form, so a line far outside the buffer costs no more than one across it.
+// Bresenham, end pixel left out. Only the steps whose pixel lies inside the buffer are walked:
+// the range of steps whose major coordinate is inside, narrowed to those whose minor coordinate
+// is inside too, and the minor coordinate and error term of the first of them, all come in
+// closed form, so a line far outside the buffer costs no more than one across it, and the loop
+// itself needs no bounds check. Pixel i of the line (i = 0 .. major - 1) lies k(i) =
+// ceil((2 i minor - major) / (2 major)) minor steps from the start.
 void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
     const int64_t dx = std::llabs(static_cast<int64_t>(x1) - x0);
     const int64_t dy = std::llabs(static_cast<int64_t>(y1) - y0);
@@ -82,7 +88,7 @@ void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
         std::min(y0, y1) >= m_height)
         return;
 
-    // Range of steps i (pixel i is the i-th of major pixels) whose major coordinate is inside.
+    // Range of steps i whose major coordinate is inside.
     const int64_t start = xMajor ? x0 : y0;
     const int64_t limit = xMajor ? m_width : m_height;
     const int step = xMajor ? sx : sy;
@@ -95,34 +101,53 @@ void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
         first = std::max<int64_t>(first, start - (limit - 1));
         last = std::min<int64_t>(last, start);
     }
+
+    // Narrowed to the steps whose minor coordinate is inside: k(i) runs from 0 to about minor
+    // without going back, so they are one range, which a line whose two ends are inside on the
+    // minor axis does not narrow.
+    const int64_t minorStart = xMajor ? y0 : x0;
+    const int64_t minorEnd = xMajor ? y1 : x1;
+    const int64_t minorLimit = xMajor ? m_height : m_width;
+    const int minorStep = xMajor ? sy : sx;
+    if (minorStart < 0 || minorStart >= minorLimit || minorEnd < 0 || minorEnd >= minorLimit) {
+        // The k that keep the minor coordinate inside.
+        const int64_t kLow = minorStep > 0 ? -minorStart : minorStart - (minorLimit - 1);
+        const int64_t kHigh = minorStep > 0 ? minorLimit - 1 - minorStart : minorStart;
+        if (minor == 0) {
+            if (kLow > 0 || kHigh < 0)
+                return;
+        } else {
+            // k(i) >= kLow for i > (2 kLow - 1) major / (2 minor); k(i) <= kHigh for
+            // i <= (2 kHigh + 1) major / (2 minor).
+            first = std::max(first, FloorDiv(TWide{2 * kLow - 1} * major, TWide{2} * minor) + 1);
+            last = std::min(last, FloorDiv(TWide{2 * kHigh + 1} * major, TWide{2} * minor));
+        }
+    }
     if (first > last)
         return;
 
-    // Minor offset of pixel i: ceil((2 i minor - major) / (2 major)); error term of step i.
-    const int64_t k = CeilDiv(2 * first * minor - major, 2 * major);
-    int64_t err = 2 * minor * (first + 1) - major - 2 * major * k;
+    // The minor offset and the error term of the first step (k(0) is 0).
     const int64_t twoMajor = 2 * major;
     const int64_t twoMinor = 2 * minor;
-    int64_t a = start + step * first;                        // major coordinate
-    int64_t b = (xMajor ? y0 : x0) + (xMajor ? sy : sx) * k; // minor coordinate
-    const int minorStep = xMajor ? sy : sx;
-    const int64_t minorLimit = xMajor ? m_height : m_width;
+    int64_t k = 0;
+    int64_t err = twoMinor - major;
+    if (first > 0) {
+        k = CeilDiv(TWide{2} * first * minor - major, twoMajor);
+        err = static_cast<int64_t>(TWide{twoMinor} * (first + 1) - major - TWide{twoMajor} * k);
+    }
+    const int64_t a = start + step * first;       // major coordinate
+    const int64_t b = minorStart + minorStep * k; // minor coordinate
+    const auto stride = static_cast<int64_t>(m_width);
+    int64_t at = xMajor ? b * stride + a : a * stride + b;
+    const int64_t majorStride = xMajor ? step : step * stride;
+    const int64_t minorStride = xMajor ? minorStep * stride : minorStep;
     uint32_t* bits = m_pixels.data();
-    const size_t stride = static_cast<size_t>(m_width);
-    for (int64_t i = first; i <= last; ++i) {
-        if (static_cast<uint64_t>(b) < static_cast<uint64_t>(minorLimit)) {
-            const size_t at = xMajor ? static_cast<size_t>(b) * stride + static_cast<size_t>(a)
-                                     : static_cast<size_t>(a) * stride + static_cast<size_t>(b);
-            bits[at] = word;
-        } else if ((minorStep > 0) == (b >= minorLimit)) {
-            break; // moving away from the buffer: nothing more to draw
-        }
-        if (err > 0) {
-            b += minorStep;
-            err -= twoMajor;
-        }
-        err += twoMinor;
-        a += step;
+    for (int64_t n = last - first + 1; n > 0; --n) {
+        bits[at] = word;
+        // Without a branch: which way the error goes is as good as random for most slopes.
+        const int64_t move = -static_cast<int64_t>(err > 0);
+        at += majorStride + (minorStride & move);
+        err += twoMinor - (twoMajor & move);
     }
 }
 

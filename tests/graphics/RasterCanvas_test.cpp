@@ -52,8 +52,9 @@ TEST(RasterCanvas, ClippedLinesMatchThePlainLoop) {
         seed = seed * 1103515245u + 12345u;
         return static_cast<int>((seed >> 8) % static_cast<unsigned>(range)) - range / 2;
     };
-    for (int i = 0; i < 2000; ++i) {
-        const int range = i % 2 ? 200 : 4000;
+    for (int i = 0; i < 3000; ++i) {
+        // Far outside, around, and both ends inside the buffer.
+        const int range = i % 3 == 0 ? 4000 : i % 3 == 1 ? 200 : 30;
         const int x0 = next(range) + 16, y0 = next(range) + 12;
         const int x1 = next(range) + 16, y1 = next(range) + 12;
         TRasterCanvas c(32, 24);
@@ -71,6 +72,20 @@ TEST(RasterCanvas, HugeCoordinatesAndRectanglesAreClipped) {
     c.MoveTo(-1000000000, 4);
     c.LineTo(1000000000, 4);
     EXPECT_EQ(Lit(c).size(), 10u);
+    // Diagonals whose ends are a billion pixels out on both axes cross the buffer exactly.
+    TRasterCanvas d(10, 10);
+    d.SetPenColor(0xFFFFFF);
+    d.MoveTo(-1000000000 + 3, -1000000000);
+    d.LineTo(1000000000 + 3, 1000000000);
+    d.MoveTo(1000000000 + 9, -1000000000);
+    d.LineTo(-1000000000 + 9, 1000000000);
+    TPixels diagonals;
+    for (int i = 0; i < 10; ++i) {
+        if (i + 3 < 10)
+            diagonals.insert({i + 3, i});
+        diagonals.insert({9 - i, i});
+    }
+    EXPECT_EQ(Lit(d), diagonals);
     // Rectangles leave out their right and bottom edges.
     c.SetBrushColor(0x00FF00);
     c.FillRect({2, 5, 5, 8});
