@@ -1,6 +1,7 @@
 // DXF both ways: a drawing of 100,000 entities (lines, arcs, circles, polylines with bulges,
-// texts, and a block inserted 1,000 times) drawn into a 2048 x 1536 slide, and the slides of a
-// busy slide (10,000 vectors and 500 fills) written as R12 and R2000 drawings.
+// texts, and a block inserted 1,000 times) and one of 50,000 splines, hatches with curved edges
+// and dashed entities drawn into a 2048 x 1536 slide, and a busy slide (10,000 vectors and 500
+// fills) written as R12 and R2000 drawings. The machine may be shared: read the CPU column.
 #include "base/Streams.h"
 #include "dxf/DxfToSlide.h"
 #include "dxf/SlideToDxf.h"
@@ -62,6 +63,61 @@ void BM_DxfToSlide100kEntities(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(drawing.size()) / 1e6;
 }
 BENCHMARK(BM_DxfToSlide100kEntities)->Unit(benchmark::kMillisecond);
+
+// 50,000 curves and dashed entities: splines by knots and by fit points, hatches bounded by
+// ellipse arcs and spline edges, and lines and circles in a dashed linetype.
+std::string CurvesDrawing() {
+    std::string s = "0\nSECTION\n2\nHEADER\n9\n$LTSCALE\n40\n0.5\n0\nENDSEC\n"
+                    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nDASHED\n73\n2\n40\n"
+                    "0.75\n49\n0.5\n49\n-0.25\n0\nENDTAB\n0\nENDSEC\n"
+                    "0\nSECTION\n2\nENTITIES\n";
+    const auto n = [](double v) { return std::to_string(v); };
+    for (int i = 0; i < 50000; ++i) {
+        const double x = (i % 250) * 4.0, y = (i / 250) * 4.0;
+        const std::string colour = std::to_string(1 + i % 255);
+        switch (i % 5) {
+        case 0: // degree 3, six control points, non-uniform knots
+            s += "0\nSPLINE\n8\nA\n62\n" + colour + "\n71\n3\n72\n10\n73\n6\n";
+            for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 3.0, 4.0, 4.0, 4.0, 4.0})
+                s += "40\n" + n(k) + "\n";
+            for (int c = 0; c < 6; ++c)
+                s += "10\n" + n(x + c * 0.6) + "\n20\n" + n(y + (c % 2) * 3) + "\n";
+            break;
+        case 1: // fit points only
+            s += "0\nSPLINE\n8\nA\n62\n" + colour + "\n71\n3\n74\n5\n";
+            for (int c = 0; c < 5; ++c)
+                s += "11\n" + n(x + c * 0.8) + "\n21\n" + n(y + (c % 2) * 2.5) + "\n";
+            break;
+        case 2: // an ellipse arc and a spline edge
+            s += "0\nHATCH\n8\nA\n62\n" + colour +
+                 "\n2\nSOLID\n70\n1\n71\n0\n91\n1\n92\n0\n93\n2\n72\n3\n10\n" + n(x + 1.5) +
+                 "\n20\n" + n(y + 1.5) + "\n11\n1.5\n21\n0\n40\n0.5\n50\n0\n51\n180\n73\n1\n" +
+                 "72\n4\n94\n2\n73\n0\n74\n0\n95\n6\n96\n3\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40"
+                 "\n" +
+                 "1\n10\n" + n(x) + "\n20\n" + n(y + 1.5) + "\n10\n" + n(x + 1.5) + "\n20\n" +
+                 n(y) + "\n10\n" + n(x + 3) + "\n20\n" + n(y + 1.5) + "\n97\n0\n";
+            break;
+        case 3:
+            s += "0\nLINE\n8\nA\n62\n" + colour + "\n6\nDASHED\n10\n" + n(x) + "\n20\n" + n(y) +
+                 "\n11\n" + n(x + 3.5) + "\n21\n" + n(y + 3) + "\n";
+            break;
+        default:
+            s += "0\nCIRCLE\n8\nA\n62\n" + colour + "\n6\nDASHED\n10\n" + n(x + 2) + "\n20\n" +
+                 n(y + 2) + "\n40\n1.5\n";
+        }
+    }
+    return s + "0\nENDSEC\n0\nEOF\n";
+}
+
+void BM_DxfToSlide50kCurvesAndDashes(benchmark::State& state) {
+    const std::string drawing = CurvesDrawing();
+    for (auto _ : state) {
+        const TDxfConversion c = DxfToSlide(drawing, "curves.dxf", {2048, 1536});
+        benchmark::DoNotOptimize(c.Slide.data());
+    }
+    state.counters["MB"] = static_cast<double>(drawing.size()) / 1e6;
+}
+BENCHMARK(BM_DxfToSlide50kCurvesAndDashes)->Unit(benchmark::kMillisecond);
 
 std::vector<uint8_t> BusySlide() {
     TSlideWriter w(2000, 1500);
