@@ -47,8 +47,13 @@ TPatternImage::TPatternImage(const TRasterCanvas& picture, QWidget* parent)
 void TPatternImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (m_picture.Width() > 0 && m_picture.Height() > 0)
-        p.drawImage(QPoint(0, 0), WrapCanvas(m_picture));
+    if (m_picture.Width() <= 0 || m_picture.Height() <= 0)
+        return;
+    // One picture pixel per device pixel: at ratio 2 the picture has twice the widget's width
+    // and height and is shown at that ratio, not scaled.
+    QImage image = WrapCanvas(m_picture);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    p.drawImage(QPoint(0, 0), image);
 }
 
 void TPatternPanel::resizeEvent(QResizeEvent* event) {
@@ -190,6 +195,8 @@ void THatchPage::ToolButton9Click() {
 
 void THatchPage::ToolButton11Click() {
     const bool down = ToolButton11->isChecked();
+    // The thumbnails are drawn at the pixels of the screen the list is on.
+    m_page.SetPixelRatio(patv->devicePixelRatioF());
     m_form.RunCommand([&] { m_page.SetThumbnailsShown(down); });
 }
 
@@ -236,10 +243,16 @@ void THatchPage::SchedulePreviewSize() {
             QTimer::singleShot(20, this, [this] { SchedulePreviewSize(); });
             return;
         }
-        const QSize size = Image1->size();
-        if (size.width() == m_page.Preview().Width() && size.height() == m_page.Preview().Height())
+        // The preview is drawn at the screen's own pixels (twice its size at ratio 2).
+        const qreal ratio = Image1->devicePixelRatioF();
+        const QSize size(qRound(Image1->width() * ratio), qRound(Image1->height() * ratio));
+        if (size.width() == m_page.Preview().Width() &&
+            size.height() == m_page.Preview().Height() && ratio == m_page.PixelRatio())
             return;
-        m_form.RunCommand([&] { m_page.SetPreviewSize(size.width(), size.height()); });
+        m_form.RunCommand([&] {
+            m_page.SetPixelRatio(ratio);
+            m_page.SetPreviewSize(size.width(), size.height());
+        });
     });
 }
 
@@ -297,8 +310,11 @@ void THatchPage::FillList() {
     if (static_cast<int>(limg.size()) != m_page.ThumbnailCount() ||
         m_shownThumbnailsGeneration != m_page.ThumbnailsGeneration()) {
         m_shownThumbnailsGeneration = m_page.ThumbnailsGeneration();
-        limg.Reset(static_cast<size_t>(m_page.ThumbnailCount()));
-        for (int k = 0; k < m_page.ThumbnailCount(); ++k)
+        // Shown at the pixels they were drawn at: 256 x 160 on a 128 x 80 item at ratio 2.
+        const int count = m_page.ThumbnailCount();
+        limg.Reset(static_cast<size_t>(count),
+                   count > 0 ? double(m_page.Thumbnail(0).Width()) / TPatternPage::kThumbWidth : 1);
+        for (int k = 0; k < count; ++k)
             limg.Set(static_cast<size_t>(k), WrapCanvas(m_page.Thumbnail(k)).copy());
     }
 

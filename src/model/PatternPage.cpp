@@ -6,6 +6,8 @@
 #include "graphics/RasterCanvas.h"
 #include "model/ThumbnailRenderer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <utility>
 
@@ -236,10 +238,12 @@ void TPatternPage::BuildPatternThumbnails() {
 
         std::vector<TPatternEntry> entries = CollectPatternEntries(m_module.PatternLines);
         m_thumbnails.reserve(entries.size());
-        // Each thumbnail is a drawing of its own 128 x 80 tile, so it shows the whole pattern
-        // at its automatic scale whatever the size of the preview.
-        m_module.TileWidth = kThumbWidth;
-        m_module.TileHeight = kThumbHeight;
+        // Each thumbnail is a drawing of its own 128 x 80 tile (in the screen's pixels), so it
+        // shows the whole pattern at its automatic scale whatever the size of the preview.
+        const int width = ThumbnailPixelWidth();
+        const int height = ThumbnailPixelHeight();
+        m_module.TileWidth = width;
+        m_module.TileHeight = height;
         // The label shows which pattern is drawn, a few dozen times a second: letting the
         // window repaint for every thumbnail would cost more than drawing most of them.
         UiHooks::TPendingMessagePump pump(m_progressIntervalMs);
@@ -250,7 +254,7 @@ void TPatternPage::BuildPatternThumbnails() {
             m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
             pump.Tick();
             // A fresh bitmap draws with the default white brush and black pen.
-            auto bitmap = std::make_unique<TRasterCanvas>(kThumbWidth, kThumbHeight);
+            auto bitmap = std::make_unique<TRasterCanvas>(width, height);
             const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);
             m_module.PatternScale = 0;
             std::string problem;
@@ -263,7 +267,7 @@ void TPatternPage::BuildPatternThumbnails() {
                 // One pattern that cannot be drawn, for whatever reason, is marked; the others
                 // are drawn all the same.
                 problem = FailureText(std::current_exception());
-                MarkFailedThumbnail(*bitmap, kThumbWidth, kThumbHeight);
+                MarkFailedThumbnail(*bitmap, width, height);
             }
             entries[k].ThumbnailIndex = static_cast<int>(k);
             m_thumbnails.push_back(std::move(bitmap));
@@ -297,6 +301,23 @@ void TPatternPage::EditorChanged(std::vector<std::string> lines) {
     m_editorLines = std::move(lines);
     m_module.EditorModified = true;
     m_unstoredEdits = true;
+}
+
+// ---- The screen ----
+
+void TPatternPage::SetPixelRatio(double ratio) {
+    if (Drawing())
+        return;
+    // No screen has more than a few device pixels per pixel; the bounds keep a thumbnail small.
+    m_module.PixelRatio = std::isfinite(ratio) && ratio > 0 ? std::clamp(ratio, 0.25, 8.0) : 1;
+}
+
+int TPatternPage::ThumbnailPixelWidth() const {
+    return static_cast<int>(std::lrint(kThumbWidth * m_module.PixelRatio));
+}
+
+int TPatternPage::ThumbnailPixelHeight() const {
+    return static_cast<int>(std::lrint(kThumbHeight * m_module.PixelRatio));
 }
 
 // ---- Preview ----

@@ -85,7 +85,7 @@ public:
     // exist (after asking about unstored edits, which the build replaces; a "No" leaves the
     // switch up). Up: back to names; the thumbnails are kept until the list is cleared.
     void SetThumbnailsShown(bool shown);
-    // One 128 x 80 picture per entry, in list order, once built.
+    // One 128 x 80 picture per entry (times the pixel ratio), in list order, once built.
     int ThumbnailCount() const { return static_cast<int>(m_thumbnails.size()); }
     const TRasterCanvas& Thumbnail(int index) const { return *m_thumbnails.at(index); }
     // Changes whenever the thumbnails are dropped or built, so a copy of them knows it is old
@@ -131,10 +131,25 @@ public:
     // False while the thumbnails are built.
     bool EditorVisible() const { return m_editorVisible; }
 
+    // ---- The screen ----
+
+    // Device pixels per pixel of the window (2 on a screen at 200 %; a ratio that is not a
+    // sound number counts as 1, one outside 0.25..8 as the nearer bound). The thumbnails then have
+    // kThumbWidth x kThumbHeight times that many pixels, the preview's size is given in device
+    // pixels, and patterns are drawn at the scale shown times the ratio: the same pictures as on a
+    // plain screen, only sharper. Takes effect at the next drawing; thumbnails already built keep
+    // their pixels.
+    void SetPixelRatio(double ratio);
+    double PixelRatio() const { return m_module.PixelRatio; }
+    // A thumbnail's width and height in device pixels.
+    int ThumbnailPixelWidth() const;
+    int ThumbnailPixelHeight() const;
+
     // ---- Preview (Image1) and label (Label2) ----
 
-    // The preview's size follows its place in the panel; a pattern shown is drawn again at the
-    // new size and the scale in use. False while drawing: nothing changed, ask again later.
+    // The preview's size (in device pixels) follows its place in the panel; a pattern shown is
+    // drawn again at the new size and the scale in use. False while drawing: nothing changed, ask
+    // again later.
     bool SetPreviewSize(int width, int height);
     const TRasterCanvas& Preview() const { return *m_preview; }
     // Changes whenever the preview's pixels change.

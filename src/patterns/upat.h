@@ -210,6 +210,10 @@ struct TPatternModule {
     double PatternScale = 0;               // target units per pattern unit; 0 = automatic
     double TileWidth = 0;                  // the drawing tile, in target units (pixels or points)
     double TileHeight = 0;
+    // Device pixels per pixel of a raster drawing (2 on a screen at 200 %): the tile is then in
+    // device pixels and the pattern is drawn at PatternScale times the ratio, so it looks the
+    // same on every screen, only sharper; PatternScale and ScaleText stay in the screen's pixels.
+    double PixelRatio = 1;
     double TileOriginX = 0; // lower left corner of the PDF cell being drawn
     double TileOriginY = 0;
     std::string ScaleText;      // text of the page's scale label, set by preview drawings
@@ -245,15 +249,15 @@ struct TPatternModule {
     // pattern, flipped onto the raster): fills the tile with the target's brush, scans the text
     // for its name and largest spacing, chooses the scale (PatternScale when > 0, else automatic;
     // 75 for "Gravel"), stores it in PatternScale and, for the preview, the label in ScaleText,
-    // then draws every line family with the target's pen. A dot shows as one pixel. Every drawing
-    // ends, whatever the numbers: a family whose delta-y is 0 draws only its line through the
-    // origin, an all-zero dash list draws continuous lines, lines or rows of dashes closer than
-    // half a pixel are drawn half a pixel apart (the area shows solid, as it would), dashes and
-    // gaps that repeat within half a pixel draw as continuous lines, and a drawing stops after
-    // kPatternWorkLimit units of work, or its share of budget when one is given (builds of many
-    // drawings, such as the page's thumbnails, share one: see BuildBudget). Pending messages are
-    // processed now and then (at most every 20 ms); text must not change meanwhile, so the page
-    // passes a copy of the editor's lines.
+    // then draws every line family with the target's pen at that scale times PixelRatio. A dot
+    // shows as one pixel. Every drawing ends, whatever the numbers: a family whose delta-y is 0
+    // draws only its line through the origin, an all-zero dash list draws continuous lines, lines
+    // or rows of dashes closer than half a pixel are drawn half a pixel apart (the area shows
+    // solid, as it would), dashes and gaps that repeat within half a pixel draw as continuous
+    // lines, and a drawing stops after kPatternWorkLimit units of work, or its share of budget when
+    // one is given (builds of many drawings, such as the page's thumbnails, share one: see
+    // BuildBudget). Pending messages are processed now and then (at most every 20 ms); text must
+    // not change meanwhile, so the page passes a copy of the editor's lines.
     void DrawPattern(const std::vector<std::string>& text, TCanvas& target,
                      TPatternTarget kind = TPatternTarget::Preview,
                      TPatternBudget* budget = nullptr);

@@ -358,9 +358,11 @@ void TPatternModule::DrawPattern(const std::vector<std::string>& text, TCanvas& 
         ScaleText = ScaleLabelText(scale);
     pump.Tick();
 
+    // A ratio that is not a sound number draws as on a plain screen.
+    const double ratio = std::isfinite(PixelRatio) && PixelRatio > 0 ? PixelRatio : 1;
     TRasterPatternSink sink(target, h);
     TPatternDrawStats stats;
-    DrawPatternFamilies(text, family, scale, w, h, sink, stats,
+    DrawPatternFamilies(text, family, scale * ratio, w, h, sink, stats,
                         budget ? budget->NextShare() : kPatternWorkLimit);
     if (budget)
         budget->Spend(stats.Work);

@@ -1,13 +1,16 @@
 // The pattern page in the real window through real input: a click on a .pat file, clicks in the
-// pattern list, the tool bar's buttons, typing in the editor, keys.
+// pattern list, the tool bar's buttons, typing in the editor, keys; at pixel ratio 2, preview
+// and thumbnails at the screen's own pixels.
 #include "AppTestSupport.h"
 
 #include "HatchPage.h"
+#include "graphics/RasterCanvas.h"
 #include "model/PatternPage.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -182,6 +185,47 @@ TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {
     EXPECT_FALSE(hatch().ToolButton11->isChecked());
     EXPECT_EQ(hatch().patv->viewMode(), QListView::ListMode);
     EXPECT_TRUE(form().limg.empty());
+}
+
+// Runs only on a screen of pixel ratio 2 (QT_SCALE_FACTOR=2: the test app_hidpi).
+class HiDpiPatternTest : public PatternWindowTest {
+protected:
+    void SetUp() override {
+        if (form().devicePixelRatioF() != 2)
+            GTEST_SKIP() << "needs a screen of pixel ratio 2 (QT_SCALE_FACTOR=2)";
+        PatternWindowTest::SetUp();
+    }
+};
+
+TEST_F(HiDpiPatternTest, PreviewAndThumbnailsHaveTheScreensPixels) {
+    OpenPatterns();
+    Settle();
+    // The preview has the device pixels of its place, is shown unscaled, and draws the pattern
+    // at the scale the label says, as on a plain screen.
+    const QSize place = hatch().Image1->size();
+    ASSERT_GT(place.width(), 0);
+    EXPECT_EQ(page().Preview().Width(), 2 * place.width());
+    EXPECT_EQ(page().Preview().Height(), 2 * place.height());
+    EXPECT_EQ(Label(), "Scale: 100.00");
+    const QPixmap shown = hatch().Image1->grab();
+    EXPECT_EQ(shown.devicePixelRatio(), 2.0);
+    const TRasterCanvas& preview = page().Preview();
+    const QImage drawn(reinterpret_cast<const uchar*>(preview.Bits()), preview.Width(),
+                       preview.Height(), preview.Width() * 4, QImage::Format_RGB32);
+    EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_RGB32), drawn);
+
+    // The thumbnail switch: 256 x 160 pictures on 128 x 80 items.
+    ClickWidget(hatch().ToolButton11);
+    ASSERT_EQ(form().limg.size(), 3u);
+    for (size_t i = 0; i < form().limg.size(); ++i) {
+        EXPECT_EQ(form().limg[i].size(), QSize(256, 160)) << i;
+        EXPECT_EQ(form().limg[i].deviceIndependentSize(), QSizeF(128, 80)) << i;
+    }
+    EXPECT_EQ(hatch().patv->iconSize(), QSize(128, 80));
+    const QIcon icon = hatch().patv->item(2)->icon();
+    EXPECT_EQ(icon.pixmap(QSize(128, 80), 2.0).size(), QSize(256, 160));
+    // The switch's own icon comes drawn at 44 for its 22 pixels.
+    EXPECT_TRUE(hatch().ToolButton11->icon().availableSizes().contains(QSize(44, 44)));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -293,6 +294,64 @@ TEST_F(PatternPageTest, ThumbnailsAreBuiltOnceWithProgressAndKeptAcrossTheSwitch
     Open();
     EXPECT_FALSE(page.ThumbnailsShown());
     EXPECT_EQ(page.ThumbnailCount(), 0);
+}
+
+TEST_F(PatternPageTest, AtPixelRatio2TheSamePicturesHaveTwiceThePixelsAndLinesOneWide) {
+    // The same file on a plain screen and on one of ratio 2, whose preview has twice the pixels.
+    TScriptedDialogs hiDialogs;
+    TPatternPage hi{hiDialogs};
+    hi.SetPixelRatio(2);
+    page.SetPreviewSize(150, 100);
+    hi.SetPreviewSize(300, 200);
+    Open();
+    hi.OpenFile(file);
+    page.SelectEntry(2);
+    hi.SelectEntry(2);
+    // The grid's lines lie 25 screen pixels apart on both, 50 device pixels at ratio 2: ink of
+    // the plain picture has ink beside twice its coordinates in the other (a line at a half pixel
+    // may round to the next device pixel), and lines stay one device pixel wide (drawn, not
+    // scaled up), so the ink only doubles with the lines' length.
+    const auto samePicture = [](const TRasterCanvas& lo, const TRasterCanvas& twice) {
+        ASSERT_EQ(twice.Width(), 2 * lo.Width());
+        ASSERT_EQ(twice.Height(), 2 * lo.Height());
+        for (int y = 0; y < lo.Height(); ++y)
+            for (int x = 0; x < lo.Width(); ++x) {
+                bool inked = false;
+                for (int d = 0; d < 9; ++d)
+                    inked = inked || twice.Pixel(std::max(0, 2 * x + d % 3 - 1),
+                                                 std::max(0, 2 * y + d / 3 - 1)) != 0xFFFFFF;
+                if (lo.Pixel(x, y) != 0xFFFFFF) {
+                    ASSERT_TRUE(inked) << x << "," << y;
+                }
+            }
+        EXPECT_GT(Inked(twice), 3 * Inked(lo) / 2);
+        EXPECT_LT(Inked(twice), 5 * Inked(lo) / 2);
+    };
+    samePicture(page.Preview(), hi.Preview());
+    EXPECT_EQ(hi.LabelText(), "Scale:  25.00");
+    EXPECT_EQ(hi.PatternScale(), page.PatternScale());
+    // "+" scales the picture, not the pixels, on both.
+    page.Enlarge();
+    hi.Enlarge();
+    EXPECT_EQ(hi.LabelText(), "Scale:  37.50");
+    samePicture(page.Preview(), hi.Preview());
+
+    page.SetThumbnailsShown(true);
+    hi.SetThumbnailsShown(true);
+    ASSERT_EQ(hi.ThumbnailCount(), 4);
+    EXPECT_EQ(hi.ThumbnailPixelWidth(), 256);
+    EXPECT_EQ(hi.ThumbnailPixelHeight(), 160);
+    samePicture(page.Thumbnail(2), hi.Thumbnail(2));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_GT(Inked(hi.Thumbnail(k)), Inked(page.Thumbnail(k))) << k;
+
+    // Ratios no screen has count as the nearest sound one.
+    hi.SetPixelRatio(std::nan(""));
+    EXPECT_EQ(hi.PixelRatio(), 1);
+    hi.SetPixelRatio(1e9);
+    EXPECT_EQ(hi.PixelRatio(), 8);
+    hi.SetPixelRatio(-2);
+    EXPECT_EQ(hi.PixelRatio(), 1);
 }
 
 TEST_F(PatternPageTest, AThumbnailThatThrowsIsMarkedAndTheOthersAreDrawn) {
