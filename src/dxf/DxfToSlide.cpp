@@ -39,7 +39,7 @@ constexpr int kByLayer = -1, kByBlock = -2;
 
 enum class TKind : uint8_t {
     Line,      // v: x1 y1 x2 y2
-    Poly,      // verts, closed
+    Poly,      // verts, closed; i1 128 when the linetype runs on across the vertices
     Arc,       // v: cx cy r a1 a2 (radians, from a1 to a2, either way round)
     Circle,    // v: cx cy r
     Ellipse,   // v: cx cy mx my ratio p1 p2 (parameters, from p1 to p2, either way round)
@@ -449,9 +449,10 @@ private:
             const double constWidth = g(43);
             for (size_t k = b + 1; k < e; ++k) {
                 const TPair& p = m_p[k];
-                if (p.code == 70)
+                if (p.code == 70) {
                     out.closed = (Integer(p.value) & 1) != 0;
-                else if (p.code == 10)
+                    out.i1 = Integer(p.value) & 128;
+                } else if (p.code == 10)
                     out.verts.push_back({Number(p.value), 0, 0, constWidth, constWidth});
                 else if (out.verts.empty())
                     continue;
@@ -535,6 +536,7 @@ private:
                 out.mirror = Number(p.value) < 0 && (flags & 8) == 0;
         }
         out.closed = (flags & 1) != 0;
+        out.i1 = flags & 128;
         while (Is(0, "VERTEX")) {
             const auto [vb, ve] = Object();
             TVert v{0, 0, 0, w0, w1};
@@ -1080,13 +1082,18 @@ private:
         }
     }
 
+    // The dash pattern of the entity being drawn; empty for a continuous line.
+    const std::vector<double>& Dashes() const {
+        const bool known =
+            m_linetype >= 0 && static_cast<size_t>(m_linetype) < m_d.linetypes.size();
+        return m_d.linetypes[known ? static_cast<size_t>(m_linetype) : 0];
+    }
+
     // A curve drawn in the entity's linetype: dashes, gaps and dots along it, the pattern
     // running on across its corners. A pattern finer than two slide units draws solid, as it
     // would look anyway.
     void Stroke(const std::vector<TDxfPoint>& pts, const TXform& m) {
-        const std::vector<double>& dashes = m_d.linetypes[static_cast<size_t>(
-            m_linetype >= 0 && static_cast<size_t>(m_linetype) < m_d.linetypes.size() ? m_linetype
-                                                                                      : 0)];
+        const std::vector<double>& dashes = Dashes();
         const double scale = m_d.ltscale * m_ltscale * m.Scale();
         double total = 0;
         for (double d : dashes)
@@ -1167,10 +1174,20 @@ private:
         bool wide = false;
         for (const TVert& v : verts)
             wide = wide || v.w0 > 0 || v.w1 > 0;
-        if (!wide) {
+        if (!wide && ((e.i1 & 128) != 0 || Dashes().empty() || segments == 0)) {
             std::vector<TDxfPoint> pts;
             Curve(e, m, pts);
             Stroke(pts, m);
+            return;
+        }
+        if (!wide) { // the linetype starts again at each vertex
+            for (size_t i = 0; i < segments; ++i) {
+                std::vector<TDxfPoint> local{{verts[i].x, verts[i].y}}, pts;
+                BulgePoints(verts[i], verts[(i + 1) % n], m.Scale(), local);
+                for (const TDxfPoint& p : local)
+                    pts.push_back(m(p.x, p.y));
+                Stroke(pts, m);
+            }
             return;
         }
         // A wide segment is a band around its centre line, filled as the drawing shows it.
@@ -1221,9 +1238,13 @@ private:
 
     // The curve f (a point for each parameter) from t0 to t1 in at least `pieces` pieces, each
     // halved while its middle lies farther than the tolerance from its chord (ten times at
-    // most); the points after the first appended to out.
+    // most), appended to out (its first point only when out does not end there). While
+    // measuring, four times the pieces stand in for the halving, so that the extents miss
+    // little of the curve.
     template <class F>
     void Flatten(const F& f, double t0, double t1, int pieces, std::vector<TDxfPoint>& out) {
+        if (m_measuring)
+            pieces *= 4;
         double ta = t0;
         TDxfPoint pa = f(t0);
         if (out.empty() || !(out.back() == pa))

@@ -283,9 +283,14 @@ TEST(DxfToSlide, LinetypesDashLinesArcsAndPolylines) {
     // By layer, the entity's scale halving it: twenty dashes of 10.
     s = convert("0\nLINE\n8\nHIDDEN\n48\n0.5\n10\n0\n20\n10\n11\n300\n21\n10\n");
     EXPECT_EQ(LinesOf(s, 3).size(), 20u);
-    // A polyline's pattern runs on round its corners: the first dash turns the corner.
-    s = convert("0\nLWPOLYLINE\n8\n0\n62\n2\n6\nDASHED\n90\n3\n70\n0\n10\n0\n20\n50\n10\n10\n20\n"
-                "50\n10\n10\n20\n90\n");
+    // A polyline's pattern starts again at each vertex; with the flag 128 it runs on round
+    // its corners, the first dash turning the corner.
+    const std::string polyline = "0\nLWPOLYLINE\n8\n0\n62\n2\n6\nDASHED\n90\n3\n10\n0\n20\n50\n10\n"
+                                 "10\n20\n50\n10\n10\n20\n90\n70\n";
+    s = convert(polyline + "0\n");
+    EXPECT_EQ(LinesOf(s, 2), (std::vector<std::array<int, 4>>{
+                                 {0, 50, 10, 50}, {10, 50, 10, 70}, {10, 80, 10, 90}}));
+    s = convert(polyline + "128\n");
     EXPECT_EQ(LinesOf(s, 2), (std::vector<std::array<int, 4>>{
                                  {0, 50, 10, 50}, {10, 50, 10, 60}, {10, 70, 10, 90}}));
     // Dots are points; a circle's dashes stay on the circle.
