@@ -72,7 +72,7 @@ std::atomic<int> g_capacityLimit{INT_MAX};
 TSlideData::TView TSlideData::Open() const {
     if (Bytes)
         return TView(Bytes, Start, End);
-    return TView(MakeSharedBytes(ReadWholeFile(Path)), 0);
+    return TView(ReadSharedFile(Path), 0);
 }
 
 std::unique_ptr<TSlide> TSlide::CreateFromStream(const std::string& name, TStream& source) {
