@@ -13,6 +13,7 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <malloc.h>
 #include <string>
 
 namespace {
@@ -79,6 +80,10 @@ bool IsHelp(const std::string& arg) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Memory freed after each picture of a batch is kept for the next one rather than handed
+    // back to the system and asked for again: giving back and faulting in the same pages per
+    // picture took a sixth of a thumbnail export's time.
+    ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
     if (argc < 2) {
         std::fputs(Usage().c_str(), stderr);
         return 2;
