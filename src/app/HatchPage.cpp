@@ -259,8 +259,8 @@ void THatchPage::SchedulePreviewSize() {
 // ---- Showing the model ----
 
 void THatchPage::Refresh() {
-    if (Label2->text() != Q(m_page.LabelText()))
-        Label2->setText(Q(m_page.LabelText()));
+    if (Label2->text() != ToQString(m_page.LabelText()))
+        Label2->setText(ToQString(m_page.LabelText()));
     Memo1->setVisible(m_page.EditorVisible());
     if (m_shownPreview != m_page.PreviewGeneration()) {
         m_shownPreview = m_page.PreviewGeneration();
@@ -275,7 +275,7 @@ void THatchPage::Refresh() {
     ShowSelection();
     if (m_shownEditor != m_page.EditorGeneration()) {
         m_shownEditor = m_page.EditorGeneration();
-        Memo1->setPlainText(Q(PatternLinesToText(m_page.EditorLines())));
+        Memo1->setPlainText(ToQString(PatternLinesToText(m_page.EditorLines())));
         Memo1->moveCursor(QTextCursor::Start);
     }
 }
@@ -325,7 +325,7 @@ void THatchPage::FillList() {
     patv->setUpdatesEnabled(false);
     const QIcon nameIcon = PatternIcon();
     for (const TPatternEntry& entry : entries) {
-        auto* item = new QListWidgetItem(Q(Cp1252ToUtf8(entry.Name)));
+        auto* item = new QListWidgetItem(ToQString(Cp1252ToUtf8(entry.Name)));
         item->setData(Qt::UserRole, entry.HeaderLine);
         const int image = entry.ThumbnailIndex;
         if (thumbs && image >= 0 && image < static_cast<int>(limg.size()))

@@ -27,7 +27,7 @@ namespace {
 
 // "SLD-files (*.sld)|*.sld|PDF file|*.pdf" -> {"SLD-files (*.sld)", "PDF file (*.pdf)"}.
 QStringList QtFilters(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
+    const QStringList parts = ToQString(filter).split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = QString(parts[i + 1]).replace(';', ' ');
@@ -97,7 +97,7 @@ private:
 
 std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, Q(options.Title));
+    QFileDialog dialog(parent, ToQString(options.Title));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -105,19 +105,19 @@ std::optional<TFileChoice> RunFileDialog(QWidget* parent, const TFileDialogOptio
     const QStringList filters = QtFilters(options.Filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(Q(options.DefaultExt));
+    dialog.setDefaultSuffix(ToQString(options.DefaultExt));
     // A name typed without an extension gets the chosen filter's ("*.pdf" -> "pdf"), so the
     // extension of the name returned and the filter agree.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, fallback = Q(options.DefaultExt)](const QString& filter) {
+                     [&dialog, fallback = ToQString(options.DefaultExt)](const QString& filter) {
                          const QRegularExpressionMatch m =
                              QRegularExpression("\\*\\.(\\w+)").match(filter);
                          dialog.setDefaultSuffix(m.hasMatch() ? m.captured(1) : fallback);
                      });
     if (!options.InitialDir.empty())
-        dialog.setDirectory(Q(options.InitialDir));
+        dialog.setDirectory(ToQString(options.InitialDir));
     if (!options.FileName.empty())
-        dialog.selectFile(Q(options.FileName));
+        dialog.selectFile(ToQString(options.FileName));
     if (mode == QFileDialog::AcceptOpen)
         new TAnyTypedFile(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -208,7 +208,7 @@ public:
     bool Step(int done, const std::string& text) override {
         if (!text.empty())
             m_dialog.setLabelText(
-                QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(Q(text)));
+                QObject::tr("%1 of %2: %3").arg(done + 1).arg(m_total).arg(ToQString(text)));
         m_dialog.setValue(std::min(done, m_dialog.maximum()));
         // Input is let through only while the dialog is shown: the window beneath is blocked
         // then, and only the Cancel button takes clicks.
@@ -240,23 +240,24 @@ TPrinter* TQtDialogs::ChoosePrinter() {
 }
 
 std::unique_ptr<TProgress> TQtDialogs::BeginProgress(const std::string& title, int total) {
-    return std::make_unique<TQtProgress>(m_parent, Q(title), total);
+    return std::make_unique<TQtProgress>(m_parent, ToQString(title), total);
 }
 
 void TQtDialogs::ShowError(const std::string& text) {
-    QMessageBox::critical(m_parent, Title(), Q(text), QMessageBox::Ok);
+    QMessageBox::critical(m_parent, Title(), ToQString(text), QMessageBox::Ok);
 }
 
 void TQtDialogs::ShowWarning(const std::string& text) {
-    QMessageBox::warning(m_parent, Title(), Q(text), QMessageBox::Ok);
+    QMessageBox::warning(m_parent, Title(), ToQString(text), QMessageBox::Ok);
 }
 
 void TQtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox::information(m_parent, Title(), Q(text), QMessageBox::Ok);
+    QMessageBox::information(m_parent, Title(), ToQString(text), QMessageBox::Ok);
 }
 
 bool TQtDialogs::ConfirmOkCancel(const std::string& text) {
-    return QMessageBox::question(m_parent, Title(), Q(text), QMessageBox::Ok | QMessageBox::Cancel,
+    return QMessageBox::question(m_parent, Title(), ToQString(text),
+                                 QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
@@ -282,21 +283,21 @@ TDialogs::TAnswer AskYesNoCancel(QMessageBox& box) {
 
 TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancelAll(const std::string& text) {
     QMessageBox box(
-        QMessageBox::Question, Title(), Q(text),
+        QMessageBox::Question, Title(), ToQString(text),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, m_parent);
     box.button(QMessageBox::YesToAll)->setText(QObject::tr("All"));
     return AskYesNoCancel(box);
 }
 
 TDialogs::TAnswer TQtDialogs::ConfirmYesNoCancel(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, Title(), Q(text),
+    QMessageBox box(QMessageBox::Question, Title(), ToQString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
     return AskYesNoCancel(box);
 }
 
 bool TQtDialogs::ConfirmYesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, Title(), Q(text), QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
+    QMessageBox box(QMessageBox::Question, Title(), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -320,8 +321,8 @@ std::optional<TFileChoice> TQtDialogs::OpenFileName(const TFileDialogOptions& op
 
 std::optional<std::string> TQtDialogs::ChooseFolder(const std::string& title,
                                                     const std::string& startFolder) {
-    TFolderDialog dialog(m_parent, Q(title),
-                         startFolder.empty() ? QDir::homePath() : Q(startFolder));
+    TFolderDialog dialog(m_parent, ToQString(title),
+                         startFolder.empty() ? QDir::homePath() : ToQString(startFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty())
         return std::nullopt;
     return dialog.Chosen().toStdString();
@@ -330,16 +331,16 @@ std::optional<std::string> TQtDialogs::ChooseFolder(const std::string& title,
 std::string TQtDialogs::InputText(const std::string& caption, const std::string& prompt,
                                   const std::string& preset) {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, Q(caption), Q(prompt), QLineEdit::Normal, Q(preset), &ok);
+    const QString text = QInputDialog::getText(m_parent, ToQString(caption), ToQString(prompt),
+                                               QLineEdit::Normal, ToQString(preset), &ok);
     return ok ? text.toStdString() : preset;
 }
 
 void TQtDialogs::ShowAbout(const std::string& product, const std::string& version) {
-    TdlgAbout about(Q(product), Q(version), m_parent);
+    TdlgAbout about(ToQString(product), ToQString(version), m_parent);
     about.exec();
 }
 
 bool TQtDialogs::OpenDocument(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 // UTF-8 text of the core as a Qt string.
-inline QString Q(const std::string& s) {
+inline QString ToQString(const std::string& s) {
     return QString::fromStdString(s);
 }
 

@@ -88,7 +88,7 @@ void TForm1::PTShellTree1Change() {
     });
     // The user chose to stay with unsaved pattern edits: the tree goes back to the folder shown.
     if (stayed)
-        QTimer::singleShot(0, this, [this] { SetTreeFolder(Q(m_model.TreeFolder())); });
+        QTimer::singleShot(0, this, [this] { SetTreeFolder(ToQString(m_model.TreeFolder())); });
 }
 
 void TForm1::PTShellTree1Click() {
@@ -170,10 +170,10 @@ void TForm1::RefreshView() {
 void TForm1::WatchShownFolder() {
     QStringList paths;
     if (!m_model.Folder().empty())
-        paths << Q(m_model.Folder());
+        paths << ToQString(m_model.Folder());
     // A library rewritten in place changes no folder entry.
     if (m_model.LibraryView() && !m_model.SelectedSourcePath().empty())
-        paths << Q(m_model.SelectedSourcePath());
+        paths << ToQString(m_model.SelectedSourcePath());
     // A watched file replaced by another drops out of the watcher: compare with what it holds.
     const QStringList held = m_diskWatcher->directories() + m_diskWatcher->files();
     if (paths == m_watched && held.size() == paths.size())
@@ -231,10 +231,10 @@ void TForm1::RefreshFileList() {
         return;
     m_shownSourcesGeneration = m_model.SourcesGeneration();
     TFlagScope refreshing(m_refreshing);
-    const QString folder = Q(m_model.Folder());
+    const QString folder = ToQString(m_model.Folder());
     FileListBox1->clear();
     for (const std::string& name : m_model.Sources()) {
-        const QString text = Q(name);
+        const QString text = ToQString(name);
         const bool pattern = FileKindOfName(name) == TFileKind::Pattern;
         auto* item = new QListWidgetItem(pattern ? PatternIcon() : LibraryIcon(), text);
         item->setToolTip(QDir(folder).filePath(text));
@@ -306,7 +306,7 @@ void TForm1::FillSlideList() {
     }
     const QIcon icon = thumbs ? m_placeholder : SlideIcon();
     for (const std::string& caption : items) {
-        auto* item = new QListWidgetItem(icon, Q(caption));
+        auto* item = new QListWidgetItem(icon, ToQString(caption));
         item->setToolTip(item->text()); // the whole name, also when it shows cut
         ListBox1->addItem(item);
     }
@@ -381,11 +381,12 @@ void TForm1::RepaintPreviewWhenIdle() {
 
 void TForm1::RefreshPreview() {
     PaintBox1->update();
-    SetStatus(TStatusPanel::PreviewSize, Q(m_model.StatusText(TStatusPanel::PreviewSize)), true);
-    SetStatus(TStatusPanel::Zoom, Q(m_model.StatusText(TStatusPanel::Zoom)), true);
+    SetStatus(TStatusPanel::PreviewSize, ToQString(m_model.StatusText(TStatusPanel::PreviewSize)),
+              true);
+    SetStatus(TStatusPanel::Zoom, ToQString(m_model.StatusText(TStatusPanel::Zoom)), true);
     PaintBox1->SetZoomed(!m_model.PreviewZoom().Fitted());
-    SetStatus(TStatusPanel::Folder, Q(m_model.StatusText(TStatusPanel::Folder)), true);
-    SetStatus(TStatusPanel::Problem, Q(m_model.StatusText(TStatusPanel::Problem)), false);
+    SetStatus(TStatusPanel::Folder, ToQString(m_model.StatusText(TStatusPanel::Folder)), true);
+    SetStatus(TStatusPanel::Problem, ToQString(m_model.StatusText(TStatusPanel::Problem)), false);
     if (!m_model.CurrentList()) {
         SetStatus(TStatusPanel::SlideName, QString(), false);
         for (TStatusPanel p :
@@ -397,6 +398,6 @@ void TForm1::RefreshPreview() {
     } else if (m_model.SelectedSlide() >= 0) {
         for (TStatusPanel p : {TStatusPanel::SlideName, TStatusPanel::SlideSize,
                                TStatusPanel::LibraryName, TStatusPanel::LibrarySize})
-            SetStatus(p, Q(m_model.StatusText(p)), true);
+            SetStatus(p, ToQString(m_model.StatusText(p)), true);
     }
 }

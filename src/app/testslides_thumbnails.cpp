@@ -183,7 +183,7 @@ void TForm1::WaitForThumbnails() {
 void TForm1::MarkFailedItem(int index, const std::string& message) {
     // The picture carries the mark; the tooltip says why.
     if (QListWidgetItem* item = ListBox1->item(index))
-        item->setToolTip(item->text() + "\n" + tr("Cannot be drawn: %1").arg(Q(message)));
+        item->setToolTip(item->text() + "\n" + tr("Cannot be drawn: %1").arg(ToQString(message)));
 }
 
 void TForm1::ShowThumbnailProblems() {
