@@ -2,7 +2,8 @@ cmake_policy(SET CMP0057 NEW)
 # Fails when a folder of src/ includes a folder above it (or beside it). The folders stand in
 # layers, lowest first; a file may include its own folder and the folders below its layer:
 #   base                byte streams, errors, paths, file helpers, UI hooks
-#   graphics            canvas, palette, raster and metafile canvases, image file writers
+#   settings graphics   the settings file and its values | canvas, palette, raster and
+#                       metafile canvases, image file writers
 #   slides  pdf         slide format, decoder, renderer, libraries | the PDF writer
 #   patterns            hatch patterns
 #   dxf                 DXF drawings: slides written as drawings, drawings drawn into slides
@@ -10,6 +11,7 @@ cmake_policy(SET CMP0057 NEW)
 #   model               the window's state and commands, without Qt
 #   app  cli            the Qt window | sldtool
 set(layer_base 0)
+set(layer_settings 1)
 set(layer_graphics 1)
 set(layer_slides 2)
 set(layer_pdf 2)
@@ -19,7 +21,7 @@ set(layer_output 5)
 set(layer_model 6)
 set(layer_app 7)
 set(layer_cli 7)
-set(folders base graphics slides pdf patterns dxf output model app cli)
+set(folders base settings graphics slides pdf patterns dxf output model app cli)
 
 file(GLOB src_dirs RELATIVE ${ROOT}/src ${ROOT}/src/*)
 set(bad "")

@@ -1,8 +1,8 @@
-// The window's settings file: reading any bytes, the values asked for at start-up, and the
+// The settings file: reading any bytes, the values asked for at start-up, and the
 // text it would save, which must read back as the same text.
 #include "FuzzSupport.h"
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,7 @@
 // Tfimage: the export dialog, its controls, and its values in the default settings file.
 #include "dlgimg.h"
 
-#include "IniFile.h"
-#include "base/Paths.h"
+#include "settings/Settings.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -13,33 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
-
-// The dialog's values in an INI file.
-class TIniSettings : public TSettingsStore {
-public:
-    explicit TIniSettings(TIniFile& ini) : m_ini(ini) {}
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const override {
-        return m_ini.ReadString(section, key, defaultValue);
-    }
-    int ReadInteger(const std::string& section, const std::string& key,
-                    int defaultValue) const override {
-        return m_ini.ReadInteger(section, key, defaultValue);
-    }
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        m_ini.WriteString(section, key, value);
-    }
-    void WriteInteger(const std::string& section, const std::string& key, int value) override {
-        m_ini.WriteInteger(section, key, value);
-    }
-
-private:
-    TIniFile& m_ini;
-};
 
 QSpinBox* NewSizeEdit(const char* name, const QString& accessibleName) {
     auto* edit = new QSpinBox;
@@ -144,8 +118,7 @@ Tfimage::Tfimage(std::string settingsFile, QWidget* parent)
     connect(rdSize, &TRadioGroup::Clicked, this, [this] { UpdateCustomSize(); });
     connect(rdFormat, &TRadioGroup::Clicked, this, [this] { UpdateCustomSize(); });
 
-    TIniFile ini(m_settingsFile);
-    SetChoices(ReadExportChoices(TIniSettings(ini)));
+    SetChoices(ReadExportChoices(TIniFile(m_settingsFile)));
 }
 
 TExportChoices Tfimage::Choices() const {
@@ -242,13 +215,8 @@ void Tfimage::reject() {
 
 void Tfimage::WriteSettings(const TExportChoices& choices) const {
     try {
-        std::error_code ec;
-        std::filesystem::create_directories(FolderOf(m_settingsFile), ec);
-        // Read again: the file may hold other sections, written since start-up.
-        TIniFile ini(m_settingsFile);
-        TIniSettings store(ini);
-        WriteExportChoices(store, choices);
-        ini.Save();
+        UpdateSettingsFile(m_settingsFile,
+                           [&](TIniFile& ini) { WriteExportChoices(ini, choices); });
     } catch (const std::exception& e) {
         // The export goes on; only the dialog's values are not kept.
         std::fprintf(stderr, "varnel: cannot save the export settings: %s\n", e.what());

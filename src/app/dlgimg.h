@@ -1,7 +1,7 @@
 // Tfimage: the export dialog "Convert Slide(s) to Image(s)". It asks which slides (rbsel), the
 // image format (rdFormat), the size (rdSize, with the custom size gsize: SpinEdit1 x SpinEdit2)
 // and the background (rdback). The window creates it once at start-up; it keeps its values for
-// the run and in the default settings file between runs (section "Tfimage" and "BFolder").
+// the run and in the settings file between runs (sections "Tfimage" and "BFolder").
 //
 // Pressing OK runs the command's OK step (the save or folder prompt) while the dialog still
 // shows; the dialog closes with OK only when that step agrees. Cancel puts back the values the
@@ -46,7 +46,7 @@ class Tfimage : public QDialog, public TExportDialog {
 public:
     static constexpr const char* kCaption = "Convert Slide(s) to Image(s)";
 
-    // Reads the values kept in settingsFile (the default settings file).
+    // Reads the values kept in settingsFile (the settings file).
     explicit Tfimage(std::string settingsFile, QWidget* parent = nullptr);
 
     std::optional<TExportChoices> Execute(const std::string& currentSlide,

@@ -1,7 +1,7 @@
 #include "pdfset.h"
 
-#include "IniFile.h"
 #include "graphics/SheetLayout.h"
+#include "settings/Settings.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -17,8 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-const char* const kSection = "Tdpdf";
 
 // A group of radio buttons whose choice is the index of the checked one; columns side by side.
 QGroupBox* NewRadioGroup(QWidget* parent, const char* name, const QString& title,
@@ -43,14 +41,6 @@ QGroupBox* NewRadioGroup(QWidget* parent, const char* name, const QString& title
 void Check(QButtonGroup* buttons, int index) {
     if (QAbstractButton* b = buttons->button(index))
         b->setChecked(true);
-}
-
-bool TextIsTrue(const std::string& text, bool fallback) {
-    if (text == "True" || text == "true" || text == "TRUE" || text == "1")
-        return true;
-    if (text == "False" || text == "false" || text == "FALSE" || text == "0")
-        return false;
-    return fallback;
 }
 
 } // namespace
@@ -158,30 +148,30 @@ bool Tdpdf::Execute(const std::string& caption) {
 void Tdpdf::ReadSettings() {
     if (m_settingsFile.empty())
         return;
+    using namespace Settings;
     const TIniFile ini(m_settingsFile);
     TSheetSettings s;
-    s.SelectedOnly = ini.ReadInteger(kSection, "rbsel_ItemIndex", 0) == 1;
-    s.ColourMode = ini.ReadInteger(kSection, "rdcolor_ItemIndex", 0) == 1
-                       ? TPdfColourMode::BlackWhite
-                       : TPdfColourMode::Color;
-    s.Sorted = TextIsTrue(ini.ReadString(kSection, "sorted_Checked", ""), true);
-    s.Columns = ini.ReadInteger(kSection, "SpinEdit1_Value", 1);
-    s.Rows = ini.ReadInteger(kSection, "SpinEdit2_Value", 1);
+    s.SelectedOnly = ReadSetting(ini, kSheetSelection) == 1;
+    s.ColourMode = ReadSetting(ini, kSheetColourMode) == 1 ? TPdfColourMode::BlackWhite
+                                                           : TPdfColourMode::Color;
+    s.Sorted = ReadSetting(ini, kSheetSorted);
+    s.Columns = ReadSetting(ini, kSheetColumns);
+    s.Rows = ReadSetting(ini, kSheetRows);
     SetSettings(s);
 }
 
 void Tdpdf::WriteSettings() const {
     if (m_settingsFile.empty())
         return;
-    // Read again first: the main window keeps its own sections in the same file.
-    TIniFile ini(m_settingsFile);
-    ini.WriteInteger(kSection, "rbsel_ItemIndex", rbselItemIndex());
-    ini.WriteInteger(kSection, "rdcolor_ItemIndex", rdcolorItemIndex());
-    ini.WriteString(kSection, "sorted_Checked", sorted->isChecked() ? "True" : "False");
-    ini.WriteInteger(kSection, "SpinEdit1_Value", SpinEdit1->value());
-    ini.WriteInteger(kSection, "SpinEdit2_Value", SpinEdit2->value());
     try {
-        ini.Save();
+        UpdateSettingsFile(m_settingsFile, [this](TIniFile& ini) {
+            using namespace Settings;
+            WriteSetting(ini, kSheetSelection, rbselItemIndex());
+            WriteSetting(ini, kSheetColourMode, rdcolorItemIndex());
+            WriteSetting(ini, kSheetSorted, sorted->isChecked());
+            WriteSetting(ini, kSheetColumns, SpinEdit1->value());
+            WriteSetting(ini, kSheetRows, SpinEdit2->value());
+        });
     } catch (const std::exception& e) {
         // The choice still holds for this run; only keeping it for the next one failed.
         std::fprintf(stderr, "varnel: cannot save the PDF settings: %s\n", e.what());

@@ -1,12 +1,11 @@
 // TForm1: construction, layout, menus, toolbar, status bar, placement and settings.
 #include "testslides.h"
 
-#include "AppSettings.h"
 #include "HatchPage.h"
 #include "Icons.h"
-#include "IniFile.h"
 #include "PreviewBox.h"
 #include "base/UiHooks.h"
+#include "settings/Settings.h"
 #include "slides/SlideClasses.h"
 
 #include <QAction>
@@ -42,8 +41,6 @@ constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 40
 constexpr int kLeftColumnWidth = 171;
 constexpr int kTreeHeight = 201;
 constexpr int kPreviewHeight = 170;
-
-const char* const kPlacement = "TForm1";
 
 // A stored size is taken when it lies in a sensible range; otherwise the built-in one.
 int Sane(int value, int fallback, int low = 20, int high = 10000) {
@@ -101,7 +98,7 @@ TForm1::TForm1(TOptions options, QWidget* parent)
     if (m_options.ProgramDir.empty())
         m_options.ProgramDir = ProgramDataDir(QCoreApplication::applicationDirPath().toStdString());
     m_settingsFile = m_options.SettingsFile.empty()
-                         ? MainSettingsFile(QCoreApplication::applicationFilePath().toStdString())
+                         ? SettingsFile(QCoreApplication::applicationFilePath().toStdString())
                          : m_options.SettingsFile;
 
     // The core reaches the window through these hooks: long work lets paint and timer events
@@ -630,7 +627,7 @@ int TForm1::StatusWidth(TStatusPanel panel) const {
 // ---- Placement and settings ----
 
 void TForm1::RestorePlacement(const TIniFile& ini) {
-    const std::vector<int> norm = ini.ReadIntegers(kPlacement, "NormPos");
+    const std::vector<int> norm = ReadSetting(ini, Settings::kNormPos);
     if (norm.size() == 4) {
         const QRect r(QPoint(norm[0], norm[1]), QPoint(norm[2] - 1, norm[3] - 1));
         bool onScreen = false;
@@ -643,42 +640,38 @@ void TForm1::RestorePlacement(const TIniFile& ini) {
                 resize(r.size());
         }
     }
-    m_startMaximized = ini.ReadInteger(kPlacement, "ShowCmd", 1) == 3;
+    m_startMaximized = ReadSetting(ini, Settings::kShowCmd) == 3;
 
-    const int leftWidth = Sane(ini.ReadInteger(kPlacement, "Panel1_Width", -1), kLeftColumnWidth);
+    const int leftWidth = Sane(ReadSetting(ini, Settings::kLeftColumnWidth), kLeftColumnWidth);
     const int rightWidth =
-        Sane(ini.ReadInteger(kPlacement, "Panel3_Width", -1), width() - leftWidth - 5);
+        Sane(ReadSetting(ini, Settings::kRightColumnWidth), width() - leftWidth - 5);
     Splitter1->setSizes({leftWidth, rightWidth});
-    const int treeHeight =
-        Sane(ini.ReadInteger(kPlacement, "PTShellTree1_Height", -1), kTreeHeight);
+    const int treeHeight = Sane(ReadSetting(ini, Settings::kTreeHeight), kTreeHeight);
     Splitter2->setSizes({treeHeight, std::max(20, height() - treeHeight)});
-    const int previewHeight =
-        Sane(ini.ReadInteger(kPlacement, "Panel2_Height", -1), kPreviewHeight);
+    const int previewHeight = Sane(ReadSetting(ini, Settings::kPreviewHeight), kPreviewHeight);
     Splitter3->setSizes({previewHeight, std::max(20, height() - previewHeight)});
 }
 
 void TForm1::SaveSettings() {
-    TIniFile ini(m_settingsFile);
-    ini.WriteString("Path", "Dir", TreeFolder().toStdString());
-
     const QRect norm = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     const int showCmd = isMinimized() ? 2 : isMaximized() ? 3 : 1;
-    ini.WriteInteger(kPlacement, "Flags", 0);
-    ini.WriteInteger(kPlacement, "ShowCmd", showCmd);
-    ini.WriteInteger(kPlacement, "PixelsPerInch", logicalDpiY());
-    ini.WriteString(kPlacement, "MinMaxPos", "-1,-1,-1,-1");
-    char text[64];
-    std::snprintf(text, sizeof text, "%d,%d,%d,%d", norm.left(), norm.top(),
-                  norm.left() + norm.width(), norm.top() + norm.height());
-    ini.WriteString(kPlacement, "NormPos", text);
-    ini.WriteInteger(kPlacement, "Panel2_Height", Panel2->height());
-    ini.WriteInteger(kPlacement, "Panel3_Width", Panel3->width());
-    ini.WriteInteger(kPlacement, "Panel1_Width", Panel1->width());
-    ini.WriteInteger(kPlacement, "Splitter1_Width", Splitter1->handleWidth());
-    ini.WriteInteger(kPlacement, "Splitter2_Width", Splitter2->width());
-    ini.WriteInteger(kPlacement, "PTShellTree1_Height", PTShellTree1->height());
     try {
-        ini.Save();
+        UpdateSettingsFile(m_settingsFile, [&](TIniFile& ini) {
+            WriteSetting(ini, Settings::kLastFolder, TreeFolder().toStdString());
+            WriteSetting(ini, Settings::kPlacementFlags, 0);
+            WriteSetting(ini, Settings::kShowCmd, showCmd);
+            WriteSetting(ini, Settings::kPixelsPerInch, logicalDpiY());
+            WriteSetting(ini, Settings::kMinMaxPos, Settings::kMinMaxPos.Default);
+            WriteSetting(
+                ini, Settings::kNormPos,
+                {norm.left(), norm.top(), norm.left() + norm.width(), norm.top() + norm.height()});
+            WriteSetting(ini, Settings::kPreviewHeight, Panel2->height());
+            WriteSetting(ini, Settings::kRightColumnWidth, Panel3->width());
+            WriteSetting(ini, Settings::kLeftColumnWidth, Panel1->width());
+            WriteSetting(ini, Settings::kSplitterHandleWidth, Splitter1->handleWidth());
+            WriteSetting(ini, Settings::kLeftSplitterWidth, Splitter2->width());
+            WriteSetting(ini, Settings::kTreeHeight, PTShellTree1->height());
+        });
     } catch (const std::exception& e) {
         // Closing goes on: the settings are lost, the user's files are not touched.
         std::fprintf(stderr, "varnel: cannot save the settings: %s\n", e.what());
@@ -706,7 +699,7 @@ void TForm1::FormRestore() {
     if (!m_options.OpenPaths.empty() && OpenPaths(m_options.OpenPaths))
         return;
     const TIniFile ini(m_settingsFile);
-    QString folder = QString::fromStdString(ini.ReadString("Path", "Dir", ""));
+    QString folder = QString::fromStdString(ReadSetting(ini, Settings::kLastFolder));
     if (folder.isEmpty()) {
         // First start: the samples that come with the program, so there is something to see.
         const QString samples = QString::fromStdString(m_options.ProgramDir) + "/samples";

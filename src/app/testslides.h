@@ -65,20 +65,15 @@ public:
         // The folder of the program's own files: samples/, quorvane.chm and quorvane.html are
         // there. By default the program's folder, or the installed data folder (ProgramDataDir).
         std::string ProgramDir;
-        // The main window's settings file; chosen by the settings rule when empty.
+        // The settings file of the window and its dialogs; chosen by the settings rule
+        // (SettingsFile of the program's path) when empty.
         std::string SettingsFile;
         // Dialogs to use instead of the window's own (tests); not owned.
         TDialogs* Dialogs = nullptr;
         // Paths from the command line: shown at start instead of the last folder (OpenPaths).
         std::vector<std::string> OpenPaths;
-        // The default settings file, where the export dialog keeps its values; chosen by the
-        // settings rule when empty.
-        std::string DefaultSettingsFile;
         // An export dialog to use instead of fimage (tests); not owned.
         TExportDialog* ExportDialog = nullptr;
-        // The PDF settings dialog's file; when empty, SettingsFile when that was given, else the
-        // file beside the program (the user's config folder when the program's is read-only).
-        std::string PdfSettingsFile;
     };
 
     explicit TForm1(TOptions options, QWidget* parent = nullptr);

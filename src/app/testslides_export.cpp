@@ -4,7 +4,6 @@
 #include "QtSupport.h"
 #include "testslides.h"
 
-#include "AppSettings.h"
 #include "base/Errors.h"
 #include "base/Paths.h"
 #include "dlgimg.h"
@@ -108,11 +107,7 @@ TColor ButtonFaceColour() {
 } // namespace
 
 void TForm1::ConnectExportCommands() {
-    const std::string settings =
-        m_options.DefaultSettingsFile.empty()
-            ? ::DefaultSettingsFile(QCoreApplication::applicationFilePath().toStdString())
-            : m_options.DefaultSettingsFile;
-    fimage = new Tfimage(settings, this);
+    fimage = new Tfimage(m_settingsFile, this);
     m_exportDialog = m_options.ExportDialog ? m_options.ExportDialog : fimage;
 
     for (QAction* action : {ExportToImage1, ConvertSlideToImage1})

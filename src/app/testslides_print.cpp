@@ -2,7 +2,6 @@
 // entries "&Print" and "Make PDF", the tool button "Print ..." and its drop-down.
 #include "testslides.h"
 
-#include "AppSettings.h"
 #include "model/PdfCommands.h"
 #include "model/PrintCommands.h"
 #include "pdfset.h"
@@ -11,12 +10,7 @@
 #include <QCoreApplication>
 
 void TForm1::CreatePrintCommands() {
-    std::string file = m_options.PdfSettingsFile;
-    if (file.empty())
-        file = !m_options.SettingsFile.empty()
-                   ? m_options.SettingsFile
-                   : MainSettingsFile(QCoreApplication::applicationFilePath().toStdString());
-    dpdf = new Tdpdf(file, this);
+    dpdf = new Tdpdf(m_settingsFile, this);
 
     connect(PrintCurrentSlide1, &QAction::triggered, this, &TForm1::PrintCurrentSlide1Click);
     connect(PrintCurrentSlide2, &QAction::triggered, this, &TForm1::PrintCurrentSlide1Click);

@@ -12,6 +12,7 @@
 #include "model/EditHistory.h"
 #include "model/WindowModel.h"
 #include "output/SlideGraphic.h"
+#include "settings/Settings.h"
 #include "slides/FileKinds.h"
 #include "slides/SlideClasses.h"
 #include "slides/SlideConvert.h"
@@ -23,18 +24,15 @@
 
 namespace {
 
-const char* const kSection = "Tfimage";
-const char* const kFolderSection = "BFolder";
-const char* const kFolderKey = "Folder";
 const char* const kNoSelectedSlide = "No selected slide!";
 const char* const kNoSelectedSlides = "No selected slides!";
 
 constexpr int kFormatCount = static_cast<int>(std::size(kDialogFormats));
 
 // An item index read from the settings: the default when it is not one of count choices.
-int ReadIndex(const TSettingsStore& store, const char* key, int count) {
-    const int index = store.ReadInteger(kSection, key, 0);
-    return index >= 0 && index < count ? index : 0;
+int ReadIndex(const TIniFile& ini, const TIntSetting& setting, int count) {
+    const int index = ReadSetting(ini, setting);
+    return index >= 0 && index < count ? index : setting.Default;
 }
 
 int FormatIndex(TImageFormat format) {
@@ -62,30 +60,30 @@ TExportOptions ExportOptionsOf(const TExportChoices& choices, TColor buttonFace)
     return options;
 }
 
-TExportChoices ReadExportChoices(const TSettingsStore& store) {
+TExportChoices ReadExportChoices(const TIniFile& ini) {
+    using namespace Settings;
     TExportChoices c;
-    c.Width = std::clamp(store.ReadInteger(kSection, "SpinEdit1_Value", 1), kMinCustomSize,
-                         kMaxCustomSize);
-    c.Height = std::clamp(store.ReadInteger(kSection, "SpinEdit2_Value", 1), kMinCustomSize,
-                          kMaxCustomSize);
-    c.Format = kDialogFormats[ReadIndex(store, "rdFormat_ItemIndex", kFormatCount)];
-    c.Size = static_cast<TExportSize>(ReadIndex(store, "rdSize_ItemIndex", 4));
-    c.Which = static_cast<TExportSelection>(ReadIndex(store, "rbsel_ItemIndex", 3));
-    c.Background = static_cast<TExportBackground>(ReadIndex(store, "rdback_ItemIndex", 3));
-    c.InitialDir = store.ReadString(kSection, "SavePictureDialog1_InitialDir", "");
-    c.Folder = store.ReadString(kFolderSection, kFolderKey, "");
+    c.Width = std::clamp(ReadSetting(ini, kExportWidth), kMinCustomSize, kMaxCustomSize);
+    c.Height = std::clamp(ReadSetting(ini, kExportHeight), kMinCustomSize, kMaxCustomSize);
+    c.Format = kDialogFormats[ReadIndex(ini, kExportFormat, kFormatCount)];
+    c.Size = static_cast<TExportSize>(ReadIndex(ini, kExportSize, 4));
+    c.Which = static_cast<TExportSelection>(ReadIndex(ini, kExportSelection, 3));
+    c.Background = static_cast<TExportBackground>(ReadIndex(ini, kExportBackground, 3));
+    c.InitialDir = ReadSetting(ini, kExportSaveFolder);
+    c.Folder = ReadSetting(ini, kExportFolder);
     return c;
 }
 
-void WriteExportChoices(TSettingsStore& store, const TExportChoices& c) {
-    store.WriteInteger(kSection, "SpinEdit1_Value", c.Width);
-    store.WriteInteger(kSection, "SpinEdit2_Value", c.Height);
-    store.WriteInteger(kSection, "rdFormat_ItemIndex", FormatIndex(c.Format));
-    store.WriteInteger(kSection, "rdSize_ItemIndex", static_cast<int>(c.Size));
-    store.WriteInteger(kSection, "rbsel_ItemIndex", static_cast<int>(c.Which));
-    store.WriteInteger(kSection, "rdback_ItemIndex", static_cast<int>(c.Background));
-    store.WriteString(kSection, "SavePictureDialog1_InitialDir", c.InitialDir);
-    store.WriteString(kFolderSection, kFolderKey, c.Folder);
+void WriteExportChoices(TIniFile& ini, const TExportChoices& c) {
+    using namespace Settings;
+    WriteSetting(ini, kExportWidth, c.Width);
+    WriteSetting(ini, kExportHeight, c.Height);
+    WriteSetting(ini, kExportFormat, FormatIndex(c.Format));
+    WriteSetting(ini, kExportSize, static_cast<int>(c.Size));
+    WriteSetting(ini, kExportSelection, static_cast<int>(c.Which));
+    WriteSetting(ini, kExportBackground, static_cast<int>(c.Background));
+    WriteSetting(ini, kExportSaveFolder, c.InitialDir);
+    WriteSetting(ini, kExportFolder, c.Folder);
 }
 
 std::optional<TExportTarget> ExportDialogOk(TWindowModel& model, TExportChoices& choices,

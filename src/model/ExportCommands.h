@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class TIniFile;
 class TWindowModel;
 
 // ---- The export dialog ----
@@ -41,30 +42,11 @@ inline constexpr TImageFormat kDialogFormats[] = {TImageFormat::Bmp, TImageForma
 // The export options of the dialog's choices; buttonFace is the desktop's button colour.
 TExportOptions ExportOptionsOf(const TExportChoices& choices, TColor buttonFace);
 
-// Sections and keys of a settings file, as the dialogs keep their values between runs.
-class TSettingsStore {
-public:
-    TSettingsStore() = default;
-    TSettingsStore(const TSettingsStore&) = delete;
-    TSettingsStore& operator=(const TSettingsStore&) = delete;
-    virtual ~TSettingsStore() = default;
-
-    virtual std::string ReadString(const std::string& section, const std::string& key,
-                                   const std::string& defaultValue) const = 0;
-    // The default when the key is missing or not a decimal number.
-    virtual int ReadInteger(const std::string& section, const std::string& key,
-                            int defaultValue) const = 0;
-    virtual void WriteString(const std::string& section, const std::string& key,
-                             const std::string& value) = 0;
-    virtual void WriteInteger(const std::string& section, const std::string& key, int value) = 0;
-};
-
-// The dialog's values from section "Tfimage" (keys SpinEdit1_Value, SpinEdit2_Value,
-// rdFormat_ItemIndex, rdSize_ItemIndex, rbsel_ItemIndex, rdback_ItemIndex,
-// SavePictureDialog1_InitialDir) and "BFolder"/"Folder". Missing or damaged values give the
-// defaults; sizes outside the custom-size range are brought into it.
-TExportChoices ReadExportChoices(const TSettingsStore& store);
-void WriteExportChoices(TSettingsStore& store, const TExportChoices& choices);
+// The dialog's values as the settings file keeps them (Settings::kExport..., kExportFolder).
+// Missing or damaged values give the defaults; sizes outside the custom-size range are brought
+// into it.
+TExportChoices ReadExportChoices(const TIniFile& ini);
+void WriteExportChoices(TIniFile& ini, const TExportChoices& choices);
 
 // What SaveAsPicts needs of the export dialog Tfimage.
 class TExportDialog {

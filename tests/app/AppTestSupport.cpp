@@ -95,7 +95,6 @@ std::unique_ptr<TForm1> TWindowSetup::NewForm() {
     TForm1::TOptions options;
     options.ProgramDir = m_programDir;
     options.SettingsFile = SettingsFile();
-    options.DefaultSettingsFile = DefaultSettingsFile();
     options.ExportDialog = exportDialog;
     options.Dialogs = &dialogs;
     options.OpenPaths = openPaths;

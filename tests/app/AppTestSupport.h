@@ -80,9 +80,8 @@ struct TWindowSetup {
     // programDir: where samples/ and the help are looked for (default: an empty folder).
     // start: false leaves form empty until the test calls NewForm.
     explicit TWindowSetup(std::string programDir = {}, bool start = true);
+    // The settings file of the window and its dialogs.
     std::string SettingsFile() const { return home.File("varnel.ini"); }
-    // The default settings file, where the export dialog keeps its values.
-    std::string DefaultSettingsFile() const { return home.File("config/varnel.ini"); }
     // A window on these options, shown, with what its first show starts done.
     std::unique_ptr<TForm1> NewForm();
     const std::string& ProgramDir() const { return m_programDir; }

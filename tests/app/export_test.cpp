@@ -2,8 +2,8 @@
 // and the key, and pictures of any kind imported into slides.
 #include "AppTestSupport.h"
 
-#include "IniFile.h"
 #include "dlgimg.h"
+#include "settings/IniFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,8 +106,8 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
                                 "",
                                 "/chosen"};
     EXPECT_EQ(d.Outcome(), chosen);
-    // Kept in the default settings file, under the dialog's keys.
-    const TIniFile ini(window.DefaultSettingsFile());
+    // Kept in the settings file, under the dialog's keys, beside the window's own.
+    const TIniFile ini(window.SettingsFile());
     EXPECT_EQ(ini.ReadString("BFolder", "Folder", ""), "/chosen");
     const std::vector<std::pair<const char*, int>> keys = {
         {"SpinEdit1_Value", 640},  {"SpinEdit2_Value", 480}, {"rbsel_ItemIndex", 1},
@@ -127,7 +127,7 @@ TEST_F(ExportWindowTest, DialogByMouseAndKeysKeepsWhatOkConfirmed) {
     EXPECT_EQ(next->fimage->Choices(), chosen);
 
     // Damaged values give the defaults, sizes their nearest limit.
-    TIniFile damaged(window.DefaultSettingsFile());
+    TIniFile damaged(window.SettingsFile());
     for (const auto& [key, value] :
          {std::pair("SpinEdit1_Value", "9000"), std::pair("SpinEdit2_Value", "0"),
           std::pair("rdFormat_ItemIndex", "6"), // six formats

@@ -321,7 +321,6 @@ private:
         TForm1::TOptions o;
         o.ProgramDir = m_window.ProgramDir();
         o.SettingsFile = m_window.SettingsFile();
-        o.DefaultSettingsFile = m_window.DefaultSettingsFile();
         o.ExportDialog = &m_exportDialog;
         o.Dialogs = &m_monkeyDialogs;
         return o;

@@ -4,11 +4,11 @@
 // are counted, read and looked at.
 #include "AppTestSupport.h"
 
-#include "IniFile.h"
 #include "QtCanvas.h"
 #include "SlideWriter.h"
 #include "graphics/AcadPal.h"
 #include "pdfset.h"
+#include "settings/IniFile.h"
 #include "slides/Slides.h"
 
 #include <QAction>

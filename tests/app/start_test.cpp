@@ -1,11 +1,9 @@
-// Starting and closing the real window: `varnel PATH` at start, files dropped on the window,
-// where an installed program finds its files, and the settings file (INI text, written on close
-// and on a termination signal, read on start).
+// Starting and closing the real window: `varnel PATH` at start, files dropped on the window, and
+// the settings file (INI text, written on close and on a termination signal, read on start).
 #include "AppTestSupport.h"
 
-#include "AppSettings.h"
-#include "IniFile.h"
 #include "SignalWatcher.h"
+#include "settings/IniFile.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -77,58 +75,6 @@ TEST_F(OpenWindowTest, FilesDroppedOnTheWindowOpenThere) {
     EXPECT_FALSE(f.Model().LibraryView());
     EXPECT_EQ(Captions(f).size(), 3u);
     EXPECT_TRUE(f.FileListBox1->selectedItems().isEmpty());
-}
-
-// An installed program: <prefix>/bin/varnel with its files in <prefix>/share/varnel. (Its first
-// start opens the samples there, as WindowSettingsTest's first start opens them.)
-TEST(InstalledLayoutTest, TheProgramFindsItsFilesAndKeepsItsSettingsInTheConfigFolder) {
-    TTempDir prefix;
-    std::filesystem::create_directories(prefix.File("bin"));
-    std::filesystem::create_directories(prefix.File("share/varnel/samples"));
-    WriteFileText(prefix.File("share/varnel/quorvane.html"), "<p>");
-
-    EXPECT_EQ(DataDirFromBinDir(), "../share/varnel");
-    // A build tree or an unpacked copy keeps them beside the program; neither there: the
-    // program's folder, where the window says what is missing.
-    for (const auto& [from, to] :
-         {std::pair("bin", "share/varnel"), std::pair("share/varnel", "share/varnel"),
-          std::pair("a/b", "a/b")})
-        EXPECT_EQ(ProgramDataDir(prefix.File(from)), prefix.File(to)) << from;
-
-    // Settings beside a program whose folder is writable, else in the config folder. The
-    // installed bin folder is writable here, as it is for root, yet they go to the config folder.
-    const TScopedEnv config("XDG_CONFIG_HOME", prefix.File("config"));
-    EXPECT_EQ(MainSettingsFile(prefix.File("bin/varnel")), prefix.File("config/varnel.ini"));
-    EXPECT_EQ(MainSettingsFile(prefix.File("share/varnel/varnel")),
-              prefix.File("share/varnel/varnel.ini"));
-    EXPECT_EQ(MainSettingsFile("/no/such/folder/varnel"), prefix.File("config/varnel.ini"));
-    EXPECT_EQ(DefaultSettingsFile(prefix.File("a/varnel")), prefix.File("config/varnel.ini"));
-    EXPECT_EQ(ProgramSettingsFile("/opt/v/varnel"), "/opt/v/varnel.ini");
-}
-
-TEST(IniFileTest, ReadsWritesAndKeepsOtherSections) {
-    TTempDir dir;
-    const std::string path = dir.File("x.ini");
-    WriteFileText(path, "; comment\r\n[Other]\r\nKey = kept\r\n[Path]\r\nDir=/a b\r\n"
-                        "garbage line\r\n[TForm1]\r\nNormPos=1,2,3,4\r\nPanel2_Height=x\r\n");
-    TIniFile ini(path);
-    EXPECT_TRUE(ini.Loaded());
-    EXPECT_EQ(ini.ReadString("path", "DIR", ""), "/a b"); // names in any letter case
-    EXPECT_EQ(ini.ReadIntegers("TForm1", "NormPos"), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(ini.ReadInteger("TForm1", "Panel2_Height", 170), 170);
-    EXPECT_EQ(ini.ReadInteger("TForm1", "Missing", -1), -1);
-
-    ini.WriteString("Path", "Dir", "/new\nline");
-    ini.WriteInteger("TForm1", "Panel1_Width", 171);
-    ini.Save();
-    EXPECT_EQ(ini.Text(), "[Other]\nKey=kept\n\n[Path]\nDir=/new line\n\n[TForm1]\n"
-                          "NormPos=1,2,3,4\nPanel2_Height=x\nPanel1_Width=171\n");
-    EXPECT_EQ(TIniFile(path).Text(), ini.Text());
-
-    // A damaged or missing file gives the defaults.
-    EXPECT_FALSE(TIniFile(dir.File("none.ini")).Loaded());
-    WriteFileBytes(path, {'[', 'P', 'a', 't', 'h', ']', '\n', 0, 0xFF, 'D', '='});
-    EXPECT_EQ(TIniFile(path).ReadString("Path", "Dir", "default"), "default");
 }
 
 TEST(WindowSettingsTest, WrittenOnCloseAndReadOnStart) {

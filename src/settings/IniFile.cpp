@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 #include "base/FileUtil.h"
 #include "base/Paths.h"

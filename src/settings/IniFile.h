@@ -1,6 +1,6 @@
-// A small INI file: "[Section]" lines and "Key=Value" lines, as the window's settings files
-// use them. Section and key names compare without regard to letter case; the order in which
-// they were first written is kept when the file is saved.
+// A small INI file: "[Section]" lines and "Key=Value" lines, as the settings file uses them.
+// Section and key names compare without regard to letter case; the order in which they were first
+// written is kept when the file is saved.
 #pragma once
 
 #include <string>
