@@ -142,12 +142,16 @@ void TRasterCanvas::Line(int x0, int y0, int x1, int y1, uint32_t word) {
     const int64_t majorStride = xMajor ? step : step * stride;
     const int64_t minorStride = xMajor ? minorStep * stride : minorStep;
     uint32_t* bits = m_pixels.data();
+    // The error's turn is a branch: without one, each step's address waits for the error of
+    // the step before, and a long line drawn into a large buffer took half as long again.
     for (int64_t n = last - first + 1; n > 0; --n) {
         bits[at] = word;
-        // Without a branch: which way the error goes is as good as random for most slopes.
-        const int64_t move = -static_cast<int64_t>(err > 0);
-        at += majorStride + (minorStride & move);
-        err += twoMinor - (twoMajor & move);
+        if (err > 0) {
+            at += minorStride;
+            err -= twoMajor;
+        }
+        err += twoMinor;
+        at += majorStride;
     }
 }
 
