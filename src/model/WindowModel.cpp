@@ -315,9 +315,10 @@ void TWindowModel::ShowPage(TPage page) {
         return;
     m_page = page;
     m_patternPage.PageChanged(page == TPage::Hatchs);
-    // The list belongs to whichever page filled it.
+    // The list belongs to whichever page filled it, and so does what its reload could not read.
     m_items.clear();
     m_selection.clear();
+    m_readProblem.clear();
     ++m_listGeneration;
     ActivateSelection();
 }

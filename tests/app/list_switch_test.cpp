@@ -84,6 +84,7 @@ protected:
         WriteFileText(dir.File("hatch.pat"), "*X,x\n0,0,0,0,1\n");
         WriteFileText(dir.File("a.pat"), "*A,a\n0,0,0,0,1\n*B,b\n45,0,0,0,1\n");
         WriteFileText(dir.File("b.pat"), "*C,c\n90,0,0,0,2\n*D,d\n0,0,0,0,3\n90,0,0,0,3\n");
+        WriteFileText(dir.File("broken.slb"), "not a library");
         std::filesystem::create_directory(dir.File("sub"));
         WriteFileBytes(dir.File("sub/one.sld"), MakeSlide(90, 40));
         ShowDir();
@@ -188,6 +189,16 @@ TEST_F(ListSwitchTest, PatternThumbnailsAreTheShownFilesOwn) {
             EXPECT_EQ(form().limg[static_cast<size_t>(k)], want) << "pattern " << k;
         }
     }
+}
+
+// What a library that could not be read says in the status bar belongs to that library: a
+// pattern file clicked next does not show it.
+TEST_F(ListSwitchTest, AnUnreadableLibrarysProblemGoesWithIt) {
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "broken.slb"));
+    ASSERT_TRUE(form().StatusText(TStatusPanel::Problem).contains("broken.slb"));
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "a.pat"));
+    EXPECT_EQ(form().StatusText(TStatusPanel::Problem).toStdString(), "");
+    EXPECT_EQ(form().Model().StatusText(TStatusPanel::Problem), "");
 }
 
 } // namespace
