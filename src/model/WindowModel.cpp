@@ -236,13 +236,17 @@ TSourceKind TWindowModel::ChooseSource(int index) {
 
 void TWindowModel::RefreshFileList() {
     SetFolder(m_folder);
-    if (!LibraryView() || !m_currentList)
-        return;
-    const std::string& lib = m_currentList->FileName();
-    if (!SamePlace(FolderOf(lib), m_folder))
+    // The entry of the file shown stays chosen: the library of the slide list, or the pattern
+    // file of page "hatchs".
+    std::string shown;
+    if (m_page == TPage::Hatchs)
+        shown = m_patternFile;
+    else if (LibraryView() && m_currentList)
+        shown = m_currentList->FileName();
+    if (shown.empty() || !SamePlace(FolderOf(shown), m_folder))
         return;
     for (size_t i = 0; i < m_sources.size(); ++i) {
-        if (SameText(m_sources[i], BaseName(lib))) {
+        if (SameText(m_sources[i], BaseName(shown))) {
             m_selectedSource = static_cast<int>(i);
             ++m_sourcesGeneration;
             break;

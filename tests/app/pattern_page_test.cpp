@@ -161,6 +161,20 @@ TEST_F(PatternWindowTest, UnsavedEditsAreAskedAboutBeforeThePageLetsTheFileGo) {
               std::string::npos);
 }
 
+// A new library made while a pattern file is shown: the file list is read again and keeps the
+// shown file's entry chosen, as it keeps a shown library's.
+TEST_F(PatternWindowTest, ANewLibraryLeavesTheShownPatternFileChosen) {
+    OpenPatterns();
+    dialogs().files = {TFileChoice{dir.File("Fresh.slb")}};
+    Trigger(form().NewSlideLibrary1);
+    ASSERT_EQ(FileList(form()), (Names{"Fresh.slb", "hatch.pat", "Lib.slb"}));
+    EXPECT_EQ(form().Notebook1->currentWidget(), form().HatchsPage);
+    const int row = form().FileListBox1->currentRow();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(FileList(form())[static_cast<size_t>(row)], "hatch.pat");
+    EXPECT_TRUE(form().FileListBox1->item(row)->isSelected());
+}
+
 TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {
     OpenPatterns();
     ClickWidget(hatch().ToolButton11);
