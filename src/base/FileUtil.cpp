@@ -55,24 +55,46 @@ private:
     int m_fd;
 };
 
+// The end of the character that starts at text: a UTF-8 sequence counts as one character.
+const char* NextChar(const char* text, const char* tend) {
+    ++text;
+    while (text < tend && (static_cast<unsigned char>(*text) & 0xC0) == 0x80)
+        ++text;
+    return text;
+}
+
+bool SameLetter(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+}
+
+// '*' matches any run of characters, '?' one character; letters ignore case. After a mismatch
+// only the last '*' takes one more character, so a typed pattern full of stars costs at most
+// pattern length times text length, never an exponential search.
 bool WildMatch(const char* pattern, const char* pend, const char* text, const char* tend) {
-    while (pattern < pend) {
-        if (*pattern == '*') {
+    const char* star = nullptr;   // the pattern after the last '*'
+    const char* resume = nullptr; // where the text goes on when that star takes one more
+    while (text < tend) {
+        if (pattern < pend && *pattern == '*') {
+            star = ++pattern;
+            resume = text;
+        } else if (pattern < pend && *pattern == '?') {
             ++pattern;
-            for (const char* t = text; t <= tend; ++t)
-                if (WildMatch(pattern, pend, t, tend))
-                    return true;
+            text = NextChar(text, tend);
+        } else if (pattern < pend && SameLetter(*pattern, *text)) {
+            ++pattern;
+            ++text;
+        } else if (star) {
+            pattern = star;
+            resume = NextChar(resume, tend);
+            text = resume;
+        } else {
             return false;
         }
-        if (text == tend)
-            return false;
-        if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                                   std::tolower(static_cast<unsigned char>(*text)))
-            return false;
-        ++pattern;
-        ++text;
     }
-    return text == tend;
+    while (pattern < pend && *pattern == '*')
+        ++pattern;
+    return pattern == pend;
 }
 
 } // namespace
@@ -176,6 +198,17 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
         start = end + 1;
     }
     return false;
+}
+
+bool MatchesFilter(const std::string& name, const std::string& filter) {
+    if (filter.empty())
+        return true;
+    const auto same = [](char a, char b) { return SameLetter(a, b); };
+    if (std::search(name.begin(), name.end(), filter.begin(), filter.end(), same) != name.end())
+        return true;
+    return filter.find_first_of("*?") != std::string::npos &&
+           WildMatch(filter.data(), filter.data() + filter.size(), name.data(),
+                     name.data() + name.size());
 }
 
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask) {

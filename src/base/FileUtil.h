@@ -50,3 +50,7 @@ std::vector<TFileStamp> StampFile(const std::string& path);
 
 // True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
 bool MatchesMask(const std::string& name, const std::string& mask);
+// The rule of the filter fields above the slide list and the pattern list: true when name
+// contains filter, or matches it as a wildcard ('*' any run of characters, '?' one character:
+// "D1*", "?ELL*"), ignoring case. An empty filter matches every name.
+bool MatchesFilter(const std::string& name, const std::string& filter);

@@ -11,7 +11,8 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     if (command == TCommand::DeleteSlides && model.Page() != TPage::Slides)
         return false;
     const bool slides = model.Page() == TPage::Slides;
-    const bool haveSlides = slides && model.CurrentList() && !model.Items().empty();
+    // Commands act on the slides the list shows: with all of them filtered out, none apply.
+    const bool haveSlides = slides && model.CurrentList() && !model.ShownItems().empty();
     const std::vector<int>& selection = model.Selection();
     const bool oneSelected = haveSlides && selection.size() == 1;
     switch (command) {
@@ -29,12 +30,14 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
         return haveSlides && !selection.empty();
     case TCommand::RenameSlide:
         return oneSelected;
-    // Only the slides of a library have an order of their own; the ends stay where they are.
+    // Only the slides of a library have an order of their own; the ends of the list shown stay
+    // where they are.
     case TCommand::MoveSlideUp:
-        return oneSelected && model.LibraryView() && selection.front() > 0;
+        return oneSelected && model.LibraryView() &&
+               model.ShownNeighbour(selection.front(), -1) >= 0;
     case TCommand::MoveSlideDown:
         return oneSelected && model.LibraryView() &&
-               selection.front() + 1 < static_cast<int>(model.Items().size());
+               model.ShownNeighbour(selection.front(), 1) >= 0;
     // Edits of the slides' files: page "hatchs" leaves the keys to the pattern editor.
     case TCommand::Undo:
         return slides && model.History().CanUndo();

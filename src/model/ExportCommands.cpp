@@ -146,14 +146,10 @@ void SaveAsPicts(TWindowModel& model, TExportDialog& dialog, TColor buttonFace) 
         ExportSlideToFile(*list, current, target->File, options);
         return;
     }
-    // Item i of the slide list stands for slide i of the current list.
-    std::vector<int> indices;
-    if (choices->Which == TExportSelection::All) {
-        for (int i = 0; i < list->Count(); ++i)
-            indices.push_back(i);
-    } else {
-        indices = model.Selection();
-    }
+    // Item i of the slide list stands for slide i of the current list; "all" are the slides
+    // the list shows.
+    const std::vector<int> indices =
+        choices->Which == TExportSelection::All ? model.ShownItems() : model.Selection();
     std::unique_ptr<TProgress> progress;
     if (indices.size() > 1)
         progress =

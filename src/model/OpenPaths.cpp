@@ -5,6 +5,7 @@
 #include "model/WindowModel.h"
 #include "slides/FileKinds.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -150,6 +151,9 @@ bool ShowOpenTarget(TWindowModel& model, const TOpenTarget& target) {
         }
         if (items.empty())
             return false;
+        // The slides asked for are shown, whatever the filter field holds.
+        if (std::any_of(items.begin(), items.end(), [&](int i) { return !model.IsShown(i); }))
+            model.SetFilter({});
         model.SetSelection(items);
         model.ActivateSelection();
         return items.size() == target.Names.size();

@@ -4,6 +4,7 @@
 #include "base/Paths.h"
 #include "base/UiHooks.h"
 #include "graphics/RasterCanvas.h"
+#include "model/ListFilter.h"
 #include "model/ThumbnailRenderer.h"
 
 #include <algorithm>
@@ -169,7 +170,8 @@ bool TPatternPage::ConfirmLeave() {
 bool TPatternPage::SelectEntry(int entry) {
     if (Drawing())
         return false;
-    if (entry < 0 || entry >= static_cast<int>(m_module.Entries.size()))
+    const std::vector<int>& shown = ShownEntries();
+    if (!std::binary_search(shown.begin(), shown.end(), entry))
         return false;
     const int line = m_module.Entries[static_cast<size_t>(entry)].HeaderLine;
     if (line != m_module.CurrentPatternLine && m_unstoredEdits &&
@@ -178,6 +180,33 @@ bool TPatternPage::SelectEntry(int entry) {
     m_selected = entry;
     ShowPattern(line);
     return true;
+}
+
+// ---- The filter ----
+
+void TPatternPage::SetFilter(const std::string& text) {
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    ++m_filterGeneration;
+}
+
+const std::vector<int>& TPatternPage::ShownEntries() const {
+    if (m_shownFor != ShownGeneration()) {
+        std::vector<std::string> names;
+        names.reserve(m_module.Entries.size());
+        for (const TPatternEntry& entry : m_module.Entries)
+            names.push_back(Cp1252ToUtf8(entry.Name));
+        m_shown = ShownByFilter(names, m_filter);
+        m_shownFor = ShownGeneration();
+    }
+    return m_shown;
+}
+
+std::string TPatternPage::ShownText() const {
+    return m_filter.empty()
+               ? std::string()
+               : ShownCountText(ShownEntries().size(), m_module.Entries.size(), "patterns");
 }
 
 void TPatternPage::ShowPattern(int headerLine) {

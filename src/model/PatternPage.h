@@ -72,10 +72,24 @@ public:
     // The user selected an entry (patvSelectItem): its pattern goes into the editor and is drawn
     // at its automatic scale, unless it is the one shown already (then nothing is redrawn).
     // Unstored edits are not dropped without asking; false when the user kept them (the old
-    // selection stays) or while drawing.
+    // selection stays), for an entry the filter hides, or while drawing.
     bool SelectEntry(int entry);
     // Changes whenever the entries, their names or the thumbnails change.
     int ListGeneration() const { return m_listGeneration; }
+
+    // ---- The filter field above the list ----
+
+    // The filter's text (UTF-8); it stays when another file is opened.
+    const std::string& Filter() const { return m_filter; }
+    // The user typed into the filter field: the list shows the entries whose names match
+    // (MatchesFilter). The pattern in the editor stays, also when the list no longer shows it.
+    void SetFilter(const std::string& text);
+    // The entries the list shows, in list order: all of them with an empty filter.
+    const std::vector<int>& ShownEntries() const;
+    // Changes whenever ShownEntries() changes (the entries or the filter).
+    int ShownGeneration() const { return m_listGeneration + m_filterGeneration; }
+    // "3 of 40 patterns" while a filter is set; empty without one.
+    std::string ShownText() const;
 
     // ---- Thumbnails (ToolButton11, limg) ----
 
@@ -191,6 +205,10 @@ private:
     TPatternModule m_module;
     int m_selected = -1;
     int m_listGeneration = 0;
+    std::string m_filter;
+    int m_filterGeneration = 0;
+    mutable std::vector<int> m_shown; // ShownEntries() as of generation m_shownFor
+    mutable int m_shownFor = -1;
     bool m_thumbnailsShown = false;
     std::vector<std::unique_ptr<TRasterCanvas>> m_thumbnails;
     int m_thumbnailsGeneration = 0;

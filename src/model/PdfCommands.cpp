@@ -76,7 +76,7 @@ void MakeCurrentSlidePdf(TWindowModel& model, const TSheetSettingsDialog& settin
 }
 
 void MakeSlideSheetPdf(TWindowModel& model, TSheetSettingsDialog& settings) {
-    if (model.Items().empty())
+    if (model.ShownItems().empty())
         return;
     if (!settings.Execute(kPdfSettingsCaption))
         return;
@@ -84,11 +84,11 @@ void MakeSlideSheetPdf(TWindowModel& model, TSheetSettingsDialog& settings) {
     if (!lib)
         return;
     const TSheetSettings s = settings.Settings();
+    // The slides the list shows, all or the selected ones (no indices would mean all).
+    const std::vector<int>& indices = s.SelectedOnly ? model.Selection() : model.ShownItems();
     std::vector<TPdfSheetEntry> entries;
-    if (!s.SelectedOnly)
-        entries = PdfSheetEntries(*lib, {}, s.Sorted);
-    else if (!model.Selection().empty())
-        entries = PdfSheetEntries(*lib, model.Selection(), s.Sorted);
+    if (!indices.empty())
+        entries = PdfSheetEntries(*lib, indices, s.Sorted);
     if (entries.empty()) {
         model.Dialogs().ShowError(kNoSlidesSelectedMessage);
         return;

@@ -129,14 +129,11 @@ bool PrintSheets(TPrinter& printer, const std::vector<TPrintEntry>& entries, int
 std::vector<TPrintEntry> PrintList(const TWindowModel& model, bool selectedOnly, bool sorted) {
     std::vector<TPrintEntry> list;
     const TSlideLib* lib = model.CurrentList();
-    if (!lib || (selectedOnly && model.Selection().empty()))
+    // The slides the list shows, all or the selected ones (no indices would mean all).
+    const std::vector<int>& indices = selectedOnly ? model.Selection() : model.ShownItems();
+    if (!lib || indices.empty())
         return list;
-    std::vector<int> indices;
-    if (!selectedOnly)
-        for (int i = 0; i < static_cast<int>(model.Items().size()); ++i)
-            indices.push_back(i);
-    const std::vector<TPdfSheetEntry> entries =
-        PdfSheetEntries(*lib, selectedOnly ? model.Selection() : indices, sorted);
+    const std::vector<TPdfSheetEntry> entries = PdfSheetEntries(*lib, indices, sorted);
     list.reserve(entries.size());
     for (const TPdfSheetEntry& e : entries)
         list.push_back({Cp1252ToUtf8(e.Name), e.Slide});
@@ -162,7 +159,7 @@ void btnPrintClick(TWindowModel& model, TSheetSettingsDialog& settings) {
 }
 
 void PrintSlideSheets(TWindowModel& model, TSheetSettingsDialog& settings) {
-    if (!model.CurrentList() || model.Items().empty())
+    if (!model.CurrentList() || model.ShownItems().empty())
         return;
     if (!settings.Execute(kPrintSlidesCaption))
         return;

@@ -484,7 +484,9 @@ void MvSlideUpDnButtonClick(TWindowModel& model, TSlideMove direction) {
     const int k = OneSelectedItem(model, TMessageKind::Warning);
     if (k < 0)
         return;
-    const int to = direction == TSlideMove::Up ? k - 1 : k + 1;
+    // The slide changes places with its neighbour in the list shown; slides a filter hides
+    // keep theirs.
+    const int to = model.ShownNeighbour(k, direction == TSlideMove::Up ? -1 : 1);
     if (to < 0 || to >= lib->Count())
         return;
     TEditRecorder record(model, direction == TSlideMove::Up ? "Move Slide Up" : "Move Slide Down");

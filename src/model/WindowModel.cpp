@@ -1,5 +1,6 @@
 #include "model/WindowModel.h"
 
+#include "model/ListFilter.h"
 #include "model/ThumbnailRenderer.h"
 
 #include "base/CodePage.h"
@@ -381,17 +382,20 @@ void TWindowModel::ReloadSlideList() {
 
     m_selection.clear();
     if (m_currentList && !m_items.empty()) {
-        size_t item = 0;
-        for (size_t i = 0; i < m_items.size(); ++i) {
-            if (SameText(m_items[i], remembered)) {
-                item = i;
-                break;
-            }
-        }
-        m_selection.push_back(static_cast<int>(item));
+        // The remembered slide when the filter shows it, else the first slide shown (none when
+        // the filter hides them all).
+        const std::vector<int>& shown = ShownItems();
+        const auto kept = std::find_if(shown.begin(), shown.end(), [&](int i) {
+            return SameText(m_items[static_cast<size_t>(i)], remembered);
+        });
+        if (kept != shown.end())
+            m_selection.push_back(*kept);
+        else if (!shown.empty())
+            m_selection.push_back(shown.front());
     } else {
         // No list: no items that stand for nothing.
         m_items.clear();
+        ++m_listGeneration;
     }
     ActivateSelection();
 }
@@ -411,22 +415,58 @@ void TWindowModel::FillSlideList() {
 void TWindowModel::SetSelection(std::vector<int> items) {
     std::sort(items.begin(), items.end());
     items.erase(std::unique(items.begin(), items.end()), items.end());
-    const int count = static_cast<int>(m_items.size());
-    items.erase(
-        std::remove_if(items.begin(), items.end(), [count](int i) { return i < 0 || i >= count; }),
-        items.end());
+    // Hidden items are never selected: no command may touch a slide the user does not see.
+    items.erase(std::remove_if(items.begin(), items.end(), [this](int i) { return !IsShown(i); }),
+                items.end());
     m_selection = std::move(items);
 }
 
 void TWindowModel::SelectItem(int item) {
+    if (item >= 0 && item < static_cast<int>(m_items.size()) && !IsShown(item))
+        return;
     SetSelection({item});
 }
 
 void TWindowModel::SelectAll() {
-    std::vector<int> all(m_items.size());
-    for (size_t i = 0; i < all.size(); ++i)
-        all[i] = static_cast<int>(i);
-    SetSelection(std::move(all));
+    SetSelection(ShownItems());
+}
+
+// ---- Filter ----
+
+void TWindowModel::SetFilter(const std::string& text) {
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    ++m_filterGeneration;
+    std::vector<int> kept = m_selection;
+    SetSelection(std::move(kept));
+    if (m_selection.empty() && !ShownItems().empty())
+        m_selection.push_back(ShownItems().front());
+    ActivateSelection();
+}
+
+const std::vector<int>& TWindowModel::ShownItems() const {
+    if (m_shownFor != ShownGeneration()) {
+        m_shown = ShownByFilter(m_items, m_filter);
+        m_shownFor = ShownGeneration();
+    }
+    return m_shown;
+}
+
+bool TWindowModel::IsShown(int item) const {
+    const std::vector<int>& shown = ShownItems();
+    return std::binary_search(shown.begin(), shown.end(), item);
+}
+
+int TWindowModel::ShownNeighbour(int item, int step) const {
+    const std::vector<int>& shown = ShownItems();
+    const auto it = std::lower_bound(shown.begin(), shown.end(), item);
+    if (it == shown.end() || *it != item)
+        return -1;
+    const auto at = (it - shown.begin()) + step;
+    return at >= 0 && at < static_cast<std::ptrdiff_t>(shown.size())
+               ? shown[static_cast<size_t>(at)]
+               : -1;
 }
 
 void TWindowModel::ActivateSelection() {
@@ -474,8 +514,13 @@ void TWindowModel::SetStatus(TStatusPanel panel, std::string text) {
     m_status[static_cast<int>(panel)] = std::move(text);
 }
 
-const std::string& TWindowModel::StatusText(TStatusPanel panel) const {
-    return m_status[static_cast<int>(panel)];
+std::string TWindowModel::StatusText(TStatusPanel panel) const {
+    if (panel != TStatusPanel::Shown)
+        return m_status[static_cast<int>(panel)];
+    if (m_page == TPage::Hatchs)
+        return m_patternPage.ShownText();
+    return m_filter.empty() ? std::string()
+                            : ShownCountText(ShownItems().size(), m_items.size(), "slides");
 }
 
 void TWindowModel::RepaintPreview() {

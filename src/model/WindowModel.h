@@ -11,6 +11,8 @@
 // - the current list: one TSlideLib or none, rebuilt from disk by ReloadSlideList;
 // - the slide list's items (one caption per slide, in list order) and the selection, as item
 //   indices; item i stands for slide i of the current list;
+// - the filter: the list shows the items whose captions match it (ShownItems), and the
+//   selection holds shown items only, so every command acts on slides the user sees;
 // - the render state of the preview and the thumbnails: the background and its palette;
 // - the status panels' texts.
 #pragma once
@@ -45,10 +47,11 @@ enum class TStatusPanel {
     LibrarySize, // the size of the library file held in memory (0 in folder view)
     PreviewSize, // "WxH" of the preview panel
     Zoom,        // the preview's zoom, "100%" when fitted
+    Shown,       // "12 of 1,000 slides" while a filter narrows the list shown
     Folder,      // the shown folder
     Problem,     // why the folder could not be listed, or what the last reload could not read
 };
-inline constexpr int kStatusPanelCount = 8;
+inline constexpr int kStatusPanelCount = 9;
 
 // What choosing an entry of the file list opened.
 enum class TSourceKind { None, Library, Pattern };
@@ -155,16 +158,35 @@ public:
     // Changes whenever Sources() or SelectedSource() change.
     int SourcesGeneration() const { return m_sourcesGeneration; }
 
-    // The selected items in list order.
+    // ---- Filter ----
+
+    // The filter field's text (UTF-8). It stays while other folders and libraries are shown
+    // (as file managers keep theirs), so each new list is shown filtered too.
+    const std::string& Filter() const { return m_filter; }
+    // The user typed into the filter field: the list shows the items whose captions match
+    // (MatchesFilter). Selected items that are still shown stay selected; when none is, the
+    // first shown item is selected. The preview is drawn again.
+    void SetFilter(const std::string& text);
+    // The items the slide list shows, in list order: all of them with an empty filter.
+    const std::vector<int>& ShownItems() const;
+    bool IsShown(int item) const;
+    // The shown item step places after (step > 0) or before item, or -1 at either end.
+    int ShownNeighbour(int item, int step) const;
+    // Changes whenever ShownItems() changes (the items or the filter), so the window knows when
+    // to build its list again.
+    int ShownGeneration() const { return m_listGeneration + m_filterGeneration; }
+
+    // The selected items in list order; all of them shown.
     const std::vector<int>& Selection() const { return m_selection; }
     // "The selected slide": the first selected item, or -1.
     int SelectedSlide() const { return m_selection.empty() ? -1 : m_selection.front(); }
-    // The user selected these items (out-of-range ones are dropped; order and duplicates do not
-    // matter).
+    // The user selected these items (out-of-range and hidden ones are dropped; order and
+    // duplicates do not matter).
     void SetSelection(std::vector<int> items);
-    // Selects the one item (nothing when out of range).
+    // Selects the one item (nothing when out of range); a hidden item leaves the selection as
+    // it is.
     void SelectItem(int item);
-    // Ctrl+A: every item, when there are any.
+    // Ctrl+A: every shown item, when there are any.
     void SelectAll();
     // After a selection: with an empty slide list the current list is dropped; the preview is
     // drawn again.
@@ -203,7 +225,9 @@ public:
     // done; returns the message, if any.
     std::string DrawThumbnail(int index, TBitmap& bitmap, int width = kThumbWidth,
                               int height = kThumbHeight);
-    const std::string& StatusText(TStatusPanel panel) const;
+    // The text of a status panel; Shown tells how many items of the page's list the filter
+    // shows ("12 of 1,000 slides", "3 of 40 patterns"), empty without a filter.
+    std::string StatusText(TStatusPanel panel) const;
 
     // ---- Messages ----
 
@@ -262,6 +286,11 @@ private:
     std::vector<std::string> m_items;
     std::vector<int> m_selection;
     int m_listGeneration = 0;
+    std::string m_filter;
+    int m_filterGeneration = 0;
+    // ShownItems() as of the items and filter of generation m_shownFor.
+    mutable std::vector<int> m_shown;
+    mutable int m_shownFor = -1;
     int m_sourcesGeneration = 0;
     std::string m_readProblem;   // what the last reload could not read
     std::string m_folderProblem; // why the shown folder could not be listed

@@ -1,0 +1,224 @@
+// The filter fields above the slide list and the pattern list: the matching rule, the list shown
+// and its selection, and commands that touch the shown slides only (files on disk afterwards).
+#include "ModelFixture.h"
+#include "ModelTestSupport.h"
+#include "base/FileUtil.h"
+#include "model/Commands.h"
+#include "model/EditHistory.h"
+#include "model/ListFilter.h"
+#include "model/PrintCommands.h"
+#include "model/SlideCommands.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ints = std::vector<int>;
+using Bytes = std::vector<uint8_t>;
+
+TEST(ListFilter, NamesMatchBySubstringOrWildcardIgnoringCase) {
+    // A plain text is looked for anywhere in the name.
+    EXPECT_TRUE(MatchesFilter("HELLO.SLD", "ell"));
+    EXPECT_TRUE(MatchesFilter("plan", "PLAN"));
+    EXPECT_FALSE(MatchesFilter("plan", "plans"));
+    // Wildcards match the whole name: '*' any run, '?' one character (one UTF-8 letter too).
+    EXPECT_TRUE(MatchesFilter("D1-north", "d1*"));
+    EXPECT_FALSE(MatchesFilter("AD1", "D1*"));
+    EXPECT_TRUE(MatchesFilter("HELL", "?ELL*"));
+    EXPECT_TRUE(MatchesFilter("bellow", "?ELL*"));
+    EXPECT_FALSE(MatchesFilter("ELLO", "?ELL*"));
+    EXPECT_TRUE(MatchesFilter("\xC3\x89"
+                              "COLE",
+                              "?cole"));
+    EXPECT_TRUE(MatchesFilter("a.b.sld", "*.b.*"));
+    EXPECT_FALSE(MatchesFilter("a.sld", "*.slb"));
+    // Empty: every name, the empty one too.
+    EXPECT_TRUE(MatchesFilter("x", ""));
+    EXPECT_TRUE(MatchesFilter("", ""));
+    // A pattern of many stars against a long name that it cannot match ends (no exponential
+    // search), and the file masks keep their meaning.
+    EXPECT_FALSE(MatchesFilter(std::string(250, 'a'), "*a*a*a*a*a*a*a*a*a*a*a*a*b"));
+    EXPECT_TRUE(MatchesMask("x.Pat", "*.slb;*.pat"));
+    EXPECT_FALSE(MatchesMask("plan.sld.bak", "*.sld"));
+
+    EXPECT_EQ(ShownByFilter({"D1", "x", "d10", "ad1"}, "D1*"), (Ints{0, 2}));
+    EXPECT_EQ(ShownCountText(12, 1000, "slides"), "12 of 1,000 slides");
+    EXPECT_EQ(ShownCountText(1234567, 1234567, "patterns"), "1,234,567 of 1,234,567 patterns");
+    EXPECT_EQ(ShownCountText(0, 999, "slides"), "0 of 999 slides");
+}
+
+class FilterTest : public TModelTest {
+protected:
+    void SetUp() override {
+        for (const char* name : {"D1-door.sld", "d2-wall.sld", "D10.sld", "hello.sld", "x.sld"})
+            WriteFileBytes(dir.File(name), MakeSlide(100, 50));
+        WriteLibrary(dir.File("Lib.slb"), {{"D1A", MakeSlide(100, 50)},
+                                           {"OTHER", MakeSlide(50, 100)},
+                                           {"D1B", MakeSlide(80, 80)},
+                                           {"MORE", MakeSlide(60, 60)},
+                                           {"D1C", MakeSlide(70, 40)}});
+        ShowDir(64, 48);
+    }
+    Names Shown() const {
+        Names names;
+        for (int i : model.ShownItems())
+            names.push_back(model.Items()[static_cast<size_t>(i)]);
+        return names;
+    }
+    Names Selected() const {
+        Names names;
+        for (int i : model.Selection())
+            names.push_back(model.Items()[static_cast<size_t>(i)]);
+        return names;
+    }
+    std::string Count() const { return model.StatusText(TStatusPanel::Shown); }
+    Bytes Read(const std::string& name) const { return ReadFileBytes(dir.File(name)); }
+    TTempDir dataHome;
+    TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
+};
+
+TEST_F(FilterTest, TheListShowsMatchingSlidesAndSelectsOnlyThose) {
+    EXPECT_EQ(Count(), "");
+    model.SelectItem(3); // hello.sld
+    model.SetFilter("d1");
+    EXPECT_EQ(Shown(), (Names{"D1-door.sld", "D10.sld"}));
+    EXPECT_EQ(Count(), "2 of 5 slides");
+    // The selected slide went out of view: the first one shown is selected and previewed.
+    EXPECT_EQ(Selected(), Names{"D1-door.sld"});
+    EXPECT_EQ(model.StatusText(TStatusPanel::SlideName), "D1-door.sld");
+
+    // Hidden items cannot be selected, neither one by one nor by Ctrl+A.
+    model.SetSelection({0, 1, 2, 3, 4, 99});
+    EXPECT_EQ(Selected(), (Names{"D1-door.sld", "D10.sld"}));
+    model.SelectItem(3);
+    EXPECT_EQ(Selected(), (Names{"D1-door.sld", "D10.sld"}));
+    model.SetSelection({});
+    model.SelectAll();
+    EXPECT_EQ(Selected(), (Names{"D1-door.sld", "D10.sld"}));
+    // A selected slide that stays shown stays selected while the filter changes.
+    model.SelectItem(1);
+    model.SetFilter("D1*");
+    EXPECT_EQ(Selected(), Names{"D10.sld"});
+    model.SetFilter("?1*");
+    EXPECT_EQ(Selected(), Names{"D10.sld"});
+
+    // Nothing matches: nothing selected, and no command that works on slides applies.
+    model.SetFilter("zzz");
+    EXPECT_TRUE(model.ShownItems().empty());
+    EXPECT_TRUE(model.Selection().empty());
+    EXPECT_EQ(Count(), "0 of 5 slides");
+    for (TCommand c : {TCommand::SelectAll, TCommand::PrintSlides, TCommand::PdfSlides,
+                       TCommand::ExportToImage, TCommand::DeleteSlides})
+        EXPECT_FALSE(CommandApplies(model, c));
+    EXPECT_TRUE(PrintList(model, false, false).empty());
+
+    // Cleared: every slide again, the count gone.
+    model.SetFilter("");
+    EXPECT_EQ(model.ShownItems().size(), 5u);
+    EXPECT_EQ(Count(), "");
+    EXPECT_EQ(Selected(), Names{"D1-door.sld"});
+}
+
+TEST_F(FilterTest, TheFilterStaysAcrossFoldersAndLibrariesWithoutStaleIndices) {
+    model.SetFilter("D1");
+    model.SelectAll();
+    ASSERT_EQ(model.Selection(), (Ints{0, 1}));
+    // The library has more items; the selection and the list shown are the library's own.
+    ASSERT_EQ(Choose("Lib.slb"), TSourceKind::Library);
+    EXPECT_EQ(model.Filter(), "D1");
+    EXPECT_EQ(Shown(), (Names{"D1A", "D1B", "D1C"}));
+    EXPECT_EQ(Count(), "3 of 5 slides");
+    EXPECT_EQ(Selected(), Names{"D1A"});
+    model.SelectItem(4);
+    // Back to a smaller list: item 4 would be out of place there.
+    std::filesystem::create_directory(dir.File("sub"));
+    WriteFileBytes(dir.File("sub/D1.sld"), MakeSlide(10, 10));
+    WriteFileBytes(dir.File("sub/z.sld"), MakeSlide(10, 10));
+    ASSERT_TRUE(model.TreeFolderChanged(dir.File("sub")));
+    EXPECT_EQ(Shown(), Names{"D1.sld"});
+    EXPECT_EQ(model.Selection(), Ints{0});
+    EXPECT_EQ(Count(), "1 of 2 slides");
+    // A slide another program adds shows when it matches.
+    WriteFileBytes(dir.File("sub/d1-new.sld"), MakeSlide(10, 10));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(Shown(), (Names{"d1-new.sld", "D1.sld"}));
+    EXPECT_EQ(Selected(), Names{"D1.sld"});
+}
+
+TEST_F(FilterTest, CommandsTouchOnlyTheShownSlides) {
+    ASSERT_EQ(Choose("Lib.slb"), TSourceKind::Library);
+    const Bytes before = Read("Lib.slb");
+    model.SetFilter("d1?");
+    // "All" slides of a print or PDF are the shown ones.
+    Names printed;
+    for (const TPrintEntry& e : PrintList(model, false, false))
+        printed.push_back(e.Caption);
+    EXPECT_EQ(printed, (Names{"D1A", "D1B", "D1C"}));
+
+    // Move up and down change places with the neighbour shown; the hidden slides stay put.
+    model.SelectItem(2); // D1B
+    EXPECT_TRUE(CommandApplies(model, TCommand::MoveSlideUp));
+    MvSlideUpDnButtonClick(model, TSlideMove::Up);
+    EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"D1B", "OTHER", "D1A", "MORE", "D1C"}));
+    EXPECT_EQ(Selected(), Names{"D1B"});
+    EXPECT_FALSE(CommandApplies(model, TCommand::MoveSlideUp));
+    model.SelectItem(4);
+    EXPECT_FALSE(CommandApplies(model, TCommand::MoveSlideDown));
+    UndoEdit(model);
+    EXPECT_EQ(Read("Lib.slb"), before);
+
+    // Select all and delete: the shown slides go, the hidden ones stay, byte for byte.
+    model.SelectAll();
+    dialogs.okAnswers = {true};
+    SlideDelete(model);
+    EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"OTHER", "MORE"}));
+    EXPECT_EQ(model.Items(), (Names{"OTHER", "MORE"}));
+    EXPECT_TRUE(model.ShownItems().empty());
+    // Undo brings them back with the filter still set.
+    UndoEdit(model);
+    EXPECT_EQ(Read("Lib.slb"), before);
+    EXPECT_EQ(Shown(), (Names{"D1A", "D1B", "D1C"}));
+    EXPECT_EQ(Selected(), (Names{"D1A", "D1B", "D1C"}));
+
+    // In a folder the files of the shown slides go to the trash; the others stay.
+    model.ShowFolderSlides();
+    model.SetFilter("?1*");
+    model.SelectAll();
+    dialogs.okAnswers = {true};
+    SlideDelete(model);
+    EXPECT_FALSE(FileExists(dir.File("D1-door.sld")));
+    EXPECT_FALSE(FileExists(dir.File("D10.sld")));
+    EXPECT_TRUE(FileExists(dataHome.File("Trash/files/D10.sld")));
+    for (const char* kept : {"d2-wall.sld", "hello.sld", "x.sld"})
+        EXPECT_EQ(Read(kept), MakeSlide(100, 50)) << kept;
+}
+
+TEST(PatternFilter, ThePatternListShowsMatchingPatterns) {
+    TTempDir dir;
+    TScriptedDialogs dialogs;
+    TPatternPage page(dialogs);
+    {
+        std::string text = "*BRICK,b\n0,0,0,0,1\n*brass,x\n0,0,0,0,1\n*DOTS,d\n0,0,0,0,1\n";
+        WriteFileBytes(dir.File("p.pat"), Bytes(text.begin(), text.end()));
+    }
+    page.OpenFile(dir.File("p.pat"));
+    ASSERT_EQ(page.Entries().size(), 3u);
+    page.SetFilter("BR*");
+    EXPECT_EQ(page.ShownEntries(), (Ints{0, 1}));
+    EXPECT_EQ(page.ShownText(), "2 of 3 patterns");
+    // A hidden pattern cannot be chosen; the one in the editor stays.
+    EXPECT_FALSE(page.SelectEntry(2));
+    EXPECT_TRUE(page.SelectEntry(1));
+    EXPECT_EQ(page.SelectedEntry(), 1);
+    page.SetFilter("dots");
+    EXPECT_EQ(page.ShownEntries(), Ints{2});
+    EXPECT_EQ(page.SelectedEntry(), 1);
+    // Another file keeps the filter.
+    page.OpenFile(dir.File("p.pat"));
+    EXPECT_EQ(page.ShownEntries(), Ints{2});
+    page.SetFilter("");
+    EXPECT_EQ(page.ShownText(), "");
+}
+
+} // namespace
