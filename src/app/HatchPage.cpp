@@ -2,6 +2,7 @@
 #include "HatchPage.h"
 #include "QtSupport.h"
 
+#include "FilterField.h"
 #include "Icons.h"
 #include "base/CodePage.h"
 #include "graphics/RasterCanvas.h"
@@ -21,6 +22,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -101,11 +103,23 @@ THatchPage::THatchPage(TForm1& form, QWidget* parent)
             QMetaObject::invokeMethod(this, &THatchPage::patvSelectItem, Qt::QueuedConnection);
     });
 
+    PatternFilter = new TFilterField("PatternFilter", tr("Filter patterns"));
+    connect(PatternFilter, &QLineEdit::textChanged, this, [this] {
+        if (!m_refreshing)
+            PatternFilterChange();
+    });
+    auto* patternList = new QWidget;
+    auto* patternListLayout = new QVBoxLayout(patternList);
+    patternListLayout->setContentsMargins(0, 2, 0, 0);
+    patternListLayout->setSpacing(2);
+    patternListLayout->addWidget(PatternFilter);
+    patternListLayout->addWidget(patv, 1);
+
     Splitter4 = new QSplitter(Qt::Vertical);
     Splitter4->setObjectName("Splitter4");
     Splitter4->setHandleWidth(6);
     Splitter4->addWidget(Panel6);
-    Splitter4->addWidget(patv);
+    Splitter4->addWidget(patternList);
     Splitter4->setChildrenCollapsible(false);
     Splitter4->setStretchFactor(0, 0);
     Splitter4->setStretchFactor(1, 1);
@@ -217,8 +231,14 @@ void THatchPage::patvSelectItem() {
     // A deselection shows nothing new: the pattern shown stays.
     if (selected.isEmpty())
         return;
-    const int row = patv->row(selected.front());
-    m_form.RunCommand([&] { m_page.SelectEntry(row); });
+    // Each item carries its entry's index: the filter may show some of the entries.
+    const int entry = selected.front()->data(Qt::UserRole + 1).toInt();
+    m_form.RunCommand([&] { m_page.SelectEntry(entry); });
+}
+
+void THatchPage::PatternFilterChange() {
+    const std::string text = PatternFilter->text().toStdString();
+    m_form.RunCommand([&] { m_page.SetFilter(text); });
 }
 
 void THatchPage::Memo1Change() {
@@ -270,7 +290,9 @@ void THatchPage::Refresh() {
         return;
     TFlagScope refreshing(m_refreshing);
     ToolButton11->setChecked(m_page.ThumbnailsShown());
-    if (m_shownList != m_page.ListGeneration() || m_shownThumbnails != m_page.ThumbnailsShown())
+    if (PatternFilter->text() != ToQString(m_page.Filter()))
+        PatternFilter->setText(ToQString(m_page.Filter()));
+    if (m_shownList != m_page.ShownGeneration() || m_shownThumbnails != m_page.ThumbnailsShown())
         FillList();
     ShowSelection();
     if (m_shownEditor != m_page.EditorGeneration()) {
@@ -281,7 +303,7 @@ void THatchPage::Refresh() {
 }
 
 void THatchPage::FillList() {
-    m_shownList = m_page.ListGeneration();
+    m_shownList = m_page.ShownGeneration();
     const bool thumbs = m_page.ThumbnailsShown();
     if (m_shownThumbnails != thumbs) {
         m_shownThumbnails = thumbs;
@@ -324,9 +346,11 @@ void THatchPage::FillList() {
         return;
     patv->setUpdatesEnabled(false);
     const QIcon nameIcon = PatternIcon();
-    for (const TPatternEntry& entry : entries) {
+    for (const int shown : m_page.ShownEntries()) {
+        const TPatternEntry& entry = entries[static_cast<size_t>(shown)];
         auto* item = new QListWidgetItem(ToQString(Cp1252ToUtf8(entry.Name)));
         item->setData(Qt::UserRole, entry.HeaderLine);
+        item->setData(Qt::UserRole + 1, shown);
         const int image = entry.ThumbnailIndex;
         if (thumbs && image >= 0 && image < static_cast<int>(limg.size()))
             item->setIcon(QIcon(QPixmap::fromImage(limg[static_cast<size_t>(image)])));
@@ -338,8 +362,12 @@ void THatchPage::FillList() {
 }
 
 void THatchPage::ShowSelection() {
-    const int selected = m_page.SelectedEntry();
-    QListWidgetItem* item = selected >= 0 ? patv->item(selected) : nullptr;
+    // The selected entry's row, unless the filter hides it.
+    const std::vector<int>& shown = m_page.ShownEntries();
+    const auto at = std::lower_bound(shown.begin(), shown.end(), m_page.SelectedEntry());
+    QListWidgetItem* item = at != shown.end() && *at == m_page.SelectedEntry()
+                                ? patv->item(static_cast<int>(at - shown.begin()))
+                                : nullptr;
     if (!item) {
         if (!patv->selectedItems().isEmpty())
             patv->clearSelection();

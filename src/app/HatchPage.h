@@ -1,8 +1,9 @@
 // THatchPage: the widgets of the window's page "hatchs" over TPatternPage (the page's state and
 // commands, in the model). Top to bottom: the tool bar ToolBar1 (Save, the thumbnail switch,
 // Redraw, "+", "-", the scale label), the panel Panel6 with the 3:2 preview Image1 above the
-// pattern editor Memo1, the splitter Splitter4, and the pattern list patv (names, or 128 x 80
-// thumbnails from the window's limg). The handlers keep the names of the events they serve; each
+// pattern editor Memo1, the splitter Splitter4, the filter field PatternFilter and the pattern
+// list patv (names, or 128 x 80 thumbnails from the window's limg), which shows the patterns whose
+// names match the filter. The handlers keep the names of the events they serve; each
 // tells the model what the user did through the window's RunCommand and then shows the model
 // again (Refresh).
 #pragma once
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -65,6 +67,7 @@ public:
     void Button2Click();      // "+"
     void Button3Click();      // "-"
     void patvSelectItem();
+    void PatternFilterChange();
     void Memo1Change();
     void Panel6Resize();
 
@@ -81,6 +84,7 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QSplitter* Splitter4 = nullptr;
     QListWidget* patv = nullptr;
+    QLineEdit* PatternFilter = nullptr; // "Filter patterns", above patv
 
 private:
     void CreateToolBar();
@@ -92,7 +96,7 @@ private:
     TPatternPage& m_page;
     bool m_refreshing = false;
     bool m_previewSizePending = false;
-    int m_shownList = -1;
+    int m_shownList = -1; // the model's ShownGeneration() that patv shows
     bool m_shownThumbnails = false;
     int m_shownThumbnailsGeneration = -1;
     int m_shownEditor = -1;

@@ -1,6 +1,7 @@
 // TForm1: construction, layout, menus, toolbar, status bar, placement and settings.
 #include "testslides.h"
 
+#include "FilterField.h"
 #include "HatchPage.h"
 #include "Icons.h"
 #include "PreviewBox.h"
@@ -37,7 +38,7 @@ namespace {
 
 constexpr int kInitialWidth = 890;
 constexpr int kInitialHeight = 570;
-constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 40, 60, 50};
+constexpr int kInitialPanelWidths[kStatusPanelCount] = {120, 80, 150, 48, 40, 40, 0, 60, 50};
 constexpr int kLeftColumnWidth = 171;
 constexpr int kTreeHeight = 201;
 constexpr int kPreviewHeight = 170;
@@ -221,6 +222,8 @@ void TForm1::CreateActions() {
                                  QKeySequence(Qt::CTRL | Qt::Key_C), ClipboardIcon());
     SelectAll = NewAction(this, "SelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(SelectAll, &QAction::triggered, this, &TForm1::SelectAllExecute);
+    Filter1 = NewAction(this, "Filter1", tr("&Filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(Filter1, &QAction::triggered, this, &TForm1::Filter1Click);
 
     // Menu View
     BackgroundColor1 =
@@ -305,6 +308,7 @@ void TForm1::CreateMenus() {
     edit->addSeparator();
     edit->addAction(CopyToClipboard1);
     edit->addAction(SelectAll);
+    edit->addAction(Filter1);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("View1");
@@ -536,11 +540,24 @@ void TForm1::CreateLayout() {
     connect(ListBox1->verticalScrollBar(), &QScrollBar::rangeChanged, this,
             [this] { ShowVisibleThumbnails(); });
 
+    // The filter field stands above the list; the two share the splitter's lower part.
+    SlideFilter = new TFilterField("SlideFilter", tr("Filter slides"));
+    connect(SlideFilter, &QLineEdit::textChanged, this, [this] {
+        if (!m_refreshing)
+            SlideFilterChange();
+    });
+    auto* slideList = new QWidget;
+    auto* slideListLayout = new QVBoxLayout(slideList);
+    slideListLayout->setContentsMargins(0, 2, 0, 0);
+    slideListLayout->setSpacing(2);
+    slideListLayout->addWidget(SlideFilter);
+    slideListLayout->addWidget(ListBox1, 1);
+
     Splitter3 = new QSplitter(Qt::Vertical);
     Splitter3->setObjectName("Splitter3");
     Splitter3->setHandleWidth(4);
     Splitter3->addWidget(Panel2);
-    Splitter3->addWidget(ListBox1);
+    Splitter3->addWidget(slideList);
     Splitter3->setChildrenCollapsible(false);
     Splitter3->setStretchFactor(0, 0);
     Splitter3->setStretchFactor(1, 1);
@@ -579,12 +596,13 @@ void TForm1::CreateStatusBar() {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");
     static const char* const kNames[kStatusPanelCount] = {
-        "SlideNamePanel",   "SlideSizePanel", "LibraryNamePanel", "LibrarySizePanel",
-        "PreviewSizePanel", "ZoomPanel",      "FolderPanel",      "ProblemPanel"};
+        "SlideNamePanel",   "SlideSizePanel",   "LibraryNamePanel",
+        "LibrarySizePanel", "PreviewSizePanel", "ZoomPanel",
+        "ShownPanel",       "FolderPanel",      "ProblemPanel"};
     // What a screen reader says the panel is; its text is the description (SetStatus).
     const QString spoken[kStatusPanelCount] = {
-        tr("Slide name"),   tr("Slide size"), tr("Library"), tr("Library size"),
-        tr("Preview size"), tr("Zoom"),       tr("Folder"),  tr("Problem")};
+        tr("Slide name"), tr("Slide size"),   tr("Library"), tr("Library size"), tr("Preview size"),
+        tr("Zoom"),       tr("Slides shown"), tr("Folder"),  tr("Problem")};
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new TStatusLabel;
         panel->setObjectName(kNames[i]);

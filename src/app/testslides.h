@@ -36,6 +36,7 @@ class QAction;
 class QFileSystemWatcher;
 class QFileSystemModel;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -101,6 +102,15 @@ public:
     void ListBox1SelectItem();
     void Thumbnails1Click();
     void SelectAllExecute();
+    // The filter field's text changed (typed, pasted, cleared): the list shows the matching
+    // slides.
+    void SlideFilterChange();
+    // Ctrl+F: the filter field of the page shown gets the keyboard focus, its text selected.
+    void Filter1Click();
+    // The item (the model's index) that row of ListBox1 shows, or -1; the row of an item, or -1
+    // when the filter hides it.
+    int ItemOfRow(int row) const;
+    int RowOfItem(int item) const;
     // Zoom and pan of the preview (the mouse on PaintBox1 and the View menu).
     // Zooms around the preview buffer's point at, or around its centre.
     void PreviewZoomBy(double factor, std::optional<QPointF> at);
@@ -143,7 +153,9 @@ public:
     // the window shows the model again.
     void RunCommand(const std::function<void()>& command);
     // Builds the slide list's items from the model's, drawing the thumbnails in thumbnail view.
-    void FillSlideList();
+    // keepThumbnails: the list is the one shown, only the filter changed, so the thumbnails
+    // drawn of the slides still shown are kept.
+    void FillSlideList(bool keepThumbnails = false);
 
     // Status panel text and width, as shown.
     QString StatusText(TStatusPanel panel) const;
@@ -163,6 +175,8 @@ public:
     TPreviewPanel* Panel2 = nullptr;
     TPreviewBox* PaintBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
+    // Above ListBox1: "Filter slides"; Escape clears it.
+    QLineEdit* SlideFilter = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter1 = nullptr; // left column | notebook, 5 wide
     QSplitter* Splitter2 = nullptr; // folder tree / file list
@@ -190,6 +204,7 @@ public:
     QAction* MoveSlideDown1 = nullptr;
     QAction* CopyToClipboard1 = nullptr;
     QAction* SelectAll = nullptr;
+    QAction* Filter1 = nullptr; // "&Filter", Ctrl+F: to the filter field of the page shown
     // Menu View
     QAction* BackgroundColor1 = nullptr;
     QAction* viewlist = nullptr;
@@ -326,6 +341,9 @@ private:
         std::vector<std::string> Messages;
         int IconFirst = 0, IconLast = -1; // items that show their thumbnail as an icon
         std::vector<uint8_t> HasIcon;     // 1: the item shows its thumbnail
+        // The model's item that each row of ListBox1 shows (the filter shows some of them);
+        // rows index limg, HasIcon and the batch.
+        std::vector<int> Items;
     };
     TShownThumbnails m_shown;
     // Asks, while thumbnails are drawn, whether the batch is done (ShowThumbnailProblems).
@@ -339,6 +357,7 @@ private:
     // Runs before the slide list's items are replaced, so its layout finds nothing of theirs.
     void ForgetShownThumbnails();
     int m_shownListGeneration = -1;
+    int m_shownItemsGeneration = -1; // the model's ShownGeneration() the list shows
     int m_shownSourcesGeneration = -1;
     bool m_shownThumbnailView = true;
 };

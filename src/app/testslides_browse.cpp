@@ -18,6 +18,7 @@
 #include <QFileSystemWatcher>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -116,21 +117,45 @@ void TForm1::FileListBox1Click() {
 }
 
 void TForm1::ListBox1SelectItem() {
-    std::vector<int> rows;
+    std::vector<int> items;
     for (int i = 0; i < ListBox1->count(); ++i)
-        if (ListBox1->item(i)->isSelected())
-            rows.push_back(i);
-    m_model.SetSelection(std::move(rows));
-    // Keyboard work in the folder tree or the file list keeps its focus.
+        if (ListBox1->item(i)->isSelected() && ItemOfRow(i) >= 0)
+            items.push_back(ItemOfRow(i));
+    m_model.SetSelection(std::move(items));
+    // Keyboard work in the folder tree, the file list or the filter field keeps its focus.
     QWidget* focus = QApplication::focusWidget();
     if (ListBox1->count() > 0 && focus != PTShellTree1 && focus != FileListBox1 &&
-        ListBox1->isVisible())
+        focus != SlideFilter && ListBox1->isVisible())
         ListBox1->setFocus();
     RunCommand([&] { m_model.ActivateSelection(); });
 }
 
 void TForm1::Thumbnails1Click() {
     RunCommand([&] { m_model.ToggleThumbnailView(); });
+}
+
+void TForm1::SlideFilterChange() {
+    const std::string text = SlideFilter->text().toStdString();
+    RunCommand([&] { m_model.SetFilter(text); });
+}
+
+void TForm1::Filter1Click() {
+    QLineEdit* field = m_model.Page() == TPage::Hatchs ? HatchPage->PatternFilter : SlideFilter;
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
+}
+
+int TForm1::ItemOfRow(int row) const {
+    return row >= 0 && static_cast<size_t>(row) < m_shown.Items.size()
+               ? m_shown.Items[static_cast<size_t>(row)]
+               : -1;
+}
+
+int TForm1::RowOfItem(int item) const {
+    // The rows show their items in list order.
+    const std::vector<int>& items = m_shown.Items;
+    const auto it = std::lower_bound(items.begin(), items.end(), item);
+    return it != items.end() && *it == item ? static_cast<int>(it - items.begin()) : -1;
 }
 
 void TForm1::SelectAllExecute() {
@@ -250,15 +275,21 @@ void TForm1::RefreshFileList() {
 }
 
 void TForm1::RefreshSlideList() {
-    if (m_shownListGeneration != m_model.ListGeneration() ||
-        m_shownThumbnailView != m_model.ThumbnailView()) {
+    if (SlideFilter->text() != ToQString(m_model.Filter())) {
+        TFlagScope refreshing(m_refreshing);
+        SlideFilter->setText(ToQString(m_model.Filter()));
+    }
+    const bool sameList = m_shownListGeneration == m_model.ListGeneration() &&
+                          m_shownThumbnailView == m_model.ThumbnailView();
+    if (!sameList || m_shownItemsGeneration != m_model.ShownGeneration()) {
         m_shownListGeneration = m_model.ListGeneration();
-        FillSlideList();
+        m_shownItemsGeneration = m_model.ShownGeneration();
+        FillSlideList(sameList);
     }
     RefreshSelection();
 }
 
-void TForm1::FillSlideList() {
+void TForm1::FillSlideList(bool keepThumbnails) {
     TFlagScope refreshing(m_refreshing);
     const bool thumbs = m_model.ThumbnailView();
     if (m_shownThumbnailView != thumbs) {
@@ -283,15 +314,29 @@ void TForm1::FillSlideList() {
     }
 
     const std::vector<std::string>& items = m_model.Items();
+    const std::vector<int>& shown = m_model.ShownItems();
+    const double ratio = ListBox1->devicePixelRatioF();
+    // Only the filter changed: the pictures drawn of slides that stay shown are kept (by item),
+    // when they are of the background and the pixel ratio that the new rows get.
+    std::vector<std::pair<int, QImage>> kept;
+    if (keepThumbnails && thumbs && limg.size() == m_shown.Items.size() &&
+        m_shown.Background == m_model.PreviewBackground() && limg.Ratio() == ratio)
+        for (size_t row = 0; row < limg.size(); ++row)
+            if (limg.Has(row))
+                kept.emplace_back(m_shown.Items[row], limg[row]);
     // What was shown and what the workers draw belong to the list being replaced; they go
     // before its items, whose removal already lays the list out again.
     ForgetShownThumbnails();
     m_problemTimer->stop();
     m_model.SetThumbnailsPending(false);
     ListBox1->clear();
-    if (items.empty())
+    if (shown.empty())
         return;
-    limg.Reset(thumbs ? items.size() : 0, ListBox1->devicePixelRatioF());
+    m_shown.Items = shown;
+    limg.Reset(thumbs ? shown.size() : 0, ratio);
+    for (auto& [item, image] : kept)
+        if (const int row = RowOfItem(item); row >= 0)
+            limg.Set(static_cast<size_t>(row), std::move(image));
     m_shown.HasIcon.assign(limg.size(), 0);
     TUpdateScope batch(ListBox1);
     UiHooks::TBusyCursor cursor;
@@ -305,8 +350,8 @@ void TForm1::FillSlideList() {
         m_placeholder = QIcon(blank);
     }
     const QIcon icon = thumbs ? m_placeholder : SlideIcon();
-    for (const std::string& caption : items) {
-        auto* item = new QListWidgetItem(icon, ToQString(caption));
+    for (const int shownItem : shown) {
+        auto* item = new QListWidgetItem(icon, ToQString(items[static_cast<size_t>(shownItem)]));
         item->setToolTip(item->text()); // the whole name, also when it shows cut
         ListBox1->addItem(item);
     }
@@ -316,7 +361,11 @@ void TForm1::FillSlideList() {
 
 void TForm1::RefreshSelection() {
     TFlagScope refreshing(m_refreshing);
-    const std::vector<int>& selection = m_model.Selection();
+    // The model's selected items, as rows of the list (all of them are shown).
+    std::vector<int> selection;
+    for (const int item : m_model.Selection())
+        if (const int row = RowOfItem(item); row >= 0)
+            selection.push_back(row);
     std::vector<int> shown;
     for (int i = 0; i < ListBox1->count(); ++i)
         if (ListBox1->item(i)->isSelected())
@@ -385,6 +434,9 @@ void TForm1::RefreshPreview() {
               true);
     SetStatus(TStatusPanel::Zoom, ToQString(m_model.StatusText(TStatusPanel::Zoom)), true);
     PaintBox1->SetZoomed(!m_model.PreviewZoom().Fitted());
+    const QString shown = ToQString(m_model.StatusText(TStatusPanel::Shown));
+    SetStatus(TStatusPanel::Shown, shown, true);
+    m_panels[static_cast<int>(TStatusPanel::Shown)]->setVisible(!shown.isEmpty());
     SetStatus(TStatusPanel::Folder, ToQString(m_model.StatusText(TStatusPanel::Folder)), true);
     SetStatus(TStatusPanel::Problem, ToQString(m_model.StatusText(TStatusPanel::Problem)), false);
     if (!m_model.CurrentList()) {

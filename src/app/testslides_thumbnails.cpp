@@ -26,7 +26,7 @@ constexpr size_t kHeldThumbnails = 2000;
 
 void TForm1::StartThumbnailBatch() {
     const TSlideLib* list = m_model.CurrentList();
-    if (!list || list->Count() != static_cast<int>(limg.size()) || limg.empty() ||
+    if (!list || m_shown.Items.size() != limg.size() || limg.empty() ||
         m_shown.HasIcon.size() != limg.size())
         return;
     // The first screen is drawn here, so the list shows its thumbnails at once.
@@ -43,16 +43,21 @@ void TForm1::StartThumbnailBatch() {
             if (limg.Has(static_cast<size_t>(i)))
                 continue;
             const std::string message =
-                m_model.DrawThumbnail(i, bitmap, pixels.width(), pixels.height());
+                m_model.DrawThumbnail(ItemOfRow(i), bitmap, pixels.width(), pixels.height());
             if (!message.empty())
                 MarkFailedItem(i, message);
             limg.Set(static_cast<size_t>(i), TThumbnailList::ToImage(PackPicture(bitmap.Canvas())));
         }
     }
+    // The batch is the rows: only the slides shown are drawn.
     std::vector<TSlideData> slides;
     slides.reserve(limg.size());
-    for (int i = 0; i < list->Count(); ++i)
-        slides.push_back(list->Slide(i)->Data());
+    for (const int item : m_shown.Items) {
+        const TSlide* slide = list->Slide(item);
+        if (!slide)
+            return; // cannot be: the rows are of this list
+        slides.push_back(slide->Data());
+    }
     m_shown.Background = m_model.PreviewBackground();
     m_shown.Batch = m_renderer->Start(std::move(slides), limg.Done(), m_model.RenderState(),
                                       pixels.width(), pixels.height());
@@ -140,7 +145,7 @@ void TForm1::ThumbnailArrived(TThumbnailRenderer::TThumbnail&& thumbnail) {
         return; // a thumbnail of a list no longer shown
     if (thumbnail.Failed()) {
         // Said once the batch is done (ShowThumbnailProblems), in one box for the whole list.
-        m_model.ReportSlideProblem(thumbnail.Index, thumbnail.Message);
+        m_model.ReportSlideProblem(ItemOfRow(thumbnail.Index), thumbnail.Message);
         MarkFailedItem(thumbnail.Index, thumbnail.Message);
     }
     limg.Set(k, TThumbnailList::ToImage(thumbnail.Picture));

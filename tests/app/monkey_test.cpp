@@ -25,6 +25,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -367,18 +368,30 @@ private:
         const QWidget* page = m.Page() == TPage::Slides ? f.SlidesPage : f.HatchsPage;
         if (f.Notebook1->currentWidget() != page)
             out << "page; ";
-        if (Captions(f) != m.Items())
-            out << "slide list " << f.ListBox1->count() << " items vs " << m.Items().size() << "; ";
-        std::vector<int> rows;
+        // The list shows the items the filter shows; each row knows its item.
+        Names shown;
+        for (int i : m.ShownItems())
+            shown.push_back(m.Items()[static_cast<size_t>(i)]);
+        if (Captions(f) != shown)
+            out << "slide list " << f.ListBox1->count() << " items vs " << shown.size() << "; ";
+        for (int row = 0; row < f.ListBox1->count(); ++row)
+            if (f.ItemOfRow(row) != m.ShownItems()[static_cast<size_t>(row)])
+                out << "row " << row << " stands for another item; ";
+        if (f.SlideFilter->text().toStdString() != m.Filter())
+            out << "slide filter; ";
+        std::vector<int> selected;
         for (int i = 0; i < f.ListBox1->count(); ++i)
             if (f.ListBox1->item(i)->isSelected())
-                rows.push_back(i);
-        if (rows != m.Selection())
+                selected.push_back(f.ItemOfRow(i));
+        if (selected != m.Selection())
             out << "slide selection; ";
-        if (m.ThumbnailView() && m.Page() == TPage::Slides && !m.Items().empty() &&
-            f.limg.size() != m.Items().size())
-            out << "thumbnails " << f.limg.size() << " for " << m.Items().size() << " items; ";
-        for (TStatusPanel p : {TStatusPanel::Folder, TStatusPanel::Problem})
+        for (int i : m.Selection())
+            if (!m.IsShown(i))
+                out << "hidden item " << i << " selected; ";
+        if (m.ThumbnailView() && m.Page() == TPage::Slides && !shown.empty() &&
+            f.limg.size() != shown.size())
+            out << "thumbnails " << f.limg.size() << " for " << shown.size() << " items; ";
+        for (TStatusPanel p : {TStatusPanel::Folder, TStatusPanel::Problem, TStatusPanel::Shown})
             if (f.StatusText(p).toStdString() != m.StatusText(p))
                 out << "status panel " << static_cast<int>(p) << "; ";
         if (!m.CurrentList() && !f.StatusText(TStatusPanel::SlideName).isEmpty())
@@ -390,12 +403,16 @@ private:
         const TPatternPage& pp = m.PatternPage();
         if (!pp.Drawing()) {
             QListWidget* patv = f.HatchPage->patv;
-            if (patv->count() != static_cast<int>(pp.Entries().size()))
-                out << "pattern list " << patv->count() << " vs " << pp.Entries().size() << "; ";
+            const std::vector<int>& entries = pp.ShownEntries();
+            if (patv->count() != static_cast<int>(entries.size()))
+                out << "pattern list " << patv->count() << " vs " << entries.size() << "; ";
             // A deselection keeps the pattern shown, so the list may show none selected.
-            for (int i = 0; i < patv->count(); ++i)
-                if (patv->item(i)->isSelected() && i != pp.SelectedEntry())
+            for (int i = 0; i < patv->count() && i < static_cast<int>(entries.size()); ++i)
+                if (patv->item(i)->isSelected() &&
+                    entries[static_cast<size_t>(i)] != pp.SelectedEntry())
                     out << "pattern " << i << " selected, " << pp.SelectedEntry() << " shown; ";
+            if (f.HatchPage->PatternFilter->text().toStdString() != pp.Filter())
+                out << "pattern filter; ";
         }
         return out.str();
     }
@@ -408,15 +425,17 @@ private:
         if (!f.Model().ThumbnailView() || f.Model().Page() != TPage::Slides ||
             f.ThumbnailBackground() != f.Model().PreviewBackground())
             return {};
-        if (!f.Model().CurrentList() || f.limg.size() != f.Model().Items().size())
+        if (!f.Model().CurrentList() || f.limg.size() != f.Model().ShownItems().size())
             return {};
         TBitmap bitmap;
         for (size_t i = 0; i < f.limg.size(); ++i) {
             if (!f.limg.Has(i))
                 continue;
-            f.Model().DrawThumbnail(static_cast<int>(i), bitmap);
+            const int item = f.ItemOfRow(static_cast<int>(i));
+            f.Model().DrawThumbnail(item, bitmap);
             if (f.limg[i] != TThumbnailList::ToImage(PackPicture(bitmap.Canvas())))
-                return "item " + std::to_string(i) + " (" + f.Model().Items()[i] + " of " +
+                return "row " + std::to_string(i) + " (" +
+                       f.Model().Items()[static_cast<size_t>(item)] + " of " +
                        (f.Model().LibraryView() ? f.Model().SelectedSourcePath()
                                                 : f.Model().Folder()) +
                        ") shows another picture than its slide's";
@@ -627,6 +646,33 @@ std::string TypeInEditor(TMonkey& m) {
     return "'" + std::string(text) + "'";
 }
 
+// Typing into a filter field (the slide list's or the pattern list's): a few letters, a
+// wildcard, a backspace, Escape (clears), the clear button, or Ctrl+F from the window.
+std::string TypeInFilter(TMonkey& m, QLineEdit* field) {
+    if (!field->isVisible())
+        return "(hidden)";
+    static const char* const kTexts[] = {"s", "1", "S1*", "?2", "*", "zz", "d", ".sld", "a"};
+    switch (m.Below(5)) {
+    case 0:
+        QTest::keyClick(&m.Form(), Qt::Key_F, Qt::ControlModifier);
+        return "ctrl+f";
+    case 1:
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Escape);
+        return "escape";
+    case 2:
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        return "backspace";
+    default: {
+        const char* text = kTexts[m.Below(static_cast<int>(std::size(kTexts)))];
+        field->setFocus();
+        QTest::keyClicks(field, text);
+        return "'" + std::string(text) + "'";
+    }
+    }
+}
+
 // The walk's actions and how often each comes. A new widget joins with a row here.
 const std::vector<TMonkeyAction>& Actions() {
     static const std::vector<TMonkeyAction> kActions = {
@@ -673,6 +719,10 @@ const std::vector<TMonkeyAction>& Actions() {
         {"pattern save", 1,
          [](TMonkey& m) { return ClickButton(m.Form().HatchPage->ToolButton9); }},
         {"type in the pattern editor", 2, TypeInEditor},
+        {"type in the slide filter", 5,
+         [](TMonkey& m) { return TypeInFilter(m, m.Form().SlideFilter); }},
+        {"type in the pattern filter", 2,
+         [](TMonkey& m) { return TypeInFilter(m, m.Form().HatchPage->PatternFilter); }},
         {"tool button", 3,
          [](TMonkey& m) {
              QToolButton* buttons[] = {

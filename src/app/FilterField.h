@@ -1,0 +1,15 @@
+// TFilterField: the filter field above a list (the slide list, the pattern list). Its text says
+// which names the list shows (MatchesFilter); the placeholder is also its name for screen
+// readers. Escape clears it; on an empty field Escape goes on to the window.
+#pragma once
+
+#include <QLineEdit>
+
+class TFilterField : public QLineEdit {
+    Q_OBJECT
+public:
+    TFilterField(const char* name, const QString& placeholder, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
