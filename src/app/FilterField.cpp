@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 TFilterField::TFilterField(const char* name, const QString& placeholder, QWidget* parent)
     : QLineEdit(parent) {
@@ -17,6 +18,16 @@ TFilterField::TFilterField(const char* name, const QString& placeholder, QWidget
         button->setAccessibleName(tr("Clear the filter"));
         button->setToolTip(tr("Clear the filter"));
     }
+}
+
+QWidget* TFilterField::Above(QWidget* list) {
+    auto* both = new QWidget;
+    auto* layout = new QVBoxLayout(both);
+    layout->setContentsMargins(0, 2, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(this);
+    layout->addWidget(list, 1);
+    return both;
 }
 
 void TFilterField::keyPressEvent(QKeyEvent* event) {

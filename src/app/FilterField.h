@@ -10,6 +10,9 @@ class TFilterField : public QLineEdit {
 public:
     TFilterField(const char* name, const QString& placeholder, QWidget* parent = nullptr);
 
+    // The field above list, in one widget that takes list's place (in a splitter).
+    QWidget* Above(QWidget* list);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -103,17 +103,13 @@ THatchPage::THatchPage(TForm1& form, QWidget* parent)
             QMetaObject::invokeMethod(this, &THatchPage::patvSelectItem, Qt::QueuedConnection);
     });
 
-    PatternFilter = new TFilterField("PatternFilter", tr("Filter patterns"));
-    connect(PatternFilter, &QLineEdit::textChanged, this, [this] {
+    auto* filter = new TFilterField("PatternFilter", tr("Filter patterns"));
+    PatternFilter = filter;
+    connect(filter, &QLineEdit::textChanged, this, [this] {
         if (!m_refreshing)
             PatternFilterChange();
     });
-    auto* patternList = new QWidget;
-    auto* patternListLayout = new QVBoxLayout(patternList);
-    patternListLayout->setContentsMargins(0, 2, 0, 0);
-    patternListLayout->setSpacing(2);
-    patternListLayout->addWidget(PatternFilter);
-    patternListLayout->addWidget(patv, 1);
+    QWidget* patternList = filter->Above(patv);
 
     Splitter4 = new QSplitter(Qt::Vertical);
     Splitter4->setObjectName("Splitter4");

@@ -541,17 +541,13 @@ void TForm1::CreateLayout() {
             [this] { ShowVisibleThumbnails(); });
 
     // The filter field stands above the list; the two share the splitter's lower part.
-    SlideFilter = new TFilterField("SlideFilter", tr("Filter slides"));
-    connect(SlideFilter, &QLineEdit::textChanged, this, [this] {
+    auto* filter = new TFilterField("SlideFilter", tr("Filter slides"));
+    SlideFilter = filter;
+    connect(filter, &QLineEdit::textChanged, this, [this] {
         if (!m_refreshing)
             SlideFilterChange();
     });
-    auto* slideList = new QWidget;
-    auto* slideListLayout = new QVBoxLayout(slideList);
-    slideListLayout->setContentsMargins(0, 2, 0, 0);
-    slideListLayout->setSpacing(2);
-    slideListLayout->addWidget(SlideFilter);
-    slideListLayout->addWidget(ListBox1, 1);
+    QWidget* slideList = filter->Above(ListBox1);
 
     Splitter3 = new QSplitter(Qt::Vertical);
     Splitter3->setObjectName("Splitter3");
