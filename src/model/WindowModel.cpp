@@ -231,7 +231,21 @@ TSourceKind TWindowModel::ChooseSource(int index) {
     m_viewMode = TViewMode::Folder;
     m_patternFile = path;
     ShowPage(TPage::Hatchs);
-    m_patternPage.OpenFile(path);
+    m_readProblem.clear();
+    const auto showProblem = [this] {
+        SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
+    };
+    try {
+        m_patternPage.OpenFile(path);
+    } catch (...) {
+        showProblem();
+        throw;
+    }
+    // A file without a header line (not a pattern file at all, or only comments) opens as an
+    // empty page: the status bar says which file it is.
+    if (m_patternPage.Entries().empty())
+        m_readProblem = "\"" + path + "\" holds no hatch patterns";
+    showProblem();
     return TSourceKind::Pattern;
 }
 

@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -173,6 +174,27 @@ TEST_F(PatternWindowTest, ANewLibraryLeavesTheShownPatternFileChosen) {
     ASSERT_GE(row, 0);
     EXPECT_EQ(FileList(form())[static_cast<size_t>(row)], "hatch.pat");
     EXPECT_TRUE(form().FileListBox1->item(row)->isSelected());
+}
+
+// A file named .pat that holds no pattern (binary garbage, a text of comments) opens as an empty
+// page; the status bar says which file holds none, until a file with patterns is opened.
+TEST_F(PatternWindowTest, AFileWithoutPatternsSaysSoInTheStatusBar) {
+    std::filesystem::create_directory(dir.File("other"));
+    const std::string garbage = dir.File("other/garbage.pat");
+    WriteFileBytes(garbage, {0x00, 0xff, 0x13, '\n', 0x7f, 0x80, 0x2a});
+    WriteFileText(dir.File("other/hatch.pat"), kPatterns);
+    form().SetTreeFolder(QString::fromStdString(dir.File("other")));
+    Settle();
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "garbage.pat"));
+    EXPECT_TRUE(Patterns().empty());
+    const std::string problem = form().StatusText(TStatusPanel::Problem).toStdString();
+    EXPECT_NE(problem.find(garbage), std::string::npos) << problem;
+    EXPECT_NE(problem.find("no hatch patterns"), std::string::npos) << problem;
+    EXPECT_TRUE(dialogs().log.empty());
+
+    OpenPatterns();
+    EXPECT_EQ(Patterns().size(), 3u);
+    EXPECT_EQ(form().StatusText(TStatusPanel::Problem).toStdString(), "");
 }
 
 TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {
