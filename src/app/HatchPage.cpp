@@ -348,9 +348,14 @@ void THatchPage::FillList() {
         item->setData(Qt::UserRole, entry.HeaderLine);
         item->setData(Qt::UserRole + 1, shown);
         const int image = entry.ThumbnailIndex;
-        if (thumbs && image >= 0 && image < static_cast<int>(limg.size()))
+        if (thumbs && image >= 0 && image < static_cast<int>(limg.size())) {
             item->setIcon(QIcon(QPixmap::fromImage(limg[static_cast<size_t>(image)])));
-        else if (!thumbs)
+            // A marked thumbnail says why, as the slide list's do.
+            const std::string& problem = m_page.ThumbnailProblem(image);
+            if (!problem.empty())
+                item->setToolTip(item->text() + "\n" +
+                                 tr("Cannot be drawn: %1").arg(ToQString(problem)));
+        } else if (!thumbs)
             item->setIcon(nameIcon);
         patv->addItem(item);
     }

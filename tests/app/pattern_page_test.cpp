@@ -264,4 +264,20 @@ TEST_F(HiDpiPatternTest, PreviewAndThumbnailsHaveTheScreensPixels) {
     EXPECT_TRUE(hatch().ToolButton11->icon().availableSizes().contains(QSize(44, 44)));
 }
 
+TEST_F(PatternWindowTest, AThumbnailThatCannotBeDrawnIsMarkedAndSaysWhy) {
+    page().SetThumbnailDrawing([](const std::vector<std::string>& text, TCanvas& canvas) {
+        if (text.front().starts_with("*BRICK"))
+            throw std::bad_alloc();
+        canvas.MoveTo(10, 10);
+        canvas.LineTo(100, 10);
+    });
+    OpenPatterns();
+    ClickWidget(hatch().ToolButton11);
+    ASSERT_EQ(hatch().patv->count(), 3);
+    EXPECT_EQ(hatch().patv->item(1)->toolTip().toStdString(),
+              "BRICK\nCannot be drawn: There is not enough memory to draw it.");
+    EXPECT_TRUE(hatch().patv->item(0)->toolTip().isEmpty());
+    EXPECT_TRUE(hatch().patv->item(2)->toolTip().isEmpty());
+}
+
 } // namespace
