@@ -241,7 +241,8 @@ std::vector<TFileStamp> StampFile(const std::string& path) {
     if (::stat(path.c_str(), &st) != 0)
         return {};
     return {{path, static_cast<int64_t>(st.st_size),
-             static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec}};
+             static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+             static_cast<uint64_t>(st.st_ino)}};
 }
 
 std::vector<TFileStamp> StampFolder(const std::string& folder, const std::string& mask) {

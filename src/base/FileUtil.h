@@ -35,12 +35,15 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path);
 // order in which every list of files is shown).
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask);
 
-// What a file is like now, to tell whether another program changed it: its name, its size and
-// the time of its last change (nanoseconds).
+// What a file is like now, to tell whether another program changed it: its name, its size, the
+// time of its last change (nanoseconds) and its inode, which a file replaced by a rename gets
+// anew (the clock's tick is coarse: a replacement of the same size written within it keeps the
+// time).
 struct TFileStamp {
     std::string Name;
     int64_t Size = 0;
     int64_t Modified = 0;
+    uint64_t Inode = 0;
     bool operator==(const TFileStamp&) const = default;
 };
 // The stamps of the files ListFolder(folder, mask) lists, in its order; throws as it does.

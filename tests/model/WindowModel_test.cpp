@@ -289,6 +289,17 @@ TEST_F(WindowModelTest, ChangesByOtherProgramsAreFollowedKeepingTheSelection) {
     EXPECT_NE(model.ListGeneration(), generation);
     EXPECT_EQ(Selected(), Names{"b.sld"});
     EXPECT_FALSE(model.FolderChangedOnDisk());
+    // Replaced by a rename within the clock's tick, by a slide of the same size: the file is
+    // another one all the same.
+    const auto time = std::filesystem::last_write_time(dir.File("b.sld"));
+    WriteFileBytes(dir.File("b.new"), MakeSlide(78, 78));
+    ASSERT_EQ(std::filesystem::file_size(dir.File("b.new")),
+              std::filesystem::file_size(dir.File("b.sld")));
+    std::filesystem::last_write_time(dir.File("b.new"), time);
+    std::filesystem::rename(dir.File("b.new"), dir.File("b.sld"));
+    generation = model.ListGeneration();
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_NE(model.ListGeneration(), generation);
 
     // Libraries: a new one appears in the file list, the chosen one stays chosen; the shown one
     // replaced by another program is read again with its selection; gone, the folder's slides.
