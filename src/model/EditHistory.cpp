@@ -255,11 +255,13 @@ TEditRecorder::TEditRecorder(TWindowModel& model, std::string name)
     : m_model(model), m_name(std::move(name)), m_selected(SelectedCaptions(model)) {}
 
 TEditRecorder::~TEditRecorder() {
-    std::vector<std::string> paths;
+    std::vector<std::string> paths = m_tooLarge;
     for (const TFileChange& change : m_changes)
         paths.push_back(change.Path);
     std::vector<TFileChange> changed;
     try {
+        if (!m_tooLarge.empty())
+            throw EVarnelError("too large to keep");
         for (TFileChange& change : m_changes) {
             change.After = TFileState::Read(change.Path);
             if (!change.After.SameAs(change.Before))
@@ -283,6 +285,14 @@ void TEditRecorder::Before(const std::string& path) {
     for (const TFileChange& change : m_changes)
         if (change.Path == place)
             return;
+    if (std::find(m_tooLarge.begin(), m_tooLarge.end(), place) != m_tooLarge.end())
+        return;
+    struct stat st {};
+    if (::stat(place.c_str(), &st) == 0 &&
+        static_cast<uint64_t>(st.st_size) > m_model.History().MaxBytes()) {
+        m_tooLarge.push_back(place);
+        return;
+    }
     TFileChange change;
     change.Path = place;
     change.Before = TFileState::Read(place);

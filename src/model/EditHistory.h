@@ -111,6 +111,7 @@ public:
     size_t UndoCount() const { return m_done.size(); }
     size_t RedoCount() const { return m_undone.size(); }
     size_t SavedBytes() const;
+    size_t MaxBytes() const { return m_maxBytes; }
 
 private:
     void Trim();
@@ -132,7 +133,9 @@ public:
     TEditRecorder& operator=(const TEditRecorder&) = delete;
 
     // Saves what path holds now (once per path); throws EFileError when it cannot be read, so
-    // that nothing is written that could not be taken back.
+    // that nothing is written that could not be taken back. A file larger than the history
+    // holds is not read: the edit then cannot be undone, and earlier edits of its files are
+    // forgotten.
     void Before(const std::string& path);
     // path went to the trash, to trashedAs (empty when it was deleted instead).
     void Trashed(const std::string& path, const std::string& trashedAs);
@@ -142,6 +145,7 @@ private:
     std::string m_name;
     std::vector<TFileChange> m_changes;
     std::vector<std::string> m_selected;
+    std::vector<std::string> m_tooLarge;
 };
 
 // "Undo" and "Redo" (Ctrl+Z, Ctrl+Shift+Z): the last edit taken back, or the last edit undone

@@ -381,6 +381,16 @@ TEST_F(EditHistoryTest, TheHistoryIsBounded) {
         model.History().Push(edit(std::to_string(i), 1));
     EXPECT_EQ(model.History().UndoCount(), 100u);
     EXPECT_EQ(UndoCaption(model), "Undo 101");
+
+    // A file larger than the history holds is edited all the same, without an undo; earlier
+    // edits of it are forgotten.
+    model.History() = TEditHistory(100, 64);
+    OpenLibrary();
+    model.SelectItem(0);
+    dialogs.okAnswers = {true};
+    SlideDelete(model);
+    EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"SECOND", "THIRD", "FOURTH"}));
+    EXPECT_FALSE(model.History().CanUndo());
 }
 
 } // namespace
