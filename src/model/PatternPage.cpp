@@ -282,24 +282,9 @@ void TPatternPage::BuildPatternThumbnails() {
         for (size_t k = 0; k < entries.size(); ++k) {
             m_label = ProgressText(k + 1, entries.size(), entries[k].Name);
             pump.Tick();
-            // A fresh bitmap draws with the default white brush and black pen.
-            auto bitmap = std::make_unique<TRasterCanvas>(width, height);
-            const std::vector<std::string> text = m_module.PatternBody(entries[k].HeaderLine);
-            m_module.PatternScale = 0;
             std::string problem;
-            try {
-                if (m_thumbnailDrawing)
-                    m_thumbnailDrawing(text, *bitmap);
-                else if (!text.empty())
-                    m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail, &budget);
-            } catch (...) {
-                // One pattern that cannot be drawn, for whatever reason, is marked; the others
-                // are drawn all the same.
-                problem = FailureText(std::current_exception());
-                MarkFailedThumbnail(*bitmap, width, height);
-            }
+            m_thumbnails.push_back(DrawThumbnail(entries[k].HeaderLine, budget, problem));
             entries[k].ThumbnailIndex = static_cast<int>(k);
-            m_thumbnails.push_back(std::move(bitmap));
             m_thumbnailProblems.push_back(std::move(problem));
         }
         ++m_thumbnailsGeneration;
@@ -312,6 +297,51 @@ void TPatternPage::BuildPatternThumbnails() {
         m_selected = 0;
         ShowPattern(m_module.Entries[0].HeaderLine);
     }
+}
+
+std::unique_ptr<TRasterCanvas> TPatternPage::DrawThumbnail(int headerLine, TPatternBudget& budget,
+                                                           std::string& problem) {
+    const int width = ThumbnailPixelWidth();
+    const int height = ThumbnailPixelHeight();
+    m_module.TileWidth = width;
+    m_module.TileHeight = height;
+    // A fresh bitmap draws with the default white brush and black pen.
+    auto bitmap = std::make_unique<TRasterCanvas>(width, height);
+    const std::vector<std::string> text = m_module.PatternBody(headerLine);
+    m_module.PatternScale = 0;
+    try {
+        if (m_thumbnailDrawing)
+            m_thumbnailDrawing(text, *bitmap);
+        else if (!text.empty())
+            m_module.DrawPattern(text, *bitmap, TPatternTarget::Thumbnail, &budget);
+    } catch (...) {
+        // One pattern that cannot be drawn, for whatever reason, is marked; the others are
+        // drawn all the same.
+        problem = FailureText(std::current_exception());
+        MarkFailedThumbnail(*bitmap, width, height);
+    }
+    return bitmap;
+}
+
+void TPatternPage::RedrawThumbnail(int entry) {
+    if (entry < 0 || static_cast<size_t>(entry) >= m_module.Entries.size())
+        return;
+    const int index = m_module.Entries[static_cast<size_t>(entry)].ThumbnailIndex;
+    if (index < 0 || index >= ThumbnailCount())
+        return;
+    // The preview's scale and tile stay as they are: "+" and "-" go on from them.
+    const double scale = m_module.PatternScale;
+    const int tileWidth = m_module.TileWidth;
+    const int tileHeight = m_module.TileHeight;
+    TPatternBudget budget = m_module.BuildBudget(1);
+    std::string problem;
+    m_thumbnails[static_cast<size_t>(index)] =
+        DrawThumbnail(m_module.Entries[static_cast<size_t>(entry)].HeaderLine, budget, problem);
+    m_thumbnailProblems[static_cast<size_t>(index)] = std::move(problem);
+    m_module.PatternScale = scale;
+    m_module.TileWidth = tileWidth;
+    m_module.TileHeight = tileHeight;
+    ++m_thumbnailsGeneration;
 }
 
 // ---- The editor ----
@@ -393,8 +423,9 @@ void TPatternPage::Redraw() {
     if (m_module.StoreEditedPattern(m_editorLines, m_selected)) {
         m_unstoredEdits = false;
         m_storedUnsaved = true;
-        // Stored header lines may have renamed the entries.
+        // Stored header lines may have renamed the entries; the thumbnail shows the stored text.
         ++m_listGeneration;
+        RedrawThumbnail(m_selected);
     }
 }
 

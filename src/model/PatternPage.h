@@ -200,6 +200,12 @@ private:
     void FillEditor(std::vector<std::string> lines);
     void DrawPreview();
     void ClearPreview();
+    // The thumbnail of the pattern whose header is at headerLine, in a tile of its own at the
+    // pattern's automatic scale; problem says why it is marked as not drawn.
+    std::unique_ptr<TRasterCanvas> DrawThumbnail(int headerLine, TPatternBudget& budget,
+                                                 std::string& problem);
+    // The thumbnail of entry drawn again from the stored text (after Redraw stored it).
+    void RedrawThumbnail(int entry);
 
     TDialogs& m_dialogs;
     TPatternModule m_module;

@@ -223,6 +223,34 @@ TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {
     EXPECT_TRUE(form().limg.empty());
 }
 
+// Redraw stores the edited text: the pattern's thumbnail shows what is stored, the others stay,
+// and the preview keeps the scale that "+" gave it.
+TEST_F(PatternWindowTest, RedrawRedrawsTheEditedPatternsThumbnail) {
+    OpenPatterns();
+    ClickWidget(hatch().ToolButton11);
+    ASSERT_EQ(form().limg.size(), 3u);
+    ASSERT_TRUE(ClickItem(hatch().patv, "ANSI31"));
+    const QImage before = form().limg[0];
+    const QImage other = form().limg[2];
+    ClickWidget(hatch().Button2); // "+"
+    const std::string scale = Label();
+    QPlainTextEdit* memo = hatch().Memo1;
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Home);
+    QTest::keyClick(memo, Qt::Key_Delete);
+    QTest::keyClick(memo, Qt::Key_Delete);
+    QTest::keyClicks(memo, "90"); // the lines of ANSI31 turn from 45 to 90 degrees
+    Settle();
+    ClickWidget(hatch().Button1);
+    ASSERT_EQ(form().limg.size(), 3u);
+    EXPECT_NE(form().limg[0], before) << "the edited pattern's thumbnail is the old drawing";
+    EXPECT_EQ(form().limg[2], other);
+    EXPECT_EQ(Label(), scale);
+    ASSERT_EQ(hatch().patv->count(), 3);
+    EXPECT_FALSE(hatch().patv->item(0)->icon().isNull());
+}
+
 // Runs only on a screen of pixel ratio 2 (QT_SCALE_FACTOR=2: the test app_hidpi).
 class HiDpiPatternTest : public PatternWindowTest {
 protected:
