@@ -158,8 +158,8 @@ void TThumbnailRenderer::Work(std::stop_token stop) {
         } catch (...) {
             // One thumbnail that fails, for whatever reason, never ends the program.
             try {
-                thumbnail = FailedThumbnail(FailureText(std::current_exception()), state.Background(),
-                                            width, height);
+                thumbnail = FailedThumbnail(FailureText(std::current_exception()),
+                                            state.Background(), width, height);
             } catch (...) {
                 thumbnail = {}; // not even that: the item keeps its placeholder
                 thumbnail.Message = "There is not enough memory to draw it.";
