@@ -318,12 +318,18 @@ void TForm1::FillSlideList(bool keepThumbnails) {
     const double ratio = ListBox1->devicePixelRatioF();
     // Only the filter changed: the pictures drawn of slides that stay shown are kept (by item),
     // when they are of the background and the pixel ratio that the new rows get.
+    // A kept picture that carries the failure mark keeps the tooltip that says why.
     std::vector<std::pair<int, QImage>> kept;
+    std::vector<std::pair<int, QString>> keptTips;
     if (keepThumbnails && thumbs && limg.size() == m_shown.Items.size() &&
         m_shown.Background == m_model.PreviewBackground() && limg.Ratio() == ratio)
         for (size_t row = 0; row < limg.size(); ++row)
-            if (limg.Has(row))
+            if (limg.Has(row)) {
                 kept.emplace_back(m_shown.Items[row], limg[row]);
+                const QListWidgetItem* old = ListBox1->item(static_cast<int>(row));
+                if (old && old->toolTip() != old->text())
+                    keptTips.emplace_back(m_shown.Items[row], old->toolTip());
+            }
     // What was shown and what the workers draw belong to the list being replaced; they go
     // before its items, whose removal already lays the list out again.
     ForgetShownThumbnails();
@@ -355,6 +361,9 @@ void TForm1::FillSlideList(bool keepThumbnails) {
         item->setToolTip(item->text()); // the whole name, also when it shows cut
         ListBox1->addItem(item);
     }
+    for (const auto& [shownItem, tip] : keptTips)
+        if (QListWidgetItem* item = ListBox1->item(RowOfItem(shownItem)))
+            item->setToolTip(tip);
     if (thumbs)
         StartThumbnailBatch();
 }

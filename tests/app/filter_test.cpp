@@ -2,6 +2,8 @@
 // Del on the filtered list (files on disk afterwards), Escape; and the pattern list's field.
 #include "AppTestSupport.h"
 
+#include "SlideWriter.h"
+
 #include "HatchPage.h"
 #include "graphics/Graphic.h"
 #include "graphics/IndexedPicture.h"
@@ -29,6 +31,29 @@ protected:
     TTempDir dataHome;
     TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
 };
+
+TEST_F(FilterTest, AFailedThumbnailKeptThroughAFilterStillSaysWhy) {
+    TSlideWriter bad(100, 100);
+    bad.Vector(0, 0, 100, 100);
+    bad.Raw({0x00, 0x90}); // no record kind
+    bad.End();
+    WriteFileBytes(dir.File("D2.sld"), bad.Bytes());
+    // The folder view follows the disk.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Captions(form()).size() == 5; }, 10000));
+    form().WaitForThumbnails();
+    Settle();
+    const auto tip = [&] {
+        for (int i = 0; i < form().ListBox1->count(); ++i)
+            if (form().ListBox1->item(i)->text() == "D2.sld")
+                return form().ListBox1->item(i)->toolTip().toStdString();
+        return std::string("(not shown)");
+    };
+    ASSERT_NE(tip().find("Cannot be drawn"), std::string::npos) << tip();
+    QTest::keyClicks(form().SlideFilter, "d*");
+    Settle();
+    ASSERT_EQ(Captions(form()), (Names{"D1-door.sld", "D10.sld", "D2.sld"}));
+    EXPECT_NE(tip().find("Cannot be drawn"), std::string::npos) << tip();
+}
 
 TEST_F(FilterTest, TypingNarrowsTheListAndCommandsTouchOnlyTheShownSlides) {
     QLineEdit* field = form().SlideFilter;
