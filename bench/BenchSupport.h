@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <vector>
 
 inline constexpr int kWorkloadHighX = 4095, kWorkloadHighY = 2729;
@@ -38,6 +39,32 @@ template <typename F> double BestSeconds(F f) {
         f();
         best = std::min(
             best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    }
+    return best;
+}
+
+// The CPU seconds of the whole process so far, every thread included.
+inline double ProcessSeconds() {
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// The wall and CPU seconds of the best of three runs of f (each the shortest of its three).
+struct TCost {
+    double Wall = 1e9;
+    double Cpu = 1e9;
+};
+template <typename F> TCost BestCost(F f) {
+    TCost best;
+    for (int i = 0; i < 3; ++i) {
+        const double cpu0 = ProcessSeconds();
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        best.Wall =
+            std::min(best.Wall,
+                     std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        best.Cpu = std::min(best.Cpu, ProcessSeconds() - cpu0);
     }
     return best;
 }

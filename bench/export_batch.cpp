@@ -103,31 +103,6 @@ BENCHMARK(BM_ExportPng)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
-double ProcessSeconds() {
-    timespec t{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-// The wall and CPU seconds of the best of three runs of f.
-struct TCost {
-    double Wall = 1e9;
-    double Cpu = 1e9;
-};
-template <typename F> TCost Cost(F f) {
-    TCost best;
-    for (int i = 0; i < 3; ++i) {
-        const double cpu0 = ProcessSeconds();
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        const double wall =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        best.Wall = std::min(best.Wall, wall);
-        best.Cpu = std::min(best.Cpu, ProcessSeconds() - cpu0);
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -159,10 +134,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    const TCost draw = Cost(Draw);
-    const TCost files = Cost(ReplaceFiles);
-    const TCost one = Cost([] { Export(1); });
-    const TCost two = Cost([] { Export(2); });
+    const TCost draw = BestCost(Draw);
+    const TCost files = BestCost(ReplaceFiles);
+    const TCost one = BestCost([] { Export(1); });
+    const TCost two = BestCost([] { Export(2); });
     const double floorWall = draw.Wall + files.Wall, floorCpu = draw.Cpu + files.Cpu;
     std::printf("\n1,000 PNG files, wall (CPU) ms: -j 1 %.0f (%.0f), -j 2 %.0f (%.0f); "
                 "floor %.0f "

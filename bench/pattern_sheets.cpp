@@ -6,6 +6,7 @@
 // The side-by-side floor outside this program, the same lines computed by the ezdxf hatch
 // library (bench/compare/ezdxf_pattern_lines.py), runs at the end when /usr/bin/python3 has
 // ezdxf, and the summary gives the sheets' speed over it in CPU time and in wall time.
+#include "BenchSupport.h"
 #include "base/Streams.h"
 #include "patterns/upat.h"
 #include "patterns/upat_render.h"
@@ -45,31 +46,13 @@ TPatternModule Workload(int kind) {
     return m;
 }
 
-double ProcessSeconds() {
-    timespec t{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 // The CPU and wall seconds of the best of three sheet runs (the deflating threads included).
-struct TCost {
-    double Cpu = 1e9;
-    double Wall = 1e9;
-};
 TCost SheetCost(int kind) {
     TPatternModule m = Workload(kind);
-    TCost best;
-    for (int i = 0; i < 3; ++i) {
-        const double cpu0 = ProcessSeconds();
-        const auto wall0 = std::chrono::steady_clock::now();
+    return BestCost([&] {
         TMemoryStream out;
         m.WritePatternSheets(out);
-        best.Cpu = std::min(best.Cpu, ProcessSeconds() - cpu0);
-        best.Wall = std::min(
-            best.Wall,
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count());
-    }
-    return best;
+    });
 }
 
 // The CPU seconds ezdxf takes for the hatch lines of the file of kind; negative when it cannot
