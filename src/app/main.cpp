@@ -1,5 +1,6 @@
 // varnel: the slide viewer window.
 #include "SignalWatcher.h"
+#include "base/Memory.h"
 #include "testslides.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ public:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    KeepFreedMemoryForReuse();
     TVarnelApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
     QApplication::setApplicationVersion(VARNEL_VERSION);

@@ -2,6 +2,7 @@
 // calls the core, and reports errors as "sldtool: <message>" with exit code 1 (2 for bad usage).
 #include "CliCommon.h"
 
+#include "base/Memory.h"
 #include "base/UiHooks.h"
 
 #ifndef VARNEL_VERSION
@@ -13,7 +14,6 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
-#include <malloc.h>
 #include <string>
 
 namespace {
@@ -80,13 +80,7 @@ bool IsHelp(const std::string& arg) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Memory freed after each picture of a batch is kept for the next one rather than handed
-    // back to the system and asked for again: giving back and faulting in the same pages per
-    // picture took a sixth of a thumbnail export's time. Blocks up to 32 MB (a PDF page's
-    // contents, a picture) come from the heap for the same reason; setting the trim threshold
-    // would otherwise have them mapped and unmapped one by one.
-    ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
-    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    KeepFreedMemoryForReuse();
     if (argc < 2) {
         std::fputs(Usage().c_str(), stderr);
         return 2;
