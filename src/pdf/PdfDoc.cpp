@@ -519,6 +519,13 @@ void TPdfDoc::AddPage() {
     if (!m_currentPages)
         throw EPdfInvalidOperation("AddPage --current pages null.");
     TPdfXref& xref = *m_xref;
+    // The content stream first: a level out of range fails before the document changes.
+    auto newContents = std::make_unique<TPdfStream>(&xref);
+    if (ContentCompression == TPdfCompressionMethod::Flate) {
+        newContents->SetDeflateLevel(DeflateLevel);
+        newContents->Attributes().PdfArrayByName("Filter")->AddItem(
+            std::make_unique<TPdfName>("FlateDecode"));
+    }
     auto& page = xref.Add(std::make_unique<TPdfDictionary>(&xref));
     TPdfArray* kids = m_currentPages->PdfArrayByName("Kids");
     kids->AddItem(page);
@@ -536,10 +543,7 @@ void TPdfDoc::AddPage() {
         procSet->AddItem(std::make_unique<TPdfName>(name));
     resources->AddItem("ProcSet", std::move(procSet));
     page.AddItem("Resources", std::move(resources));
-    auto& contents = xref.Add(std::make_unique<TPdfStream>(&xref));
-    if (ContentCompression == TPdfCompressionMethod::Flate)
-        contents.Attributes().PdfArrayByName("Filter")->AddItem(
-            std::make_unique<TPdfName>("FlateDecode"));
+    auto& contents = xref.Add(std::move(newContents));
     page.AddItem("Contents", contents);
     // Pages of one document are much alike: room for as much as the page before saves
     // growing the contents step by step.

@@ -197,6 +197,8 @@ public:
     uint16_t NewPageWidth = 596;
     uint16_t NewPageHeight = 842;
     TPdfCompressionMethod ContentCompression = TPdfCompressionMethod::None;
+    // The deflate level of the pages' content streams (DeflateBytes).
+    int DeflateLevel = kDeflateLevel;
     // Threads that deflate the content streams (0: one per core). With more than one, a page's
     // stream is deflated on another thread as soon as the next page starts, while it is drawn.
     int Threads = 0;

@@ -238,23 +238,43 @@ bool HasDoubleByteChar(std::string_view) {
     return false;
 }
 
-std::string DeflateBytes(std::string_view data) {
-    // One compressor per thread, kept: setting one up costs more than a small page's deflate.
-    struct TCompressor {
-        libdeflate_compressor* c = libdeflate_alloc_compressor(kDeflateLevel);
-        ~TCompressor() { libdeflate_free_compressor(c); }
+namespace {
+
+constexpr int kMaxDeflateLevel = 12;
+
+void CheckDeflateLevel(int level) {
+    if (level < 1 || level > kMaxDeflateLevel)
+        throw EPdfInvalidValue("Deflate --level out of range.");
+}
+
+} // namespace
+
+std::string DeflateBytes(std::string_view data, int level) {
+    CheckDeflateLevel(level);
+    // One compressor per thread and level, kept: setting one up costs more than a small page's
+    // deflate.
+    struct TCompressors {
+        libdeflate_compressor* c[kMaxDeflateLevel + 1] = {};
+        ~TCompressors() {
+            for (libdeflate_compressor* each : c)
+                if (each)
+                    libdeflate_free_compressor(each);
+        }
     };
-    thread_local TCompressor compressor;
+    thread_local TCompressors compressors;
+    libdeflate_compressor*& compressor = compressors.c[level];
+    if (!compressor)
+        compressor = libdeflate_alloc_compressor(level);
     // The room for the worst case is kept too: cleared afresh for every page, it cost as much
     // as a fifth of the deflating.
     thread_local std::vector<char> room;
-    if (!compressor.c)
+    if (!compressor)
         throw std::bad_alloc();
-    const size_t bound = libdeflate_zlib_compress_bound(compressor.c, data.size());
+    const size_t bound = libdeflate_zlib_compress_bound(compressor, data.size());
     if (room.size() < bound)
         room.resize(bound);
     const size_t written =
-        libdeflate_zlib_compress(compressor.c, data.data(), data.size(), room.data(), bound);
+        libdeflate_zlib_compress(compressor, data.data(), data.size(), room.data(), bound);
     if (written == 0)
         throw EVarnelError("Deflate --compression failed.");
     return std::string(room.data(), written);
@@ -498,10 +518,15 @@ bool TPdfStream::IsCompressed() const {
     return filter && filter->FindName("FlateDecode");
 }
 
+void TPdfStream::SetDeflateLevel(int level) {
+    CheckDeflateLevel(level);
+    m_deflateLevel = level;
+}
+
 void TPdfStream::PrepareEncoded() {
     if (m_hasEncoded)
         return;
-    m_encoded = IsCompressed() ? DeflateBytes(m_data) : m_data;
+    m_encoded = IsCompressed() ? DeflateBytes(m_data, m_deflateLevel) : m_data;
     m_hasEncoded = true;
 }
 
@@ -511,7 +536,7 @@ void TPdfStream::WriteValueToStream(TPdfWriter& out) const {
     if (m_hasEncoded) {
         bytes = &m_encoded;
     } else if (IsCompressed()) {
-        local = DeflateBytes(m_data);
+        local = DeflateBytes(m_data, m_deflateLevel);
         bytes = &local;
     }
     // The entry keeps its place (first), so the value is set rather than the entry replaced.

@@ -70,10 +70,11 @@ std::string UnicodeHexText(std::string_view text);
 // True when a byte belongs to a double-byte character; never, as Windows-1252 is single-byte.
 bool HasDoubleByteChar(std::string_view text);
 
-// zlib format (header and Adler-32), on the calling thread. The level is libdeflate's: its level
-// 6 packs content streams at least as tightly as zlib's best level, in a fifth of the time.
+// zlib format (header and Adler-32), on the calling thread, at a level of libdeflate (1 to 12;
+// EPdfInvalidValue otherwise). Its level 6 packs content streams at least as tightly as zlib's
+// best level, in a fifth of the time.
 inline constexpr int kDeflateLevel = 6;
-std::string DeflateBytes(std::string_view data);
+std::string DeflateBytes(std::string_view data, int level = kDeflateLevel);
 
 enum class TPdfObjectKind { Direct, Indirect, Virtual };
 
@@ -271,6 +272,9 @@ public:
     std::string& StreamData() { return m_data; }
     const std::string& StreamData() const { return m_data; }
     bool IsCompressed() const;
+    // The deflate level of a compressed stream (DeflateBytes); kDeflateLevel unless set.
+    int DeflateLevel() const { return m_deflateLevel; }
+    void SetDeflateLevel(int level);
 
     // Computes the bytes to write now (deflating them when compressed), so the writer can do
     // this for many streams at once on several threads; the next write uses and drops them.
@@ -284,6 +288,7 @@ private:
     std::string m_data;
     mutable std::string m_encoded;
     mutable bool m_hasEncoded = false;
+    int m_deflateLevel = kDeflateLevel;
 };
 
 // The "Type" name of a dictionary, or "" when it has none.

@@ -195,6 +195,44 @@ TEST(PdfDoc, PagesDeflatedWhileDrawingGiveTheSameFileForAnyThreadCount) {
     }
 }
 
+// The document's level deflates its pages: quicker levels make other bytes of the same content,
+// every level inflates back to it, and a level libdeflate has not fails before the page is added.
+TEST(PdfDoc, ContentStreamsDeflateAtTheDocumentsLevel) {
+    TFixedPdfClock clock;
+    auto save = [](int level) {
+        TPdfDoc doc;
+        doc.ContentCompression = TPdfCompressionMethod::Flate;
+        doc.DeflateLevel = level;
+        doc.StartDocument();
+        doc.AddPage();
+        for (int i = 0; i < 3000; ++i)
+            doc.GetCanvas().MoveToUnits(i * 37 % 9000, i * 11 % 7000);
+        return SaveDoc(doc);
+    };
+    const std::string standard = save(kDeflateLevel);
+    const std::vector<std::string> content = InflatedStreams(standard);
+    for (const int level : {1, 2, 12}) {
+        const std::string file = save(level);
+        EXPECT_NE(file, standard) << level;
+        EXPECT_EQ(InflatedStreams(file), content) << level;
+        EXPECT_NE(file.find(DeflateBytes(content.at(0), level)), std::string::npos) << level;
+    }
+    for (const int level : {0, 13}) {
+        ExpectThrowMessage<EPdfInvalidValue>([&] { DeflateBytes("m", level); },
+                                             "Deflate --level out of range.");
+        TPdfDoc doc;
+        doc.ContentCompression = TPdfCompressionMethod::Flate;
+        doc.StartDocument();
+        doc.DeflateLevel = level;
+        EXPECT_THROW(doc.AddPage(), EPdfInvalidValue);
+        EXPECT_EQ(doc.PageCount(), 0);
+        EXPECT_EQ(doc.Xref().ItemCount(), 4u); // nothing added: free head, catalog, info, pages
+        doc.DeflateLevel = 1;
+        doc.AddPage();
+        EXPECT_EQ(doc.PageCount(), 1);
+    }
+}
+
 TEST(PdfDoc, FailuresNameTheOperationAndWriteNothing) {
     TPdfDoc doc;
     using E = EPdfInvalidOperation;
