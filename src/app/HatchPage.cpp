@@ -278,6 +278,7 @@ void THatchPage::Refresh() {
     if (Label2->text() != ToQString(m_page.LabelText()))
         Label2->setText(ToQString(m_page.LabelText()));
     Memo1->setVisible(m_page.EditorVisible());
+    ToolButton9->setEnabled(m_page.CanSave() && !m_page.Drawing());
     if (m_shownPreview != m_page.PreviewGeneration()) {
         m_shownPreview = m_page.PreviewGeneration();
         Image1->update();

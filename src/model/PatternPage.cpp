@@ -457,7 +457,7 @@ TFileDialogOptions TPatternPage::PatsaveOptions() const {
 }
 
 void TPatternPage::Save() {
-    if (Drawing())
+    if (Drawing() || !CanSave())
         return;
     const std::optional<TFileChoice> choice = m_dialogs.SaveFileName(PatsaveOptions());
     if (!choice || choice->FileName.empty())

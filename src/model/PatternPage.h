@@ -183,6 +183,12 @@ public:
     // nothing is stored.
     void Enlarge();
     void Reduce();
+    // Whether "Save" has anything to write: a loaded file that holds patterns, or stored edits
+    // not saved yet (they may have taken out the last pattern). A file of comments only, or none,
+    // has nothing; the window disables the button then, and Save does nothing.
+    bool CanSave() const {
+        return !m_module.PatternFileName.empty() && (!m_module.Entries.empty() || m_storedUnsaved);
+    }
     // "Save" (ToolButton9Click): the save dialog patsave. The name typed decides what is written:
     // one ending in ".pat" gets the file's lines (stored edits only, each line ended by CR LF),
     // one ending in ".pdf" PDF sheets of every pattern, whatever filter is chosen; other names

@@ -197,6 +197,32 @@ TEST_F(PatternWindowTest, AFileWithoutPatternsSaysSoInTheStatusBar) {
     EXPECT_EQ(form().StatusText(TStatusPanel::Problem).toStdString(), "");
 }
 
+// Save is there while the page has something to write: not for a file of comments only, nor
+// after leaving the page.
+TEST_F(PatternWindowTest, SaveIsDisabledWhileThereIsNothingToSave) {
+    std::filesystem::create_directory(dir.File("other"));
+    WriteFileText(dir.File("other/notes.pat"), ";; no patterns here\r\n;; only comments\r\n");
+    WriteFileText(dir.File("other/hatch.pat"), kPatterns);
+    form().SetTreeFolder(QString::fromStdString(dir.File("other")));
+    Settle();
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "notes.pat"));
+    EXPECT_EQ(form().Notebook1->currentWidget(), form().HatchsPage);
+    EXPECT_FALSE(hatch().ToolButton9->isEnabled());
+    dialogs().files = {TFileChoice{dir.File("copy.pat"), 1}};
+    ClickWidget(hatch().ToolButton9);
+    EXPECT_TRUE(dialogs().log.empty());
+    EXPECT_FALSE(FileExists(dir.File("copy.pat")));
+
+    // A file with patterns can be saved (as a copy, or as PDF sheets) unchanged.
+    OpenPatterns();
+    EXPECT_TRUE(hatch().ToolButton9->isEnabled());
+    ClickWidget(hatch().ToolButton9);
+    EXPECT_EQ(ReadFileText(dir.File("copy.pat")), kPatterns);
+
+    ClickWidget(form().Panel5);
+    EXPECT_FALSE(hatch().ToolButton9->isEnabled());
+}
+
 TEST_F(PatternWindowTest, ThumbnailSwitchBuildsOnceAndShowsIcons) {
     OpenPatterns();
     ClickWidget(hatch().ToolButton11);
