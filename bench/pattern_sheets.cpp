@@ -7,6 +7,7 @@
 // library (bench/compare/ezdxf_pattern_lines.py), runs at the end when /usr/bin/python3 has
 // ezdxf, and the summary gives the sheets' speed over it in CPU time and in wall time.
 #include "BenchSupport.h"
+#include "base/Memory.h"
 #include "base/Streams.h"
 #include "patterns/upat.h"
 #include "patterns/upat_render.h"
@@ -132,6 +133,7 @@ BENCHMARK(BM_PatternSheetPdf)
 BENCHMARK(BM_PatternLinesAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
+    KeepFreedMemoryForReuse(); // as sldtool and the window do at start
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
