@@ -217,7 +217,7 @@ struct TPatternModule {
     double TileOriginX = 0; // lower left corner of the PDF cell being drawn
     double TileOriginY = 0;
     std::string ScaleText;      // text of the page's scale label, set by preview drawings
-    uint64_t SegmentsSent = 0;  // segments given to ClipSegment so far (for measurements)
+    uint64_t SegmentsSent = 0;  // segments tried against the tile so far (for measurements)
     uint64_t SegmentsDrawn = 0; // of those, the ones that reached the target
 
     // Reads the file into PatternLines and rebuilds Entries; CurrentPatternLine := -1,

@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 double AutoScale(double m) {
@@ -82,6 +83,12 @@ double AtLeastResolution(double step, double resolution) {
     return std::fabs(step) < resolution ? std::copysign(resolution, step) : step;
 }
 
+// A closed range of positions along a line.
+struct TSpan {
+    double Lo = 0;
+    double Hi = 0;
+};
+
 class TFamilyDrawer {
 public:
     TFamilyDrawer(double scale, double w, double h, TPatternSink& sink, TPatternDrawStats& stats,
@@ -148,17 +155,33 @@ private:
     // bounding-box test: the row's whole extent must reach the tile's x range and its y range.
     // The margin covers the rounding of the per-segment arithmetic, so a row is skipped only
     // when every one of its segments would be rejected anyway.
+    static double RowMargin(double ox, double oy, double cS, double sS, double rS, double rC,
+                            double lo, double hi) {
+        const double size = std::fabs(ox) + std::fabs(oy) + std::fabs(rS) + std::fabs(rC) +
+                            (std::fabs(lo) + std::fabs(hi)) * (std::fabs(cS) + std::fabs(sS));
+        return 1e-9 * size + 1e-9;
+    }
+
     bool RowMayReachTile(double ox, double oy, double cS, double sS, double rS, double rC,
                          double lo, double hi) const {
         const double xLo = ox + lo * cS - rS;
         const double xHi = ox + hi * cS - rS;
         const double yLo = oy + lo * sS + rC;
         const double yHi = oy + hi * sS + rC;
-        const double size = std::fabs(ox) + std::fabs(oy) + std::fabs(rS) + std::fabs(rC) +
-                            (std::fabs(lo) + std::fabs(hi)) * (std::fabs(cS) + std::fabs(sS));
-        const double m = 1e-9 * size + 1e-9;
+        const double m = RowMargin(ox, oy, cS, sS, rS, rC, lo, hi);
         return !(std::min(xLo, xHi) > m_w + m || std::max(xLo, xHi) < -m ||
                  std::min(yLo, yHi) > m_h + m || std::max(yLo, yHi) < -m);
+    }
+
+    // The along-line positions of a row's points c + t * k (one coordinate) that lie within
+    // -m .. size + m: every t when k is 0.
+    static TSpan Within(double c, double k, double size, double m) {
+        if (k == 0)
+            return {-std::numeric_limits<double>::infinity(),
+                    std::numeric_limits<double>::infinity()};
+        const double a = (-m - c) / k;
+        const double b = (size + m - c) / k;
+        return {std::min(a, b), std::max(a, b)};
     }
 
     void DrawDashed(const TLineFamily& f) {
@@ -198,8 +221,16 @@ private:
         }
 
         TSegmentClip clip;
+        // The positions of the row being walked where its points reach the tile's x range and
+        // its y range, widened by the row's margin. A dash's bounding box meets the tile only
+        // if the dash meets both: one that misses either is passed over without the clipping,
+        // which is most of the dashes of a dense pattern's long rows.
+        TSpan alongX, alongY;
         const auto send = [&](double x1, double x2, double rS, double rC) {
             ++m_stats.Sent;
+            const double lo = std::min(x1, x2), hi = std::max(x1, x2);
+            if (hi < alongX.Lo || lo > alongX.Hi || hi < alongY.Lo || lo > alongY.Hi)
+                return;
             ClipSegment(ox + x1 * cS - rS, oy + x1 * sS + rC, ox + x2 * cS - rS, oy + x2 * sS + rC,
                         m_w, m_h, clip);
             if (!clip.Outside) {
@@ -229,6 +260,9 @@ private:
                 const double lo = forward && !solidRows ? v : v - reach;
                 const double hi = forward || solidRows ? v + reach : v;
                 if (RowMayReachTile(ox, oy, cS, sS, rS, rC, lo, hi)) {
+                    const double m = RowMargin(ox, oy, cS, sS, rS, rC, lo, hi);
+                    alongX = Within(ox - rS, cS, m_w, m);
+                    alongY = Within(oy + rC, sS, m_h, m);
                     double pos = 0;
                     if (solidRows) {
                         send(v - e, v + e, rS, rC); // the reach of both walks

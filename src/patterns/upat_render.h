@@ -43,7 +43,7 @@ TPatternScan ScanPattern(const std::vector<std::string>& text, TLineFamily& fami
 double ChoosePatternScale(const TPatternScan& scan, double storedScale);
 
 struct TPatternDrawStats {
-    uint64_t Sent = 0;      // segments given to ClipSegment
+    uint64_t Sent = 0;      // segments tried against the tile (clipped or passed over)
     uint64_t Drawn = 0;     // segments passed to the sink
     uint64_t Work = 0;      // units of work done (see kPatternWorkLimit)
     bool Exhausted = false; // the work limit stopped the drawing

@@ -260,6 +260,31 @@ TEST(PatternRaster, SkippedRowsChangeNothing) {
     }
 }
 
+// Dashes whose row positions miss the tile's x or y range are passed over without clipping:
+// the drawing keeps every dash the clipping keeps, at tile corners, along the edges, at angles
+// next to the axes and with tiles and scales of other shapes.
+TEST(PatternRaster, DashesPassedOverChangeNothing) {
+    const char* lines[] = {"0.001, 0,0, .05,.2, .3,-.1,0,-.1",  "89.999, .1,.2, .1,.3, .2,-.15",
+                           "270, 0,0, .02,.04, 0,-.04",         "135, .01,0, .02,.05, .03,-.03",
+                           "33.7, 0,.2, .08,.15, 0,-.25,0,-.3", "-0.0001, 0,0, 0,.3, .5,-.5",
+                           "45, 0,0, .005,.02, .03,-.01,0,-.01"};
+    const double tiles[][3] = {{40, 157.2, 116}, {60, 12, 300}, {50, 300, 7.5}};
+    for (const char* line : lines)
+        for (const auto& tile : tiles) {
+            TLineFamily family;
+            ASSERT_EQ(ParseFamilyLine(line, family), TPatternLineKind::Family);
+            TListSink plain;
+            PlainDashedSweeps(family, tile[0], tile[1], tile[2], plain);
+            TListSink drawn;
+            TPatternDrawStats stats;
+            TLineFamily carry;
+            DrawPatternFamilies({line}, carry, tile[0], tile[1], tile[2], drawn, stats,
+                                uint64_t{1} << 40);
+            EXPECT_FALSE(stats.Exhausted) << line;
+            EXPECT_EQ(drawn.segments, plain.segments) << line << " at " << tile[0];
+        }
+}
+
 TEST(PatternRaster, BinaryFilesLoadAndDraw) {
     TTempDir dir;
     std::mt19937 random(5);
