@@ -48,8 +48,8 @@ public:
 
 private:
     void Segment(const TSegmentClip& s) {
-        m_canvas.MoveToUnits(m_space.PointX(m_originX + s.x1), m_space.PointY(m_originY + s.y1));
-        m_canvas.LineToUnits(m_space.PointX(m_originX + s.x2), m_space.PointY(m_originY + s.y2));
+        m_canvas.SegmentUnits(m_space.PointX(m_originX + s.x1), m_space.PointY(m_originY + s.y1),
+                              m_space.PointX(m_originX + s.x2), m_space.PointY(m_originY + s.y2));
     }
 
     TPdfCanvas& m_canvas;

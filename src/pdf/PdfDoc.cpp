@@ -136,18 +136,34 @@ void TPdfCanvas::Numbers(float a, float b, std::string_view op) {
     m_contents->append(op);
 }
 
+namespace {
+
+// "a b" and the operator (of at most 4 bytes) at out; returns the end. Needs 46 bytes.
+char* PutIntegers(char* out, int64_t a, int64_t b, std::string_view op) {
+    out = std::to_chars(out, out + 20, a).ptr;
+    *out++ = ' ';
+    out = std::to_chars(out, out + 20, b).ptr;
+    return std::copy_n(op.data(), std::min<size_t>(op.size(), 4), out);
+}
+
+} // namespace
+
 void TPdfCanvas::Integers(int64_t a, int64_t b, std::string_view op) {
     if (!m_contents)
         return;
     // Put together first and appended once: a pattern sheet's page takes a few hundred
     // thousand of these, and every small append costs as much as the digits.
-    char buf[64];
-    char* end = std::to_chars(buf, buf + 20, a).ptr;
-    *end++ = ' ';
-    end = std::to_chars(end, end + 20, b).ptr;
-    const size_t opLength = std::min(op.size(), static_cast<size_t>(buf + sizeof buf - end));
-    end = std::copy_n(op.data(), opLength, end);
-    m_contents->append(buf, end);
+    char buf[48];
+    m_contents->append(buf, static_cast<size_t>(PutIntegers(buf, a, b, op) - buf));
+}
+
+void TPdfCanvas::SegmentUnits(int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+    if (!m_contents)
+        return;
+    char buf[96];
+    char* end = PutIntegers(buf, x1, y1, " m\n");
+    end = PutIntegers(end, x2, y2, " l\n");
+    m_contents->append(buf, static_cast<size_t>(end - buf));
 }
 
 void TPdfCanvas::Colour(uint32_t colour, std::string_view op) {
@@ -470,6 +486,7 @@ void TPdfDoc::FreeDocument() {
     m_outlineRoot = nullptr;
     m_currentPages = nullptr;
     m_contentStreams.clear();
+    m_largestContents = 0;
     m_pageCount = 0;
     m_hasDocument = false;
 }
@@ -545,10 +562,13 @@ void TPdfDoc::AddPage() {
     page.AddItem("Resources", std::move(resources));
     auto& contents = xref.Add(std::move(newContents));
     page.AddItem("Contents", contents);
-    // Pages of one document are much alike: room for as much as the page before saves
-    // growing the contents step by step.
-    if (!m_contentStreams.empty())
-        contents.StreamData().reserve(m_contentStreams.back()->StreamData().size());
+    // Pages of one document are much alike: room for a little more than the largest page so
+    // far saves growing the contents step by step, copying it each time.
+    if (!m_contentStreams.empty()) {
+        m_largestContents =
+            std::max(m_largestContents, m_contentStreams.back()->StreamData().size());
+        contents.StreamData().reserve(m_largestContents + m_largestContents / 8);
+    }
     // The page before is finished: it is deflated while this one is drawn.
     if (!m_contentStreams.empty() && m_contentStreams.back()->IsCompressed()) {
         const size_t threads = ParallelThreadCount(Threads, 2);

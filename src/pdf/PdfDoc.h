@@ -134,6 +134,9 @@ public:
     // scaled space makes the page's points fractions.
     void MoveToUnits(int64_t x, int64_t y); // m
     void LineToUnits(int64_t x, int64_t y); // l
+    // A separate straight subpath in those units: "x1 y1 m\nx2 y2 l\n" (a dot where the ends
+    // meet, which shows with round caps).
+    void SegmentUnits(int64_t x1, int64_t y1, int64_t x2, int64_t y2); // m l
     // Maps user space x, y to a x + c y + e, b x + d y + f of the space so far.
     void Concat(double a, double b, double c, double d, double e, double f); // cm
     void ClosePath();                                                        // h
@@ -241,6 +244,7 @@ private:
     std::vector<TPdfStream*> m_contentStreams;
     // Deflates finished pages while later ones are drawn; stopped before the streams go.
     std::unique_ptr<TPdfPageDeflater> m_deflater;
+    size_t m_largestContents = 0; // the largest content stream of the pages before
     int m_pageCount = 0;
     bool m_hasDocument = false;
 };

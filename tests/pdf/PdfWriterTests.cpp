@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -136,6 +137,9 @@ TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
     c.Concat(0.01, 0, 0, 0.01, 2.5, 3);
     c.MoveToUnits(-250, 0);
     c.LineToUnits(12345678901, 7);
+    // A segment and a dot as separate subpaths, the extreme values whole.
+    c.SegmentUnits(-1, 0, INT64_MIN, INT64_MAX);
+    c.SegmentUnits(5, 6, 5, 6);
     c.Stroke();
     const std::string file = SaveDoc(doc);
 
@@ -144,7 +148,8 @@ TEST(PdfDoc, CompressedStreamsInflateToTheOperatorsAndOffsetsHitObjects) {
     EXPECT_EQ(streams[0], "/F0 10 Tf\n/F0 8 Tf\n0 0 1 rg\n0 1 0.5 RG\nBT\n10 20 Td\n"
                           "(x\\(y\\)) Tj\nET\n");
     EXPECT_EQ(streams[1], "/F0 10 Tf\n/F1 12 Tf\n1.01 2 m\n3 4 l\nS\n"
-                          "0.01 0 0 0.01 2.5 3 cm\n-250 0 m\n12345678901 7 l\nS\n");
+                          "0.01 0 0 0.01 2.5 3 cm\n-250 0 m\n12345678901 7 l\n"
+                          "-1 0 m\n-9223372036854775808 9223372036854775807 l\n5 6 m\n5 6 l\nS\n");
     EXPECT_NE(file.find("/Filter [/FlateDecode ]"), std::string::npos);
     EXPECT_NE(file.find("/MediaBox [0 0 842 596 ]"), std::string::npos);
     EXPECT_NE(file.find("/BaseFont /Times-Bold"), std::string::npos);
