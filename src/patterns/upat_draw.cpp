@@ -5,8 +5,10 @@
 #include "base/UiHooks.h"
 #include "graphics/Canvas.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 
@@ -173,6 +175,104 @@ private:
                  std::min(yLo, yHi) > m_h + m || std::max(yLo, yHi) < -m);
     }
 
+    // Where each pass over the dash list starts along a row, from the row's own start (0): the
+    // same for every row of a walk, with the very sums a walk makes (forward adds the lengths
+    // first to last, backward subtracts them last to first), up to the first start beyond the
+    // walk's reach e. Empty when a walk would take more passes than is kept (it is then walked
+    // dash by dash).
+    void PassStarts(const TLineFamily& f, bool forward, double e, std::vector<double>& starts) {
+        constexpr size_t kMostPasses = size_t{1} << 18;
+        const int n = f.DashCount;
+        starts.clear();
+        double pos = 0;
+        starts.push_back(pos);
+        do {
+            if (starts.size() > kMostPasses) {
+                starts.clear();
+                return;
+            }
+            if (forward)
+                for (int j = 0; j < n; ++j)
+                    pos += std::fabs(f.Dashes[static_cast<size_t>(j)]);
+            else
+                for (int j = n - 1; j >= 0; --j)
+                    pos -= std::fabs(f.Dashes[static_cast<size_t>(j)]);
+            starts.push_back(pos);
+        } while (!(std::fabs(pos) > e));
+    }
+
+    // count passes over a dash list of n entries whose dashes all miss the tile, counted as a
+    // walk would: each pass tries its drawing entries and spends n, the walk stopping after the
+    // pass that overruns the limit. False when it stops.
+    bool PassOver(uint64_t count, uint64_t n, uint64_t drawingEntries) {
+        if (count == 0)
+            return true;
+        const uint64_t room = m_stats.Work < m_limit ? m_limit - m_stats.Work : 0;
+        const uint64_t passes = count > room / n ? room / n + 1 : count;
+        m_stats.Sent += drawingEntries * passes;
+        return Spend(n * passes);
+    }
+
+    // Walks one row of a dashed family through its passes (starts, from PassStarts), sending
+    // its dashes as the plain walk does, but passing over whole passes before and after the
+    // part of the row where dashes can meet both the tile's x and y ranges (alongX, alongY).
+    // The positions, counts and work are the plain walk's. False when the work limit stops it.
+    template <class Send>
+    bool WalkRow(const TLineFamily& f, bool forward, const std::vector<double>& starts, double v,
+                 const TSpan& alongX, const TSpan& alongY, double reach, Send send) {
+        const int n = f.DashCount;
+        const double* dashes = f.Dashes.data();
+        uint64_t drawingEntries = 0;
+        for (int j = 0; j < n; ++j)
+            drawingEntries += dashes[j] >= 0 ? 1 : 0;
+        // A pass's dashes lie between its start and the next pass's start; the slack covers
+        // the rounding of a dash's own end.
+        const double slack = 1e-12 * (std::fabs(v) + reach);
+        const double from = std::max(alongX.Lo, alongY.Lo) - v - slack;
+        const double to = std::min(alongX.Hi, alongY.Hi) - v + slack;
+        const size_t passes = starts.size() - 1;
+        const auto first = starts.begin();
+        const auto last = first + static_cast<std::ptrdiff_t>(passes);
+        size_t p0, p1; // the passes [p0, p1) are walked dash by dash
+        if (forward) {
+            p0 = static_cast<size_t>(std::lower_bound(first + 1, starts.end(), from) - (first + 1));
+            p1 = static_cast<size_t>(std::upper_bound(first, last, to) - first);
+        } else {
+            p0 = static_cast<size_t>(
+                std::lower_bound(first + 1, starts.end(), to, std::greater<>()) - (first + 1));
+            p1 = static_cast<size_t>(std::upper_bound(first, last, from, std::greater<>()) - first);
+        }
+        p1 = std::max(p0, p1);
+        const auto un = static_cast<uint64_t>(n);
+        if (!PassOver(p0, un, drawingEntries))
+            return false;
+        for (size_t p = p0; p < p1; ++p) {
+            double pos = starts[p];
+            if (forward) {
+                for (int j = 0; j < n; ++j) {
+                    const double d = dashes[j];
+                    if (d >= 0) {
+                        const double x1 = v + pos;
+                        send(x1, x1 + d);
+                    }
+                    pos += std::fabs(d);
+                }
+            } else {
+                for (int j = n - 1; j >= 0; --j) {
+                    const double d = dashes[j];
+                    if (d >= 0) {
+                        const double x1 = v + pos;
+                        send(x1, x1 - d);
+                    }
+                    pos -= std::fabs(d);
+                }
+            }
+            if (!Spend(un))
+                return false;
+        }
+        return PassOver(passes - p1, un, drawingEntries);
+    }
+
     // The along-line positions of a row's points c + t * k (one coordinate) that lie within
     // -m .. size + m: every t when k is 0.
     static TSpan Within(double c, double k, double size, double m) {
@@ -240,6 +340,10 @@ private:
             }
         };
 
+        if (!solidRows) {
+            PassStarts(f, true, e, m_forwardStarts);
+            PassStarts(f, false, e, m_backwardStarts);
+        }
         for (int sweep = 0; sweep < 4; ++sweep) {
             const bool forward = sweep < 2;
             const bool up = sweep % 2 == 0;
@@ -264,8 +368,14 @@ private:
                     alongX = Within(ox - rS, cS, m_w, m);
                     alongY = Within(oy + rC, sS, m_h, m);
                     double pos = 0;
+                    const std::vector<double>& starts =
+                        forward ? m_forwardStarts : m_backwardStarts;
                     if (solidRows) {
                         send(v - e, v + e, rS, rC); // the reach of both walks
+                    } else if (!starts.empty()) {
+                        if (!WalkRow(f, forward, starts, v, alongX, alongY, reach,
+                                     [&](double x1, double x2) { send(x1, x2, rS, rC); }))
+                            return;
                     } else if (forward) {
                         do {
                             for (int j = 0; j < n; ++j) {
@@ -314,6 +424,8 @@ private:
     UiHooks::TPendingMessagePump m_pump;
     double m_sinA = 0;
     double m_cosA = 0;
+    std::vector<double> m_forwardStarts; // PassStarts of the family being drawn
+    std::vector<double> m_backwardStarts;
 };
 
 // A point of the tile as a pixel: rounded to the nearest (halves to even), y flipped. False for

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -283,6 +284,45 @@ TEST(PatternRaster, DashesPassedOverChangeNothing) {
             EXPECT_FALSE(stats.Exhausted) << line;
             EXPECT_EQ(drawn.segments, plain.segments) << line << " at " << tile[0];
         }
+}
+
+// Passes over the dash list that miss the tile still count their work: a limit stops the
+// drawing part way, at a prefix of the whole drawing, in the walk before or after the tile
+// as well as in it, with the work just past the limit.
+TEST(PatternRaster, AWorkLimitStopsAtAPrefixOfTheDrawing) {
+    const std::string line = "33.7, 0,.2, .08,.15, 0,-.25,0,-.3";
+    auto draw = [&](uint64_t limit, TListSink& sink) {
+        TLineFamily carry;
+        TPatternDrawStats stats;
+        DrawPatternFamilies({line}, carry, 40, 157.2, 116, sink, stats, limit);
+        return stats;
+    };
+    TListSink all;
+    const TPatternDrawStats whole = draw(kPatternWorkLimit, all);
+    ASSERT_FALSE(whole.Exhausted);
+    ASSERT_GT(all.segments.size(), 100u);
+    // The counts of the walk that tries every dash of every pass.
+    EXPECT_EQ(whole.Sent, 6336u);
+    EXPECT_EQ(whole.Drawn, 296u);
+    EXPECT_EQ(whole.Work, 32140u);
+    TListSink stopped;
+    const TPatternDrawStats atLimit = draw(20000, stopped);
+    EXPECT_EQ(atLimit.Sent, 1738u);
+    EXPECT_EQ(atLimit.Drawn, 257u);
+    EXPECT_EQ(atLimit.Work, 20064u);
+    uint64_t lastWork = 0;
+    for (uint64_t limit = 7; limit < whole.Work; limit = limit * 3 + 1) {
+        TListSink part;
+        const TPatternDrawStats stats = draw(limit, part);
+        EXPECT_TRUE(stats.Exhausted) << limit;
+        EXPECT_GT(stats.Work, limit);
+        EXPECT_LE(stats.Work, limit + 64 * 3 + 4); // one pass: its dashes drawn and its n
+        EXPECT_GE(stats.Work, lastWork);
+        lastWork = stats.Work;
+        ASSERT_LE(part.segments.size(), all.segments.size());
+        EXPECT_TRUE(std::equal(part.segments.begin(), part.segments.end(), all.segments.begin()))
+            << limit;
+    }
 }
 
 TEST(PatternRaster, BinaryFilesLoadAndDraw) {
