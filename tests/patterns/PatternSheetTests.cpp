@@ -1,5 +1,7 @@
 // Pattern sheets: cells, pages, page numbers, dots, and files that qpdf accepts.
+#include "PdfTestSupport.h"
 #include "TestFiles.h"
+#include "base/Streams.h"
 #include "patterns/upat.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,28 @@ TEST(PatternSheets, FifteenPatternsFillAPageAndTheSixteenthStartsTheNext) {
 
     EXPECT_EQ(Patterns(0).WritePatternSheets(dir.File("none.pdf")), "");
     EXPECT_FALSE(FileExists(dir.File("none.pdf")));
+}
+
+// The pages are deflated at the quick level 2 on whatever thread, to the same bytes as on one
+// thread; each segment is its own subpath "x1 y1 m\nx2 y2 l\n" in the cell's hundredths, a dot
+// the same point twice.
+TEST(PatternSheets, PagesDeflateAtLevelTwoTheSameOnAnyThread) {
+    TFixedPdfClock clock;
+    TPatternModule m = Patterns(40);
+    TMemoryStream out;
+    ASSERT_TRUE(m.WritePatternSheets(out));
+    const std::string file(out.Bytes().begin(), out.Bytes().end());
+    const std::vector<std::string> pages = InflatedStreams(file); // checks the threads too
+    ASSERT_EQ(pages.size(), 3u);
+    for (const std::string& page : pages)
+        EXPECT_NE(file.find(DeflateBytes(page, 2)), std::string::npos);
+    ExpectValidPdf(file, 3);
+    // The first cell's dots from (0.05, 0.05) at scale 10, one every 20 points along the row,
+    // and the second cell's 45 degree lines: whole segments from edge to edge of its tile.
+    EXPECT_NE(pages[0].find("cm\n50 50 m\n50 50 l\n2050 50 m\n2050 50 l\n"), std::string::npos);
+    EXPECT_NE(pages[0].find("0.01 0 0 0.01 210.67 666 cm\n0 0 m\n11600 11600 l\n0 4243 m\n"
+                            "7357 11600 l\n"),
+              std::string::npos);
 }
 
 TEST(PatternSheets, SampleFilesListRenderAndPrint) {
