@@ -471,6 +471,10 @@ void TPatternPage::Save() {
         m_dialogs.ShowWarning("There are no patterns to write into a PDF file.");
         return;
     }
+    if (pdf && ShownEntries().empty()) {
+        m_dialogs.ShowWarning("The filter shows no patterns to write into a PDF file.");
+        return;
+    }
     std::error_code ec;
     if (!SameFile(target, m_module.PatternFileName) && std::filesystem::exists(target, ec) &&
         !m_dialogs.ConfirmOkCancel("\"" + target + "\" already exists. Replace it?"))
@@ -481,12 +485,13 @@ void TPatternPage::Save() {
         m_storedUnsaved = false;
         return;
     }
-    // The sheets draw every cell at its automatic scale; the preview keeps the scale it shows.
-    struct TScaleKept {
-        TPatternModule& module;
-        double scale;
-        ~TScaleKept() { module.PatternScale = scale; }
-    } kept{m_module, m_module.PatternScale};
+    // The sheets hold the patterns the list shows (every one without a filter), each cell at its
+    // automatic scale. They are drawn from a copy of the file that lists only those, so the
+    // preview keeps the scale it shows and the list its entries.
+    TPatternModule sheets = m_module;
+    sheets.Entries.clear();
+    for (const int entry : ShownEntries())
+        sheets.Entries.push_back(m_module.Entries[static_cast<size_t>(entry)]);
     TDrawingScope drawing(*this);
-    m_module.WritePatternSheets(target);
+    sheets.WritePatternSheets(target);
 }

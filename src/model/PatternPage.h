@@ -191,10 +191,11 @@ public:
     }
     // "Save" (ToolButton9Click): the save dialog patsave. The name typed decides what is written:
     // one ending in ".pat" gets the file's lines (stored edits only, each line ended by CR LF),
-    // one ending in ".pdf" PDF sheets of every pattern, whatever filter is chosen; other names
-    // follow the filter (with the PDF filter the extension becomes ".pdf"). An existing file other
-    // than the loaded one is replaced only after the user agreed. The scale of the preview is
-    // kept across the PDF sheets.
+    // one ending in ".pdf" PDF sheets of the patterns the list shows (all of them without a
+    // filter), whatever filter of the dialog is chosen; other names follow the dialog's filter
+    // (with the PDF filter the extension becomes ".pdf"). An existing file other than the loaded
+    // one is replaced only after the user agreed. The scale of the preview is kept across the PDF
+    // sheets.
     void Save();
     // The options of patsave for the loaded file.
     TFileDialogOptions PatsaveOptions() const;

@@ -5,6 +5,7 @@
 #include "SlideWriter.h"
 
 #include "HatchPage.h"
+#include "PdfTestSupport.h"
 #include "graphics/Graphic.h"
 #include "graphics/IndexedPicture.h"
 
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,6 +135,23 @@ TEST_F(FilterTest, ThePatternListHasItsOwnField) {
     ASSERT_TRUE(ClickItem(patv, "DOTS"));
     EXPECT_EQ(form().Model().PatternPage().SelectedEntry(), 2);
     EXPECT_TRUE(form().HatchPage->Memo1->toPlainText().startsWith("*DOTS"));
+}
+
+TEST_F(FilterTest, ThePatternPagesPdfHoldsThePatternsShown) {
+    ASSERT_TRUE(ClickItem(form().FileListBox1, "h.pat"));
+    QTest::keyClick(&form(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(form().HatchPage->PatternFilter, "br");
+    Settle();
+    ASSERT_EQ(form().HatchPage->patv->count(), 2);
+    dialogs().files = {TFileChoice{dir.File("shown"), 2}};
+    ClickWidget(form().HatchPage->ToolButton9);
+    Settle();
+    std::string content;
+    for (const std::string& s : InflatedStreams(ReadFileText(dir.File("shown.pdf"))))
+        content += s;
+    EXPECT_NE(content.find("(BRICK) Tj"), std::string::npos);
+    EXPECT_NE(content.find("(brass) Tj"), std::string::npos);
+    EXPECT_EQ(content.find("(DOTS) Tj"), std::string::npos);
 }
 
 } // namespace
