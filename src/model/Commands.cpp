@@ -38,11 +38,12 @@ bool CommandApplies(const TWindowModel& model, TCommand command) {
     case TCommand::MoveSlideDown:
         return oneSelected && model.LibraryView() &&
                model.ShownNeighbour(selection.front(), 1) >= 0;
-    // Edits of the slides' files: page "hatchs" leaves the keys to the pattern editor.
+    // One history for both pages: the slide commands' edits and the pattern page's saves. While
+    // the pattern editor has the focus, its own keys undo the typing.
     case TCommand::Undo:
-        return slides && model.History().CanUndo();
+        return model.History().CanUndo();
     case TCommand::Redo:
-        return slides && model.History().CanRedo();
+        return model.History().CanRedo();
     case TCommand::ExportToImage:
         return haveSlides;
     case TCommand::CopyToClipboard:

@@ -99,6 +99,9 @@ void ShowResult(TWindowModel& model, const TEdit& edit, bool undone) {
     }
     if (shownFolder)
         model.RefreshFileList();
+    // Page "hatchs" shows its file as the step left it.
+    for (const TFileChange& change : edit.Changes())
+        model.PatternFileRewritten(change.Path);
     if (!shownList || model.Page() != TPage::Slides)
         return;
     model.ReloadSlideList();
@@ -120,10 +123,26 @@ void ShowResult(TWindowModel& model, const TEdit& edit, bool undone) {
     model.ActivateSelection();
 }
 
+// Page "hatchs" holds edits of a file that the step rewrites: showing the file as the step
+// leaves it drops them, so the user is asked first. False when the user keeps them.
+bool MayDropPatternEdits(TWindowModel& model, const TEdit& edit, bool undo) {
+    const TPatternPage& page = model.PatternPage();
+    if (model.Page() != TPage::Hatchs || !page.HasUnsavedEdits())
+        return true;
+    const std::string& file = page.Module().PatternFileName;
+    const std::vector<TFileChange>& changes = edit.Changes();
+    if (std::none_of(changes.begin(), changes.end(),
+                     [&](const TFileChange& change) { return SamePlace(change.Path, file); }))
+        return true;
+    return model.Dialogs().ConfirmYesNo(
+        "\"" + BaseName(file) + "\" has changes that are not saved. " + (undo ? "Undo" : "Redo") +
+        " \"" + edit.Name() + "\" all the same and drop them?");
+}
+
 void Step(TWindowModel& model, bool undo) {
     TEditHistory& history = model.History();
     TEdit* edit = undo ? history.NextUndo() : history.NextRedo();
-    if (!edit)
+    if (!edit || !MayDropPatternEdits(model, *edit, undo))
         return;
     try {
         UiHooks::TBusyCursor cursor;
@@ -252,7 +271,11 @@ void TEditHistory::Trim() {
 // ---- TEditRecorder ----
 
 TEditRecorder::TEditRecorder(TWindowModel& model, std::string name)
-    : m_model(model), m_name(std::move(name)), m_selected(SelectedCaptions(model)) {}
+    : m_history(model.History()), m_model(&model), m_name(std::move(name)),
+      m_selected(SelectedCaptions(model)) {}
+
+TEditRecorder::TEditRecorder(TEditHistory& history, std::string name)
+    : m_history(history), m_model(nullptr), m_name(std::move(name)) {}
 
 TEditRecorder::~TEditRecorder() {
     std::vector<std::string> paths = m_tooLarge;
@@ -271,12 +294,13 @@ TEditRecorder::~TEditRecorder() {
             return;
         auto edit = std::make_unique<TEdit>(m_name, std::move(changed));
         edit->SelectedBefore = std::move(m_selected);
-        edit->SelectedAfter = SelectedCaptions(m_model);
-        m_model.History().Push(std::move(edit));
+        if (m_model)
+            edit->SelectedAfter = SelectedCaptions(*m_model);
+        m_history.Push(std::move(edit));
     } catch (...) {
         // What these files hold now is unknown: no edit of them can be taken back safely.
         for (const std::string& path : paths)
-            m_model.History().Forget(path);
+            m_history.Forget(path);
     }
 }
 
@@ -289,7 +313,7 @@ void TEditRecorder::Before(const std::string& path) {
         return;
     struct stat st {};
     if (::stat(place.c_str(), &st) == 0 &&
-        static_cast<uint64_t>(st.st_size) > m_model.History().MaxBytes()) {
+        static_cast<uint64_t>(st.st_size) > m_history.MaxBytes()) {
         m_tooLarge.push_back(place);
         return;
     }

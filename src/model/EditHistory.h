@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+class TEditHistory;
 class TWindowModel;
 
 // What a file held at one moment: its bytes, or nothing when it did not exist.
@@ -124,10 +125,13 @@ private:
 
 // Records one command's edit: Before(path) ahead of every write, rename or trash of path; when
 // the recorder goes (the command succeeded or failed halfway), the files whose contents changed
-// become one edit on the model's history. Nothing is pushed when no file changed.
+// become one edit on the history. Nothing is pushed when no file changed.
 class TEditRecorder {
 public:
+    // An edit of the slide commands: it keeps the slides selected before and after it.
     TEditRecorder(TWindowModel& model, std::string name);
+    // An edit that selects no slides (the pattern page's saves).
+    TEditRecorder(TEditHistory& history, std::string name);
     ~TEditRecorder();
     TEditRecorder(const TEditRecorder&) = delete;
     TEditRecorder& operator=(const TEditRecorder&) = delete;
@@ -141,7 +145,8 @@ public:
     void Trashed(const std::string& path, const std::string& trashedAs);
 
 private:
-    TWindowModel& m_model;
+    TEditHistory& m_history;
+    const TWindowModel* m_model; // null for an edit outside the slide list
     std::string m_name;
     std::vector<TFileChange> m_changes;
     std::vector<std::string> m_selected;
@@ -149,8 +154,10 @@ private:
 };
 
 // "Undo" and "Redo" (Ctrl+Z, Ctrl+Shift+Z): the last edit taken back, or the last edit undone
-// done again; the slide list and the file list show the result. An edit refused because another
-// program changed a file is said in a message and forgotten.
+// done again; the file list, the slide list and page "hatchs" show the result. An edit refused
+// because another program changed a file is said in a message and forgotten. When page "hatchs"
+// holds unsaved edits of a file the step rewrites, the user is asked first: the page shows the
+// file as the step leaves it, so the edits would go.
 void UndoEdit(TWindowModel& model);
 void RedoEdit(TWindowModel& model);
 // "Undo Delete Slides", or "Undo" when there is nothing to undo; the same for "Redo".

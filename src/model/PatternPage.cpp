@@ -4,12 +4,14 @@
 #include "base/Paths.h"
 #include "base/UiHooks.h"
 #include "graphics/RasterCanvas.h"
+#include "model/EditHistory.h"
 #include "model/ListFilter.h"
 #include "model/ThumbnailRenderer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -68,8 +70,8 @@ private:
     TPatternPage& m_page;
 };
 
-TPatternPage::TPatternPage(TDialogs& dialogs)
-    : m_dialogs(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
+TPatternPage::TPatternPage(TDialogs& dialogs, TEditHistory* history)
+    : m_dialogs(dialogs), m_history(history), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
 
 TPatternPage::~TPatternPage() = default;
 
@@ -134,6 +136,32 @@ void TPatternPage::PageChanged(bool toHatchs) {
     }
 }
 
+void TPatternPage::ReloadFile() {
+    if (Drawing() || m_module.PatternFileName.empty())
+        return;
+    const int selected = m_selected;
+    const bool thumbnails = m_thumbnailsShown;
+    OpenFile(m_module.PatternFileName);
+    if (thumbnails && !m_module.Entries.empty()) {
+        BuildPatternThumbnails();
+        m_thumbnailsShown = true;
+    }
+    if (selected > 0 && static_cast<size_t>(selected) < m_module.Entries.size())
+        SelectEntry(selected);
+}
+
+void TPatternPage::WritePatternFile(const std::string& path) {
+    UiHooks::TBusyCursor cursor;
+    // What the file held goes into the history first; a write that fails changes nothing and
+    // so leaves no step.
+    std::optional<TEditRecorder> record;
+    if (m_history) {
+        record.emplace(*m_history, kSaveEdit);
+        record->Before(path);
+    }
+    m_module.SavePatternFile(path);
+}
+
 bool TPatternPage::ConfirmLeave() {
     if (Drawing())
         return false;
@@ -146,8 +174,7 @@ bool TPatternPage::ConfirmLeave() {
             if (m_unstoredEdits && m_module.StoreEditedPattern(m_editorLines, m_selected))
                 ++m_listGeneration;
             m_unstoredEdits = false;
-            UiHooks::TBusyCursor cursor;
-            m_module.SavePatternFile(file);
+            WritePatternFile(file);
             m_storedUnsaved = false;
         } catch (const std::exception& e) {
             // Not saved: the edits stay, and so does the page.
@@ -480,8 +507,7 @@ void TPatternPage::Save() {
         !m_dialogs.ConfirmOkCancel("\"" + target + "\" already exists. Replace it?"))
         return;
     if (!pdf) {
-        UiHooks::TBusyCursor cursor;
-        m_module.SavePatternFile(target);
+        WritePatternFile(target);
         m_storedUnsaved = false;
         return;
     }

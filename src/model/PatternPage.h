@@ -3,6 +3,8 @@
 // thumbnails), a 3:2 preview of the selected pattern at an adjustable scale, and an editor with
 // the pattern's text. The user edits the text, redraws it (which stores it into the file's lines),
 // zooms with "+" and "-", and saves the lines as a pattern file or all patterns as PDF sheets.
+// Every write of a pattern file is a step of the window's edit history ("Save Patterns"), so
+// Undo puts the file back as it was; ReloadFile shows it as the step left it.
 //
 // The window shows what this holds and reports what the user did: a selection in the list, the
 // editor's new text, the thumbnail switch, the buttons, the preview's size. Texts it hands out
@@ -22,6 +24,7 @@
 #include <string>
 #include <vector>
 
+class TEditHistory;
 class TRasterCanvas;
 
 // Where the preview sits in its panel: a 3:2 rectangle above the editor, centred (Panel6Resize).
@@ -44,8 +47,11 @@ public:
     static constexpr int kThumbWidth = 128;
     static constexpr int kThumbHeight = 80;
     static constexpr const char* kDiscardQuestion = "Discard the changes to this pattern?";
+    // The name of a pattern file's write in the edit history: "Undo Save Patterns".
+    static constexpr const char* kSaveEdit = "Save Patterns";
 
-    explicit TPatternPage(TDialogs& dialogs);
+    // history: where the page's writes of pattern files go as edits; none without one.
+    explicit TPatternPage(TDialogs& dialogs, TEditHistory* history = nullptr);
     ~TPatternPage();
     TPatternPage(const TPatternPage&) = delete;
     TPatternPage& operator=(const TPatternPage&) = delete;
@@ -63,6 +69,11 @@ public:
     // The window's page changed (Notebook1PageChanged): the thumbnails and the list go; leaving
     // page "hatchs" also empties the file's lines. The editor's text and the scale stay.
     void PageChanged(bool toHatchs);
+    // The loaded file was rewritten by this program (an undo or redo): it is read again and
+    // shown as it is now, edits not saved are dropped (the caller asked), the entry selected
+    // stays selected by its place in the list, and the thumbnails are built again when they were
+    // shown. A file that cannot be read leaves the page empty and throws, as OpenFile.
+    void ReloadFile();
 
     // ---- The pattern list (patv) ----
 
@@ -204,6 +215,8 @@ private:
     class TDrawingScope;
     void ClearPage();
     void ShowPattern(int headerLine);
+    // Writes the file's lines to path, as one edit of the history.
+    void WritePatternFile(const std::string& path);
     void FillEditor(std::vector<std::string> lines);
     void DrawPreview();
     void ClearPreview();
@@ -215,6 +228,7 @@ private:
     void RedrawThumbnail(int entry);
 
     TDialogs& m_dialogs;
+    TEditHistory* m_history;
     TPatternModule m_module;
     int m_selected = -1;
     int m_listGeneration = 0;

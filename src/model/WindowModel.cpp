@@ -17,6 +17,7 @@
 #include "slides/Slides.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -51,7 +52,7 @@ std::string SlideProblemText(const std::string& text, const std::vector<std::str
 
 TWindowModel::TWindowModel(TDialogs& dialogs)
     : m_dialogs(dialogs), m_hooks([this](const std::string& text) { PostMessage(text, false); }),
-      m_patternPage(dialogs), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
+      m_patternPage(dialogs, &m_history), m_preview(std::make_unique<TRasterCanvas>(0, 0)) {}
 
 TWindowModel::~TWindowModel() = default;
 
@@ -162,6 +163,19 @@ void TWindowModel::ClearSourceSelection() {
 
 bool TWindowModel::ConfirmLeavePatternPage() {
     return m_page != TPage::Hatchs || m_patternPage.ConfirmLeave();
+}
+
+void TWindowModel::PatternFileRewritten(const std::string& path) {
+    if (m_page != TPage::Hatchs || !SamePlace(path, m_patternFile))
+        return;
+    std::error_code ec;
+    if (std::filesystem::exists(m_patternFile, ec)) {
+        m_patternPage.ReloadFile();
+        return;
+    }
+    // The file shown went: the folder's slides instead. Leaving the page drops its edits.
+    ShowPage(TPage::Slides);
+    ShowFolderSlides();
 }
 
 bool TWindowModel::TreeFolderChanged(const std::string& folder) {

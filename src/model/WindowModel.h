@@ -111,6 +111,10 @@ public:
     // user answers (TPatternPage::ConfirmLeave). False when the user chose to stay; the commands
     // above then change nothing.
     bool ConfirmLeavePatternPage();
+    // This program rewrote, removed or brought back path (an undo or redo): when page "hatchs"
+    // shows it, the page shows it as it is now (TPatternPage::ReloadFile), or the folder's slides
+    // when it is gone. Edits not saved on the page are dropped: the caller asked.
+    void PatternFileRewritten(const std::string& path);
     // True while the header "Slides (*.SLD)" shows folder view as the active source.
     bool FolderSourceActive() const { return m_folderSourceActive; }
     // Reads the sources of Folder() again; in library view the current library's entry is

@@ -162,6 +162,56 @@ TEST_F(PatternWindowTest, UnsavedEditsAreAskedAboutBeforeThePageLetsTheFileGo) {
               std::string::npos);
 }
 
+// Save through the tool bar, then Ctrl+Z: the file is as before byte for byte and the page
+// shows it so; Ctrl+Shift+Z writes the saved version again. While the editor has the focus, the
+// keys undo its typing, and Undo asks before it drops that typing.
+TEST_F(PatternWindowTest, ASaveIsUndoneAndRedoneByKeys) {
+    OpenPatterns();
+    ASSERT_TRUE(ClickItem(hatch().patv, "BRICK"));
+    QPlainTextEdit* memo = hatch().Memo1;
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Home);
+    QTest::keyClick(memo, Qt::Key_Right);
+    QTest::keyClick(memo, Qt::Key_Delete);
+    QTest::keyClicks(memo, "W");
+    ClickWidget(hatch().Button1);
+    dialogs().files = {TFileChoice{dir.File("hatch.pat"), 1}};
+    ClickWidget(hatch().ToolButton9);
+    const std::string saved = ReadFileText(dir.File("hatch.pat"));
+    ASSERT_NE(saved.find("*WRICK,Brick\r\n"), std::string::npos);
+    EXPECT_EQ(form().Undo1->text(), "&Undo Save Patterns");
+    EXPECT_TRUE(form().Undo1->isEnabled());
+
+    // The editor's own undo: the typing goes, the file stays.
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(memo, "X");
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(Memo().find('X'), std::string::npos);
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), saved);
+
+    // In the list, the keys are the window's: the editor holds typing, so Undo asks first.
+    ASSERT_TRUE(ClickItem(hatch().patv, "WRICK"));
+    dialogs().log.clear();
+    dialogs().yesNoAnswers = {true};
+    Key(hatch().patv, Qt::Key_Z, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(dialogs().log, Names{"yes/no: \"hatch.pat\" has changes that are not saved. Undo "
+                                   "\"Save Patterns\" all the same and drop them?"});
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), kPatterns);
+    EXPECT_EQ(Patterns(), (Names{"ANSI31", "BRICK", "GRID"}));
+    EXPECT_EQ(SelectedRow(), 1);
+    EXPECT_EQ(Memo().substr(0, 13), "*BRICK,Brick\n");
+    EXPECT_EQ(form().Redo1->text(), "&Redo Save Patterns");
+
+    Key(hatch().patv, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Settle();
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), saved);
+    EXPECT_EQ(Patterns(), (Names{"ANSI31", "WRICK", "GRID"}));
+    EXPECT_EQ(Memo().substr(0, 13), "*WRICK,Brick\n");
+    EXPECT_EQ(dialogs().log.size(), 1u);
+}
+
 // A new library made while a pattern file is shown: the file list is read again and keeps the
 // shown file's entry chosen, as it keeps a shown library's.
 TEST_F(PatternWindowTest, ANewLibraryLeavesTheShownPatternFileChosen) {

@@ -9,6 +9,7 @@
 #include "model/Commands.h"
 #include "model/EditHistory.h"
 #include "model/ExportCommands.h"
+#include "model/PatternPage.h"
 #include "model/SlideCommands.h"
 #include "slides/SlideClasses.h"
 
@@ -391,6 +392,189 @@ TEST_F(EditHistoryTest, TheHistoryIsBounded) {
     SlideDelete(model);
     EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"SECOND", "THIRD", "FOURTH"}));
     EXPECT_FALSE(model.History().CanUndo());
+}
+
+// ---- The pattern page's saves ----
+
+const std::string kHatch = ";; hatch\r\n*ANSI31,Iron\r\n45, 0,0, 0,.125\r\n"
+                           "*BRICK,Brick\r\n0, 0,0, 0,.25\r\n90, 0,0, .25,.25, .25,-.25\r\n";
+
+class PatternSaveHistoryTest : public EditHistoryTest {
+protected:
+    void SetUp() override {
+        WriteFileText(dir.File("hatch.pat"), kHatch);
+        WriteFileText(dir.File("other.pat"), "*OTHER\r\n0, 0,0, 0,1\r\n");
+        EditHistoryTest::SetUp();
+        model.PatternPage().SetPreviewSize(150, 100);
+        ASSERT_EQ(Choose("hatch.pat"), TSourceKind::Pattern);
+    }
+    TPatternPage& page() { return model.PatternPage(); }
+    // Types text over the first line of the pattern shown and stores it (Redraw).
+    void EditFirstLine(const std::string& line) {
+        Names lines = page().EditorLines();
+        lines.at(0) = line;
+        page().EditorChanged(lines);
+        page().Redraw();
+    }
+    void SaveAs(const std::string& name, std::deque<bool> oks = {}) {
+        Answer({name}, std::move(oks));
+        page().Save();
+    }
+    Names Listed() {
+        Names names;
+        for (const TPatternEntry& e : page().Entries())
+            names.push_back(e.Name);
+        return names;
+    }
+    uint64_t Hash(const std::string& name) { return TFileState::Read(dir.File(name)).Hash; }
+};
+
+// Save, Save as over another file and Save as a new file: Undo puts every byte back (the new
+// file goes, the trash stays as it was), Redo writes the saved version again, and the page shows
+// the file as it is after each step: the editor's text, the list and the thumbnails.
+TEST_F(PatternSaveHistoryTest, SavesAreUndoneAndRedoneByteForByte) {
+    const TFiles start = Files();
+    const uint64_t original = Hash("hatch.pat");
+    page().SelectEntry(1);
+    EditFirstLine("*WALL,Brick");
+    SaveAs("hatch.pat");
+    const TFiles saved = Files();
+    const uint64_t edited = Hash("hatch.pat");
+    ASSERT_NE(edited, original);
+    ASSERT_EQ(UndoCaption(model), "Undo Save Patterns");
+    EXPECT_TRUE(CommandApplies(model, TCommand::Undo)); // on page "hatchs" too
+
+    page().SetThumbnailsShown(true);
+    page().SelectEntry(1);
+    UndoEdit(model);
+    EXPECT_EQ(Hash("hatch.pat"), original);
+    EXPECT_EQ(Files(), start);
+    EXPECT_EQ(Listed(), (Names{"ANSI31", "BRICK"}));
+    EXPECT_EQ(page().SelectedEntry(), 1);
+    EXPECT_EQ(page().EditorLines().front(), "*BRICK,Brick");
+    EXPECT_TRUE(page().ThumbnailsShown());
+    EXPECT_EQ(page().ThumbnailCount(), 2);
+    EXPECT_FALSE(page().HasUnsavedEdits());
+    EXPECT_EQ(RedoCaption(model), "Redo Save Patterns");
+    RedoEdit(model);
+    EXPECT_EQ(Hash("hatch.pat"), edited);
+    EXPECT_EQ(Files(), saved);
+    EXPECT_EQ(Listed(), (Names{"ANSI31", "WALL"}));
+    EXPECT_EQ(page().EditorLines().front(), "*WALL,Brick");
+
+    // Over another pattern file, after the question; then as a new file.
+    const uint64_t other = Hash("other.pat");
+    SaveAs("other.pat", {true});
+    EXPECT_EQ(Hash("other.pat"), edited);
+    SaveAs("new.pat");
+    const TFiles both = Files();
+    EXPECT_EQ(Hash("new.pat"), edited);
+    UndoEdit(model);
+    EXPECT_FALSE(FileExists(dir.File("new.pat")));
+    EXPECT_EQ(model.Sources(), (Names{"hatch.pat", "Lib.slb", "other.pat", "Other.slb"}));
+    UndoEdit(model);
+    EXPECT_EQ(Hash("other.pat"), other);
+    EXPECT_EQ(Files(), saved);
+    // The page's file was not touched by these: it shows what it showed.
+    EXPECT_EQ(page().EditorLines().front(), "*WALL,Brick");
+    RedoEdit(model);
+    RedoEdit(model);
+    EXPECT_EQ(Files(), both);
+    EXPECT_EQ(model.History().UndoCount(), 3u);
+    EXPECT_EQ(dialogs.log.end(),
+              std::find_if(dialogs.log.begin(), dialogs.log.end(),
+                           [](const std::string& l) { return l.rfind("error", 0) == 0; }));
+}
+
+// Another program wrote the file since: Undo refuses with the reason and forgets the saves of
+// that file. A save that fails leaves the file and the history as they were, and so does a save
+// of what the file holds already.
+TEST_F(PatternSaveHistoryTest, OutsideChangesAndFailedSavesLeaveNoStep) {
+    EditFirstLine("*IRON,Iron");
+    SaveAs("hatch.pat");
+    WriteFileText(dir.File("hatch.pat"), "*THEIRS\r\n");
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_EQ(dialogs.log,
+              Names{"error: Cannot undo \"Save Patterns\": the file \"" + dir.File("hatch.pat") +
+                    "\" was changed by another program since."});
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), "*THEIRS\r\n");
+    EXPECT_FALSE(model.History().CanUndo());
+
+    ASSERT_EQ(Choose("hatch.pat"), TSourceKind::Pattern);
+    EditFirstLine("*THEIRS,with a description long enough to outgrow the limit");
+    {
+        const TFileSizeLimit limit(12);
+        EXPECT_THROW(SaveAs("hatch.pat"), EVarnelError);
+    }
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), "*THEIRS\r\n");
+    EXPECT_FALSE(model.History().CanUndo());
+    EXPECT_THROW(SaveAs("no such folder/x.pat"), EVarnelError);
+    EXPECT_FALSE(model.History().CanUndo());
+    SaveAs("hatch.pat");
+    ASSERT_EQ(model.History().UndoCount(), 1u);
+    SaveAs("hatch.pat"); // the same bytes again
+    EXPECT_EQ(model.History().UndoCount(), 1u);
+}
+
+// Edits on the page that are not saved yet go when the page shows the file as the step leaves
+// it, so Undo asks first; No keeps them and the step. Undo on page "slides" needs no question,
+// and the file opens as it is now; leaving the page with "Yes" saves as a step too.
+TEST_F(PatternSaveHistoryTest, UnsavedEditsOnThePageAreAskedAbout) {
+    EditFirstLine("*IRON,Iron");
+    SaveAs("hatch.pat");
+    const TFiles saved = Files();
+    Names typed = page().EditorLines();
+    typed.push_back("0, 0,0, 0,.5");
+    page().EditorChanged(typed);
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_EQ(dialogs.log, Names{"yes/no: \"hatch.pat\" has changes that are not saved. Undo "
+                                 "\"Save Patterns\" all the same and drop them?"});
+    EXPECT_EQ(Files(), saved);
+    EXPECT_EQ(page().EditorLines(), typed);
+    EXPECT_TRUE(model.History().CanUndo());
+    dialogs.yesNoAnswers = {true};
+    UndoEdit(model);
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), kHatch);
+    EXPECT_EQ(page().EditorLines().front(), "*ANSI31,Iron");
+    EXPECT_FALSE(page().HasUnsavedEdits());
+
+    // Stored edits count as well; an undo of a slide edit leaves them alone.
+    EditFirstLine("*STEEL,Iron");
+    model.History().Push(std::make_unique<TEdit>("Elsewhere", std::vector<TFileChange>{}));
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(page().EditorLines().front(), "*STEEL,Iron");
+
+    // Leaving with "Yes" writes the file as a step; Undo from page "slides" asks nothing.
+    dialogs.answers = {TDialogs::TAnswer::Yes};
+    model.ShowFolderSlides();
+    ASSERT_EQ(model.Page(), TPage::Slides);
+    EXPECT_EQ(UndoCaption(model), "Undo Save Patterns");
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")).substr(0, 21), ";; hatch\r\n*STEEL,Iron");
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), kHatch);
+    EXPECT_EQ(model.Items(), (Names{"a.sld", "B.sld"}));
+    ASSERT_EQ(Choose("hatch.pat"), TSourceKind::Pattern);
+    EXPECT_EQ(page().EditorLines().front(), "*ANSI31,Iron");
+}
+
+// The page shows a file that Undo removes (a Save as to a new file, opened since): the folder's
+// slides show instead.
+TEST_F(PatternSaveHistoryTest, ThePageGivesWayWhenItsFileGoes) {
+    SaveAs("copy.pat");
+    model.RefreshFileList();
+    ASSERT_EQ(Choose("copy.pat"), TSourceKind::Pattern);
+    UndoEdit(model);
+    EXPECT_FALSE(FileExists(dir.File("copy.pat")));
+    EXPECT_EQ(model.Page(), TPage::Slides);
+    EXPECT_EQ(model.Items(), (Names{"a.sld", "B.sld"}));
+    RedoEdit(model);
+    EXPECT_EQ(ReadFileText(dir.File("copy.pat")), kHatch);
 }
 
 } // namespace
