@@ -278,15 +278,8 @@ std::string ConvertBMPToSlideClick(TWindowModel& model, const TPictureReader& re
     if (model.Page() == TPage::Slides && !model.LibraryView() &&
         SamePlace(FolderOf(slideFile), model.Folder())) {
         model.ReloadSlideList();
-        // The new slide shows in the preview.
-        const std::vector<std::string>& items = model.Items();
-        for (size_t i = 0; i < items.size(); ++i) {
-            if (SameText(items[i], BaseName(slideFile))) {
-                model.SelectItem(static_cast<int>(i));
-                model.ActivateSelection();
-                break;
-            }
-        }
+        // The new slide shows in the preview, also when the filter would hide it.
+        model.ShowMadeSlide(BaseName(slideFile));
     }
     if (!notDrawn.empty())
         dialogs.ShowWarning("\"" + image->FileName + "\": " + notDrawn);

@@ -104,18 +104,6 @@ std::string FolderCaption(const std::string& fileName) {
     return Cp1252ToUtf8(Utf8ToCp1252(fileName).substr(0, kSlideNameLength));
 }
 
-// Selects the first item with that caption (ignoring case), after a reload.
-void SelectCaption(TWindowModel& model, const std::string& caption) {
-    const std::vector<std::string>& items = model.Items();
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (SameText(items[i], caption)) {
-            model.SelectItem(static_cast<int>(i));
-            model.ActivateSelection();
-            return;
-        }
-    }
-}
-
 // A slide of lib before or after index bears name (as the library compares names).
 bool BorneByAnother(const TSlideLib& lib, const std::string& name, int index) {
     const int i = lib.IndexOfName(name);
@@ -283,8 +271,13 @@ void SlideSave(TWindowModel& model) {
     TEditRecorder record(model, "Save Slide");
     record.Before(file);
     WriteSlideFile(*lib, k, file);
-    if (folderView && SamePlace(FolderOf(file), model.Folder()))
+    if (folderView && SamePlace(FolderOf(file), model.Folder())) {
         model.ReloadSlideList();
+        // The selection stays, unless the filter hides the new slide: then it is shown.
+        const std::string made = FolderCaption(BaseName(file));
+        if (model.FilterHides(made))
+            model.ShowMadeSlide(made);
+    }
 }
 
 void AddToSlideLib(TWindowModel& model, TAddMode mode) {
@@ -444,7 +437,7 @@ void SlideRename(TWindowModel& model) {
         WriteBack(model);
         const std::string caption = Cp1252ToUtf8(lib->SlideName(k));
         model.ReloadSlideList();
-        SelectCaption(model, caption);
+        model.ShowMadeSlide(caption);
         return;
     }
 
@@ -470,7 +463,7 @@ void SlideRename(TWindowModel& model) {
         return;
     }
     model.ReloadSlideList();
-    SelectCaption(model, FolderCaption(newName));
+    model.ShowMadeSlide(FolderCaption(newName));
 }
 
 void MvSlideUpDnButtonClick(TWindowModel& model, TSlideMove direction) {

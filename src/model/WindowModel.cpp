@@ -459,6 +459,25 @@ void TWindowModel::SelectAll() {
     SetSelection(ShownItems());
 }
 
+bool TWindowModel::ShowMadeSlide(const std::string& caption) {
+    const auto it = std::find_if(m_items.begin(), m_items.end(),
+                                 [&](const std::string& item) { return SameText(item, caption); });
+    if (it == m_items.end())
+        return false;
+    const int item = static_cast<int>(it - m_items.begin());
+    if (!IsShown(item)) {
+        m_filter.clear();
+        ++m_filterGeneration;
+    }
+    SetSelection({item});
+    ActivateSelection();
+    return true;
+}
+
+bool TWindowModel::FilterHides(const std::string& caption) const {
+    return !MatchesFilter(caption, m_filter);
+}
+
 // ---- Filter ----
 
 void TWindowModel::SetFilter(const std::string& text) {

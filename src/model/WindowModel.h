@@ -192,6 +192,13 @@ public:
     void SelectItem(int item);
     // Ctrl+A: every shown item, when there are any.
     void SelectAll();
+    // A command just made or renamed the slide with this caption (ignoring case): it is selected
+    // and drawn. When the filter hides it, the filter is cleared first (the field empties), so
+    // the user never loses sight of what was just made; a filter that shows it stays. False when
+    // the list holds no such slide.
+    bool ShowMadeSlide(const std::string& caption);
+    // True when the filter hides a slide of that caption.
+    bool FilterHides(const std::string& caption) const;
     // After a selection: with an empty slide list the current list is dropped; the preview is
     // drawn again.
     void ActivateSelection();

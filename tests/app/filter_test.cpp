@@ -154,4 +154,24 @@ TEST_F(FilterTest, ThePatternPagesPdfHoldsThePatternsShown) {
     EXPECT_EQ(content.find("(DOTS) Tj"), std::string::npos);
 }
 
+TEST_F(FilterTest, ASlideRenamedToANameTheFilterHidesIsShownAndSelected) {
+    QLineEdit* field = form().SlideFilter;
+    QTest::keyClick(&form(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(field, "d1");
+    Settle();
+    ASSERT_EQ(Captions(form()), (Names{"D1-door.sld", "D10.sld"}));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "D10.sld"));
+    // F2 in the list: renamed to a name "d1" hides.
+    dialogs().texts = {"wall.sld"};
+    Key(form().ListBox1, Qt::Key_F2);
+    Settle();
+    EXPECT_TRUE(FileExists(dir.File("wall.sld")));
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(form().Model().Filter(), "");
+    EXPECT_EQ(Captions(form()), (Names{"D1-door.sld", "hello.sld", "wall.sld", "x.sld"}));
+    EXPECT_EQ(Selected(form()), Names{"wall.sld"});
+    EXPECT_EQ(form().StatusText(TStatusPanel::SlideName), "wall.sld");
+    EXPECT_EQ(Count(), "");
+}
+
 } // namespace

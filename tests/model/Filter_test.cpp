@@ -3,8 +3,11 @@
 #include "ModelFixture.h"
 #include "ModelTestSupport.h"
 #include "base/FileUtil.h"
+#include "graphics/Bitmap4.h"
+#include "graphics/BmpWriter.h"
 #include "model/Commands.h"
 #include "model/EditHistory.h"
+#include "model/ExportCommands.h"
 #include "model/ListFilter.h"
 #include "model/PrintCommands.h"
 #include "model/SlideCommands.h"
@@ -192,6 +195,66 @@ TEST_F(FilterTest, CommandsTouchOnlyTheShownSlides) {
     EXPECT_TRUE(FileExists(dataHome.File("Trash/files/D10.sld")));
     for (const char* kept : {"d2-wall.sld", "hello.sld", "x.sld"})
         EXPECT_EQ(Read(kept), MakeSlide(100, 50)) << kept;
+}
+
+TEST_F(FilterTest, ASlideMadeOrRenamedUnderANameTheFilterHidesIsShownAndSelected) {
+    model.SetFilter("d1");
+    model.SelectItem(0); // D1-door.sld
+    // Renamed to a name the filter shows: the filter stays, the slide is selected.
+    dialogs.texts = {"D1-hall.sld"};
+    SlideRename(model);
+    EXPECT_EQ(model.Filter(), "d1");
+    EXPECT_EQ(Selected(), Names{"D1-hall.sld"});
+    EXPECT_EQ(Count(), "2 of 5 slides");
+    // Renamed to a name it hides: the filter goes, the slide is shown and selected.
+    dialogs.texts = {"wall.sld"};
+    SlideRename(model);
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(Count(), "");
+    EXPECT_EQ(Shown().size(), 5u);
+    EXPECT_EQ(Selected(), Names{"wall.sld"});
+    EXPECT_EQ(model.StatusText(TStatusPanel::SlideName), "wall.sld");
+
+    // A slide saved into the shown folder: the selection stays while the filter shows the new
+    // file; one it hides clears the filter and is selected.
+    model.SetFilter("x");
+    model.SelectItem(static_cast<int>(model.Items().size()) - 1);
+    ASSERT_EQ(Selected(), Names{"x.sld"});
+    dialogs.files = {TFileChoice{dir.File("x2.sld")}, TFileChoice{dir.File("copy.sld")}};
+    SlideSave(model);
+    EXPECT_EQ(model.Filter(), "x");
+    EXPECT_EQ(Shown(), (Names{"x.sld", "x2.sld"}));
+    EXPECT_EQ(Selected(), Names{"x.sld"});
+    SlideSave(model);
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(Selected(), Names{"copy.sld"});
+
+    // A picture imported into the shown folder under a hidden name.
+    TBitmap4 picture;
+    picture.Width = 2;
+    picture.Height = 2;
+    picture.Indices = {9, 15, 15, 9};
+    WriteFileBytes(dir.File("pic.bmp"), EncodeBmp4(picture));
+    model.SetFilter("D1*");
+    dialogs.files = {TFileChoice{dir.File("pic.bmp")}};
+    EXPECT_EQ(ConvertBMPToSlideClick(model, TBmpPictureReader()), dir.File("pic.sld"));
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(Selected(), Names{"pic.sld"});
+
+    // A slide of a library renamed out of the filter's sight.
+    ASSERT_EQ(Choose("Lib.slb"), TSourceKind::Library);
+    model.SetFilter("d1?");
+    model.SelectItem(2); // D1B
+    dialogs.texts = {"D1Z"};
+    SlideRename(model);
+    EXPECT_EQ(model.Filter(), "d1?");
+    EXPECT_EQ(Selected(), Names{"D1Z"});
+    dialogs.texts = {"zed"};
+    SlideRename(model);
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"D1A", "OTHER", "ZED", "MORE", "D1C"}));
+    EXPECT_EQ(Selected(), Names{"ZED"});
+    EXPECT_TRUE(CommandApplies(model, TCommand::RenameSlide));
 }
 
 TEST(PatternFilter, ThePatternListShowsMatchingPatterns) {
