@@ -380,12 +380,13 @@ void TPdfCanvas::Reset() {
 
 // ---- deflating pages while others are drawn ----
 
-// Deflates the content streams of finished pages on worker threads, in the order they finish,
-// while the caller draws the next pages. Each stream's bytes depend on its own data only, so
-// the file is the same whichever thread deflates which page.
+// Deflates the content streams of finished pages on a few threads of its own, in the order they
+// finish, while the caller draws the next pages. Each stream's bytes depend on its own data only,
+// so the file is the same whichever thread deflates which page. At most a few pages per thread
+// wait: a caller drawing faster than they deflate waits for a page to be done.
 class TPdfPageDeflater {
 public:
-    explicit TPdfPageDeflater(size_t workers) {
+    explicit TPdfPageDeflater(size_t workers) : m_limit(2 * workers) {
         for (size_t i = 0; i < workers; ++i)
             m_workers.emplace_back([this] {
                 while (TPdfStream* stream = Take(true))
@@ -398,16 +399,20 @@ public:
     ~TPdfPageDeflater() {
         {
             std::lock_guard lock(m_mutex);
+            m_pending -= m_queue.size();
             m_queue.clear();
         }
         Stop();
     }
 
-    // The stream is not changed again until Finish returns.
+    // The stream is not changed again until Finish returns. Waits while the pages submitted and
+    // not yet deflated reach the limit.
     void Submit(TPdfStream& stream) {
         {
-            std::lock_guard lock(m_mutex);
+            std::unique_lock lock(m_mutex);
+            m_done.wait(lock, [&] { return m_pending < m_limit; });
             m_queue.push_back(&stream);
+            ++m_pending;
         }
         m_ready.notify_one();
     }
@@ -436,13 +441,19 @@ private:
     }
 
     void Encode(TPdfStream& stream) {
+        std::exception_ptr failure;
         try {
             stream.PrepareEncoded();
         } catch (...) {
-            std::lock_guard lock(m_mutex);
-            if (!m_failure)
-                m_failure = std::current_exception();
+            failure = std::current_exception();
         }
+        {
+            std::lock_guard lock(m_mutex);
+            if (failure && !m_failure)
+                m_failure = failure;
+            --m_pending;
+        }
+        m_done.notify_one();
     }
 
     void Stop() {
@@ -454,15 +465,25 @@ private:
         m_workers.clear(); // the jthreads join as they go
     }
 
+    const size_t m_limit;
     std::mutex m_mutex;
-    std::condition_variable m_ready;
+    std::condition_variable m_ready; // a page was queued, or the workers stop
+    std::condition_variable m_done;  // a page was deflated
     std::deque<TPdfStream*> m_queue;
+    size_t m_pending = 0; // queued or being deflated
     bool m_stopping = false;
     std::exception_ptr m_failure;
     std::vector<std::jthread> m_workers;
 };
 
 // ---- document ----
+
+namespace {
+
+// The most threads that deflate pages while others are drawn.
+constexpr size_t kMaxPageDeflaters = 16;
+
+} // namespace
 
 TPdfDoc::TPdfDoc() : m_canvas(std::make_unique<TPdfCanvas>(*this)) {}
 
@@ -571,9 +592,9 @@ void TPdfDoc::AddPage() {
     }
     // The page before is finished: it is deflated while this one is drawn.
     if (!m_contentStreams.empty() && m_contentStreams.back()->IsCompressed()) {
-        const size_t threads = ParallelThreadCount(Threads, 2);
+        const size_t threads = ParallelThreadCount(Threads, kMaxPageDeflaters);
         if (!m_deflater && threads > 1)
-            m_deflater = std::make_unique<TPdfPageDeflater>(threads - 1);
+            m_deflater = std::make_unique<TPdfPageDeflater>(threads);
         if (m_deflater)
             m_deflater->Submit(*m_contentStreams.back());
     }

@@ -202,8 +202,9 @@ public:
     TPdfCompressionMethod ContentCompression = TPdfCompressionMethod::None;
     // The deflate level of the pages' content streams (DeflateBytes).
     int DeflateLevel = kDeflateLevel;
-    // Threads that deflate the content streams (0: one per core). With more than one, a page's
-    // stream is deflated on another thread as soon as the next page starts, while it is drawn.
+    // Threads that deflate the content streams (0: one per core). With more than one, that many
+    // threads of the document's own deflate the finished pages, several at once, while the next
+    // ones are drawn; a page is finished when the next one starts.
     int Threads = 0;
     bool WithOutlines = false;
 

@@ -200,6 +200,33 @@ TEST(PdfDoc, PagesDeflatedWhileDrawingGiveTheSameFileForAnyThreadCount) {
     }
 }
 
+// Many pages deflated by more threads than there are cores, each thread with pages waiting for it
+// and the drawing held back while too many are: the same file as on one thread.
+TEST(PdfDoc, ManyPagesOnSeveralDeflatingThreadsGiveTheSameFile) {
+    TFixedPdfClock clock;
+    std::string one;
+    for (int threads : {1, 3, 8}) {
+        TPdfDoc doc;
+        doc.ContentCompression = TPdfCompressionMethod::Flate;
+        doc.DeflateLevel = 2;
+        doc.Threads = threads;
+        doc.StartDocument();
+        TPdfCanvas& c = doc.GetCanvas();
+        for (int p = 0; p < 60; ++p) {
+            doc.AddPage();
+            // Pages of very different lengths finish deflating out of their order.
+            for (int i = 0; i < (p % 7) * 400 + 10; ++i)
+                c.SegmentUnits(i * 7 % 5000 + p, i, i * 13 % 5000, i + p);
+            c.Stroke();
+        }
+        const std::string file = SaveDoc(doc);
+        if (threads == 1)
+            one = file;
+        EXPECT_NE(file.find("/Count 60"), std::string::npos);
+        EXPECT_EQ(file, one) << threads << " threads";
+    }
+}
+
 // The document's level deflates its pages: quicker levels make other bytes of the same content,
 // every level inflates back to it, and a level libdeflate has not fails before the page is added.
 TEST(PdfDoc, ContentStreamsDeflateAtTheDocumentsLevel) {
