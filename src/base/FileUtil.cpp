@@ -13,13 +13,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
-// A stream over a file descriptor; used for the temporary file of an atomic save.
+// A stream over a file descriptor; used for the temporary file of an atomic save, whose errors
+// name the file it is going to replace.
 class TFdStream : public TStream {
 public:
-    explicit TFdStream(int fd) : m_fd(fd) {}
+    TFdStream(int fd, std::string fileName) : m_fd(fd), m_fileName(std::move(fileName)) {}
+    const std::string& FileName() const override { return m_fileName; }
     size_t Read(void* buffer, size_t count) override {
         const ssize_t n = ::read(m_fd, buffer, count);
         return n < 0 ? 0 : static_cast<size_t>(n);
@@ -53,6 +56,7 @@ public:
 
 private:
     int m_fd;
+    std::string m_fileName;
 };
 
 // The end of the character that starts at text: a UTF-8 sequence counts as one character.
@@ -120,7 +124,7 @@ void SaveFileAtomically(const std::string& path, const std::function<void(TStrea
         ::fchmod(fd, 0666 & ~mask);
     }
     try {
-        TFdStream stream(fd);
+        TFdStream stream(fd, path);
         write(stream);
         if (durability == TDurability::Synced && ::fsync(fd) != 0)
             throw EWriteError("Cannot write file \"" + path + "\". " + std::strerror(errno));

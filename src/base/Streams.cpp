@@ -12,9 +12,23 @@ void TStream::ReadBuffer(void* buffer, size_t count) {
         throw EReadError();
 }
 
+const std::string& TStream::FileName() const {
+    static const std::string none;
+    return none;
+}
+
 void TStream::WriteBuffer(const void* buffer, size_t count) {
-    if (count != 0 && Write(buffer, count) != count)
+    if (count == 0)
+        return;
+    errno = 0;
+    if (Write(buffer, count) == count)
+        return;
+    const int error = errno;
+    if (FileName().empty())
         throw EWriteError();
+    // A write that stored part of the bytes and then nothing may leave no reason behind.
+    throw EWriteError("Cannot write file \"" + FileName() + "\". " +
+                      (error != 0 ? std::strerror(error) : "Stream write error"));
 }
 
 int64_t TStream::CopyFrom(TStream& source, int64_t count) {
@@ -129,7 +143,16 @@ TFileStream::~TFileStream() {
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
-    return m_file ? std::fread(buffer, 1, count, m_file) : 0;
+    if (!m_file)
+        return 0;
+    const size_t n = std::fread(buffer, 1, count, m_file);
+    // The end of the file is a short read; an error of the system is the file's.
+    if (n < count && std::ferror(m_file)) {
+        const int error = errno;
+        std::clearerr(m_file);
+        throw EFileError("Cannot read file \"" + m_path + "\". " + std::strerror(error));
+    }
+    return n;
 }
 
 size_t TFileStream::Write(const void* buffer, size_t count) {
@@ -142,10 +165,17 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
     const int whence = origin == TSeekOrigin::Begin     ? SEEK_SET
                        : origin == TSeekOrigin::Current ? SEEK_CUR
                                                         : SEEK_END;
+    // A position before the start fails as in memory; a seek the system refuses is the file's.
+    if ((origin == TSeekOrigin::Begin && offset < 0) ||
+        (origin == TSeekOrigin::Current && offset < 0 && ftello(m_file) + offset < 0))
+        throw EReadError();
     if (!(origin == TSeekOrigin::Current && offset == 0) &&
         fseeko(m_file, static_cast<off_t>(offset), whence) != 0)
-        throw EReadError();
-    return static_cast<int64_t>(ftello(m_file));
+        throw EFileError("Cannot read file \"" + m_path + "\". " + std::strerror(errno));
+    const int64_t pos = static_cast<int64_t>(ftello(m_file));
+    if (pos < 0)
+        throw EFileError("Cannot read file \"" + m_path + "\". " + std::strerror(errno));
+    return pos;
 }
 
 int64_t TFileStream::Size() {

@@ -29,13 +29,16 @@ public:
     // The stream's bytes when they all sit in memory (memory streams), else null. Readers use
     // it to walk slide records without a call per record.
     virtual const uint8_t* Memory() const { return nullptr; }
+    // The file the stream reads or writes, named in its errors; empty for a stream in memory.
+    virtual const std::string& FileName() const;
 
     int64_t Position() { return Seek(0, TSeekOrigin::Current); }
     void SetPosition(int64_t pos) { Seek(pos, TSeekOrigin::Begin); }
 
     // Reads exactly count bytes or throws EReadError.
     void ReadBuffer(void* buffer, size_t count);
-    // Writes exactly count bytes or throws EWriteError.
+    // Writes exactly count bytes or throws EWriteError; for a stream over a file the message
+    // names the file and the system's reason ("Cannot write file "x". No space left on device").
     void WriteBuffer(const void* buffer, size_t count);
     // Copies count bytes from source at its position (count 0: from source's start to its
     // end, as a whole-stream copy). Returns the number of bytes copied.
@@ -71,7 +74,9 @@ private:
 
 enum class TFileMode { OpenRead, Create, OpenReadWrite };
 
-// A stream over an open file. Opening failures throw EFileError naming the file.
+// A stream over an open file. Opening failures throw EFileError naming the file. The end of
+// the file reads as a short read (EReadError in ReadBuffer); a read or seek that the system
+// refuses (an input/output error) throws EFileError naming the file and the reason.
 class TFileStream : public TStream {
 public:
     TFileStream(const std::string& path, TFileMode mode);
@@ -82,7 +87,7 @@ public:
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
     int64_t Size() override;
 
-    const std::string& FileName() const { return m_path; }
+    const std::string& FileName() const override { return m_path; }
     // Flushes to the file system and reports any pending write error (EWriteError).
     void Flush();
     // Flushes and closes; errors while closing throw EWriteError. Called by the destructor

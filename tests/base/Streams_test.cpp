@@ -7,9 +7,11 @@
 
 #include "TestFiles.h"
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 TEST(Streams, ShortReadsRaiseReadErrorsWithTheirMessage) {
     TMemoryStream m({1, 2, 3});
@@ -66,6 +68,66 @@ TEST(Streams, SharedFilesAreReadWholeAtEverySize) {
     for (const std::string& path : {dir.File("missing"), dir.Path()})
         EXPECT_NE(MessageOf<EFileError>([&] { ReadSharedFile(path); }).find(path),
                   std::string::npos);
+}
+
+// A write that fails names the file it was writing and why, whether it goes straight to the file
+// or beside it for an atomic replacement; the file replaced stays as it was.
+TEST(Streams, WriteFailuresOfFilesNameTheFile) {
+    const std::vector<char> bytes(1 << 20, 'x'); // more than any write buffer holds
+    TFileStream full("/dev/full", TFileMode::Create);
+    const std::string message =
+        MessageOf<EWriteError>([&] { full.WriteBuffer(bytes.data(), bytes.size()); });
+    EXPECT_EQ(message, "Cannot write file \"/dev/full\". " + std::string(std::strerror(ENOSPC)));
+    EXPECT_THROW(full.Close(), EWriteError);
+
+    TTempDir dir;
+    const std::string path = dir.File("out.bin");
+    WriteFileBytes(path, {1, 2, 3});
+    struct TFileSizeLimit {
+        rlimit saved{};
+        void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        TFileSizeLimit() {
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit small = saved;
+            small.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+        ~TFileSizeLimit() {
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, handler);
+        }
+    };
+    {
+        const TFileSizeLimit limit;
+        EXPECT_EQ(MessageOf<EWriteError>([&] {
+                      SaveFileAtomically(
+                          path, [&](TStream& s) { s.WriteBuffer(bytes.data(), bytes.size()); });
+                  }),
+                  "Cannot write file \"" + path + "\". " + std::strerror(EFBIG));
+    }
+    EXPECT_EQ(ReadFileBytes(path), (std::vector<uint8_t>{1, 2, 3}));
+
+    // A stream with no file behind it has none to name.
+    struct TRefusingStream : TMemoryStream {
+        size_t Write(const void*, size_t) override { return 0; }
+    } refusing;
+    EXPECT_EQ(MessageOf<EWriteError>([&] { refusing.WriteBuffer("x", 1); }), "Stream write error");
+}
+
+// A read that the system refuses is the file's error, not the end of the data: /proc/self/mem
+// cannot be read at address 0.
+TEST(Streams, ReadFailuresOfFilesNameTheFile) {
+    const std::string mem = "/proc/self/mem";
+    if (!std::filesystem::exists(mem))
+        GTEST_SKIP() << "no " << mem;
+    TFileStream file(mem, TFileMode::OpenRead);
+    file.SetPosition(0);
+    uint8_t buf[16];
+    EXPECT_EQ(MessageOf<EFileError>([&] { file.ReadBuffer(buf, sizeof buf); }),
+              "Cannot read file \"" + mem + "\". " + std::strerror(EIO));
+    // A position before the start fails as in memory.
+    EXPECT_THROW(file.SetPosition(-1), EReadError);
+    EXPECT_THROW(file.Seek(-1, TSeekOrigin::Current), EReadError);
 }
 
 TEST(CodePage, Windows1252RoundTripsThroughUtf8) {
