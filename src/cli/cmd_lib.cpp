@@ -98,7 +98,25 @@ int CreateOrAdd(TArgs args, bool create) {
         throw TUsageError{"lib add needs at least one slide source"};
     std::unique_ptr<TSlideLib> target =
         create ? TSlideLib::CreateEmpty() : TSlideLib::CreateFromFile(file);
-    for (TSlideSource& s : OpenSources(sourceArgs)) {
+    std::vector<TSlideSource> sources = OpenSources(sourceArgs);
+    // A damaged slide would go in as the bytes it has: each one is named, and nothing is written.
+    int damaged = 0;
+    for (const TSlideSource& s : sources) {
+        for (int i : s.indices) {
+            if (s.lib->Slide(i)->IsComplete())
+                continue;
+            ++damaged;
+            std::cerr << "sldtool: slide "
+                      << (s.lib->FileName().empty() ? "\"" + s.label + "\""
+                                                    : "\"" + Cp1252ToUtf8(s.lib->SlideName(i)) +
+                                                          "\" of \"" + s.lib->FileName() + "\"")
+                      << " is damaged (cut short, or holding a record that cannot be read)\n";
+        }
+    }
+    if (damaged > 0)
+        throw EVarnelError(std::to_string(damaged) + " damaged slide" + (damaged > 1 ? "s" : "") +
+                           " cannot go into a library; \"" + file + "\" was not written");
+    for (TSlideSource& s : sources) {
         const bool slideFile = s.lib->FileName().empty();
         for (int i : s.indices) {
             // A slide file is stored under its file name without the extension; it keeps

@@ -159,6 +159,58 @@ TLoopStep AskOverwrite(TDialogs& dialogs, const std::string& question, bool& ask
     return TLoopStep::Stop;
 }
 
+// Says which of the selected slides are damaged (IsComplete) and asks whether the others go
+// into the library without them; true when the command goes on. damaged[n] marks selected[n].
+// A selection of damaged slides only is refused, and so is a move out of a library. Nothing of
+// the user's is lost either way: the damaged slides stay where they are.
+bool LeaveOutDamaged(TWindowModel& model, TAddMode mode, const std::vector<int>& selected,
+                     const std::vector<std::string>& sourceFiles, std::vector<bool>& damaged) {
+    const TSlideLib& lib = *model.CurrentList();
+    constexpr size_t kNamesShown = 10;
+    std::string names;
+    size_t count = 0;
+    {
+        UiHooks::TBusyCursor cursor;
+        UiHooks::TPendingMessagePump pump;
+        for (size_t n = 0; n < selected.size(); ++n) {
+            const TSlide* slide = lib.Slide(selected[n]);
+            pump.Tick();
+            if (!slide || slide->IsComplete())
+                continue;
+            damaged[n] = true;
+            if (++count > kNamesShown)
+                continue;
+            // A slide of a folder is its file; a library's slide is named with the library.
+            names += sourceFiles.empty()
+                         ? "\n\"" + Cp1252ToUtf8(slide->Name()) + "\" of \"" + lib.FileName() + "\""
+                         : "\n\"" + sourceFiles[n] + "\"";
+        }
+    }
+    if (count == 0)
+        return true;
+    if (count > kNamesShown)
+        names += "\nand " + std::to_string(count - kNamesShown) + " more";
+    const std::string what = std::string(count == 1 ? "This slide is" : "These slides are") +
+                             " damaged (cut short, or holding a record that cannot be read) and "
+                             "cannot go into a library:" +
+                             names;
+    if (count == selected.size()) {
+        model.Dialogs().ShowError(what + "\nNothing was written.");
+        return false;
+    }
+    // Slides moved out of a library leave the damaged ones behind in a library that must be
+    // written back, and a damaged slide cannot be written: nothing moves.
+    if (mode == TAddMode::Move && sourceFiles.empty()) {
+        model.Dialogs().ShowError(what + "\nNothing was moved.");
+        return false;
+    }
+    const char* const verb = mode == TAddMode::SaveAs ? "Save"
+                             : mode == TAddMode::Add  ? "Add"
+                                                      : "Move";
+    return model.Dialogs().ConfirmOkCancel(what + "\n" + verb + " the other slides without " +
+                                           (count == 1 ? "it?" : "them?"));
+}
+
 } // namespace
 
 TFileDialogOptions SaveDialog1(const std::string& fileName, const std::string& initialDir) {
@@ -304,6 +356,12 @@ void AddToSlideLib(TWindowModel& model, TAddMode mode) {
         return;
     }
 
+    const std::vector<std::string> sourceFiles =
+        libraryView ? std::vector<std::string>() : SlideFilePaths(model, selected);
+    std::vector<bool> damaged(selected.size(), false);
+    if (!LeaveOutDamaged(model, mode, selected, sourceFiles, damaged))
+        return;
+
     std::unique_ptr<TSlideLib> target;
     bool ask = true;
     if (mode == TAddMode::SaveAs) {
@@ -321,8 +379,6 @@ void AddToSlideLib(TWindowModel& model, TAddMode mode) {
         target = TSlideLib::CreateEmpty();
     }
 
-    const std::vector<std::string> sourceFiles =
-        libraryView ? std::vector<std::string>() : SlideFilePaths(model, selected);
     std::vector<size_t> copied;         // positions in selected
     std::vector<const TSlide*> arrived; // the target's slides that this command put there
     const auto givenBefore = [&](const std::string& name) {
@@ -332,8 +388,8 @@ void AddToSlideLib(TWindowModel& model, TAddMode mode) {
     for (size_t n = 0; n < selected.size(); ++n) {
         const int k = selected[n];
         TSlide* slide = lib->Slide(k);
-        if (!slide)
-            continue;
+        if (!slide || damaged[n])
+            continue; // a damaged slide stays where it is
         const std::string own = slide->Name();
         std::string name =
             LibrarySlideName(libraryView ? own : Utf8ToCp1252(BaseName(sourceFiles[n])));

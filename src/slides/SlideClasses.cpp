@@ -170,6 +170,16 @@ int64_t TSlide::Size() const {
     return size;
 }
 
+bool TSlide::IsComplete() const {
+    TSlideData::TView view = Open();
+    try {
+        MeasureSlide(view.Stream());
+        return true;
+    } catch (const EReadError&) {
+        return false;
+    }
+}
+
 void TSlide::SaveToStream(TStream& target) const {
     if (!m_source.Bytes) {
         // A slide of a folder is its file as it is now. Another program may have replaced or cut

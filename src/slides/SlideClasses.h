@@ -99,6 +99,11 @@ public:
 
     // The byte length, measured (and cached) on first use.
     int64_t Size() const;
+    // Whether the slide's records run to its end-of-slide record, measured afresh from its bytes
+    // (a slide of a folder reads its file now; EFileError naming it when it cannot). A slide that
+    // breaks off early or holds a record head that cannot be read is damaged: copied into a
+    // library as the bytes it has, it would run on into the slide after it.
+    bool IsComplete() const;
     // Writes the slide's bytes at the target's position; a complete *.sld file. A slide of a
     // folder writes its file as it is now (read afresh; EFileError naming it when it is gone).
     void SaveToStream(TStream& target) const;

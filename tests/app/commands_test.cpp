@@ -151,6 +151,27 @@ TEST_F(CommandsWindowTest, NewSaveAsAndMoveToALibraryShowTheirResults) {
     EXPECT_EQ(Captions(form()), (Names{"SECOND", "THIRD"}));
 }
 
+// Save as Slide-Library with a slide cut short among the selected: the user is told which file
+// is damaged, and the library holds the whole ones only.
+TEST_F(CommandsWindowTest, SaveAsLibraryNamesADamagedSlideAndLeavesItOut) {
+    std::vector<uint8_t> cut = MakeSlide(90, 90);
+    cut.resize(cut.size() - 5);
+    WriteFileBytes(dir.File("cut.sld"), cut);
+    ClickWidget(form().Panel5); // reads the folder's files again
+    ASSERT_TRUE(ClickItem(form().ListBox1, "a.sld"));
+    ASSERT_TRUE(ClickItem(form().ListBox1, "cut.sld", Qt::ControlModifier));
+    Answer("out.slb");
+    dialogs().okAnswers = {true};
+    Trigger(form().SaveAsSlideLibrary1);
+    ASSERT_EQ(dialogs().log.size(), 2u);
+    EXPECT_NE(dialogs().log[1].find("damaged"), std::string::npos) << dialogs().log[1];
+    EXPECT_NE(dialogs().log[1].find("\"" + dir.File("cut.sld") + "\""), std::string::npos)
+        << dialogs().log[1];
+    EXPECT_EQ(LibraryNames(dir.File("out.slb")), Names{"A"});
+    EXPECT_EQ(FileList(form()), (Names{"Lib.slb", "out.slb"}));
+    EXPECT_EQ(ReadFileBytes(dir.File("cut.sld")), cut);
+}
+
 TEST_F(CommandsWindowTest, RenameAndMoveUpAndDownKeepTheSlideSelected) {
     OpenLibrary();
     ASSERT_TRUE(ClickItem(form().ListBox1, "SECOND"));

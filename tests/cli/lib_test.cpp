@@ -152,6 +152,23 @@ TEST(CliLib, DamagedLibraryIsReportedNamingTheFile) {
     EXPECT_NE(out.find("not a plain file"), std::string::npos) << out;
 }
 
+// A slide cut short would go into the library as the bytes it has: it is named, and nothing is
+// written.
+TEST(CliLib, ADamagedSlideIsNamedAndNoLibraryIsWritten) {
+    TLibFolder f;
+    std::vector<uint8_t> cut = MakeSlide(4);
+    cut.resize(cut.size() - 5);
+    const std::string path = f.dir.File("cut.sld");
+    WriteFileBytes(path, cut);
+    const std::vector<uint8_t> before = ReadFileBytes(f.lib);
+    std::string out = Sldtool("lib add " + Q(f.lib) + f.Slide("d.sld", 4) + " " + Q(path), 1);
+    EXPECT_NE(out.find("sldtool: slide \"" + path + "\" is damaged"), std::string::npos) << out;
+    EXPECT_NE(out.find("\"" + f.lib + "\" was not written"), std::string::npos) << out;
+    EXPECT_EQ(ReadFileBytes(f.lib), before);
+    out = Sldtool("lib create " + Q(f.dir.File("new.slb")) + " " + Q(path), 1);
+    EXPECT_FALSE(FileExists(f.dir.File("new.slb")));
+}
+
 // An independent reader: Netpbm's sldtoppm extracts each slide from our library and draws it
 // exactly as it draws the slide file that went in.
 TEST(CliLib, SldtoppmReadsOurLibraries) {

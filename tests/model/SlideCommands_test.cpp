@@ -177,6 +177,72 @@ TEST_F(SlideCommandsTest, AddAndMoveFolderSlidesToAMissingLibrary) {
     EXPECT_EQ(model.Items(), (Names{"a.sld", "plan.v2.sld"}));
 }
 
+// A slide cut short (or holding a record that cannot be read) is never copied into a library as
+// the bytes it has: the user is told which slides are damaged and where, and the others go
+// without them only after OK. The damaged slides stay where they are, also when moving.
+TEST_F(SlideCommandsTest, DamagedSlidesAreNamedAndLeftOutOfALibrary) {
+    Bytes cut = MakeSlide(90, 90);
+    cut.resize(cut.size() - 5); // no end-of-slide record, the last vector broken off
+    WriteFileBytes(dir.File("cut.sld"), cut);
+    model.ShowFolderSlides();
+    ASSERT_EQ(model.Items(), (Names{"a.sld", "B.sld", "cut.sld", "plan.v2.sld"}));
+    const std::string damaged =
+        "This slide is damaged (cut short, or holding a record that cannot be read) and cannot go "
+        "into a library:\n\"" +
+        dir.File("cut.sld") + "\"\n";
+    model.SelectAll();
+    Answer({"out.slb", "out.slb"}, {false, true});
+    AddToSlideLib(model, TAddMode::SaveAs);
+    EXPECT_EQ(dialogs.log.back(), "confirm: " + damaged + "Save the other slides without it?");
+    EXPECT_FALSE(FileExists(dir.File("out.slb")));
+    AddToSlideLib(model, TAddMode::SaveAs);
+    // The library holds the three whole slides, byte for byte as one made of them alone.
+    WriteLibrary(
+        dir.File("expected.slb"),
+        {{"A", MakeSlide(300, 300)}, {"B", MakeSlide(400, 200)}, {"PLAN.V2", MakeSlide(200, 100)}});
+    EXPECT_EQ(Read("out.slb"), Read("expected.slb"));
+
+    // Only damaged slides selected: said so, nothing written or moved.
+    model.SetSelection({2});
+    dialogs.log.clear();
+    Answer({"moved.slb"});
+    AddToSlideLib(model, TAddMode::Move);
+    EXPECT_EQ(dialogs.log, (Names{"save: Move Slides to Slide-Library-File",
+                                  "error: " + damaged + "Nothing was written."}));
+    EXPECT_FALSE(FileExists(dir.File("moved.slb")));
+    // Moved with another: the whole one goes, the damaged one stays in the folder.
+    model.SetSelection({1, 2});
+    Answer({"moved.slb"}, {true, true});
+    AddToSlideLib(model, TAddMode::Move);
+    EXPECT_EQ(Lib("moved.slb"), Names{"B"});
+    EXPECT_EQ(Read("cut.sld"), cut);
+    EXPECT_FALSE(FileExists(Trashed("cut.sld")));
+    EXPECT_EQ(model.Items(), (Names{"a.sld", "cut.sld", "plan.v2.sld"}));
+
+    // In a library, the damaged slide is named with its library. A move would leave it in a
+    // library that must be written back: nothing moves. Added, the others go.
+    WriteLibrary(dir.File("Lib.slb"),
+                 {{"FIRST", MakeSlide(100, 50)}, {"CUT", cut}, {"LAST", MakeSlide(70, 40)}});
+    OpenLibrary();
+    const Bytes library = Read("Lib.slb");
+    model.SelectAll();
+    dialogs.log.clear();
+    Answer({"moved.slb", "moved.slb"}, {true});
+    AddToSlideLib(model, TAddMode::Move);
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_NE(
+        dialogs.log[1].find(":\n\"CUT\" of \"" + dir.File("Lib.slb") + "\"\nNothing was moved."),
+        std::string::npos)
+        << dialogs.log[1];
+    EXPECT_EQ(Lib("moved.slb"), Names{"B"});
+    EXPECT_EQ(Read("Lib.slb"), library);
+    AddToSlideLib(model, TAddMode::Add);
+    EXPECT_NE(dialogs.log.back().find("\"\nAdd the other slides without it?"), std::string::npos)
+        << dialogs.log.back();
+    EXPECT_EQ(Lib("moved.slb"), (Names{"B", "FIRST", "LAST"}));
+    EXPECT_EQ(Read("Lib.slb"), library);
+}
+
 TEST_F(SlideCommandsTest, MovingThreeAdjacentSlidesMovesExactlyThose) {
     OpenLibrary();
     model.SetSelection({1, 2, 3});
