@@ -130,8 +130,10 @@ private:
         const double dx = m_d * m_cosA;
         const double dy = m_d * m_sinA;
         TSegmentClip clip;
+        // The rows from the origin's up to the first that misses the tile, then those below it
+        // down to the first that misses: the origin's row once.
         for (int sweep = 0; sweep < 2 && !m_stats.Exhausted; ++sweep) {
-            double r = 0;
+            double r = sweep == 0 ? 0 : -step;
             for (;;) {
                 m_pump.Tick();
                 if (!Spend(1))
@@ -140,8 +142,12 @@ private:
                 const double by = oy + r * m_cosA;
                 ++m_stats.Sent;
                 ClipSegment(bx - dx, by - dy, bx + dx, by + dy, m_w, m_h, clip);
-                if (clip.Outside)
+                if (clip.Outside) {
+                    // Nothing is drawn below an origin's row that misses the tile either.
+                    if (r == 0)
+                        return;
                     break;
+                }
                 ++m_stats.Drawn;
                 m_stats.Work += m_segmentCost;
                 m_sink.Continuous(clip);
@@ -353,8 +359,9 @@ private:
                 continue;
             const double dR = up ? rowStep : -rowStep;
             const double dV = up ? shiftStep : -shiftStep;
-            double r = 0;
-            double v = 0;
+            // The origin's row is walked by the upward sweeps only.
+            double r = up ? 0 : dR;
+            double v = up ? 0 : dV;
             while (std::fabs(r) <= e) {
                 m_pump.Tick();
                 if (!Spend(1))
