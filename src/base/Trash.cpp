@@ -191,14 +191,14 @@ std::string HomeTrashFolder() {
     return JoinPath(home && home[0] ? home : "/", ".local/share/Trash");
 }
 
-TTrashOutcome TrashFile(const std::string& path, TTrashScope scope, std::string* trashedAs) {
+bool MoveToTrash(const std::string& path, TTrashScope scope, std::string* trashedAs) {
     std::string trashed;
     if (!trashedAs)
         trashedAs = &trashed;
     trashedAs->clear();
     struct stat file {};
     if (::lstat(path.c_str(), &file) != 0)
-        return TTrashOutcome::Failed;
+        return false;
     const std::string absolute = AbsolutePath(path);
     if (!absolute.empty()) {
         const std::string home = HomeTrashFolder();
@@ -209,7 +209,7 @@ TTrashOutcome TrashFile(const std::string& path, TTrashScope scope, std::string*
         if (homeReady && homeStat.st_dev == file.st_dev) {
             *trashedAs = MoveInto(home, absolute, absolute);
             if (!trashedAs->empty())
-                return TTrashOutcome::Trashed;
+                return true;
         } else if (scope == TTrashScope::HomeAndTopDirs) {
             // Another file system: its own trash, so the file is renamed, not copied.
             const std::string topdir = TopFolder(FolderOf(absolute), file.st_dev);
@@ -218,10 +218,19 @@ TTrashOutcome TrashFile(const std::string& path, TTrashScope scope, std::string*
             for (const std::string& trash : TopDirTrashes(topdir)) {
                 *trashedAs = MoveInto(trash, absolute, relative);
                 if (!trashedAs->empty())
-                    return TTrashOutcome::Trashed;
+                    return true;
             }
         }
     }
+    return false;
+}
+
+TTrashOutcome TrashFile(const std::string& path, TTrashScope scope, std::string* trashedAs) {
+    struct stat file {};
+    if (::lstat(path.c_str(), &file) != 0)
+        return TTrashOutcome::Failed;
+    if (MoveToTrash(path, scope, trashedAs))
+        return TTrashOutcome::Trashed;
     if (::unlink(path.c_str()) == 0)
         return TTrashOutcome::Deleted;
     return TTrashOutcome::Failed;

@@ -29,6 +29,11 @@ enum class TTrashScope {
 TTrashOutcome TrashFile(const std::string& path, TTrashScope scope = TTrashScope::HomeAndTopDirs,
                         std::string* trashedAs = nullptr);
 
+// Moves the file into the trash like TrashFile, but never deletes it: false, with the file
+// left where it is, when no trash can take it.
+bool MoveToTrash(const std::string& path, TTrashScope scope = TTrashScope::HomeAndTopDirs,
+                 std::string* trashedAs = nullptr);
+
 // Puts a file that TrashFile moved to trashedAs back at path, and removes its .trashinfo.
 // Never replaces a file at path; false when the file cannot be put back.
 bool RestoreFromTrash(const std::string& trashedAs, const std::string& path);

@@ -42,8 +42,9 @@ void WriteState(const std::string& path, const TFileState& state) {
     });
 }
 
-// Sets the file of change to what it held before the edit (toBefore) or after it.
-void SetState(TFileChange& change, bool toBefore) {
+// Sets the file of change to what it held before the edit (toBefore) or after it. A file that
+// goes is moved to the trash, unless its bytes stay elsewhere (kept).
+void SetState(TFileChange& change, bool toBefore, bool kept) {
     const TFileState& want = toBefore ? change.Before : change.After;
     const bool trashed = !change.TrashedAs.empty();
     if (want.Exists) {
@@ -61,18 +62,18 @@ void SetState(TFileChange& change, bool toBefore) {
         WriteState(change.Path, want);
         return;
     }
-    if (trashed) {
-        std::string where;
-        const TTrashOutcome outcome = TrashFile(change.Path, TTrashScope::HomeAndTopDirs, &where);
-        if (outcome == TTrashOutcome::Failed)
-            throw EFileError("Cannot erase file: \"" + change.Path + "\"");
-        if (outcome == TTrashOutcome::Trashed)
-            change.TrashedAs = where;
+    if (kept) {
+        if (::unlink(change.Path.c_str()) != 0 && errno != ENOENT)
+            throw EFileError("Cannot remove file \"" + change.Path + "\". " + std::strerror(errno));
         return;
     }
-    // A file the edit made: its bytes are held here, so it can go for good.
-    if (::unlink(change.Path.c_str()) != 0 && errno != ENOENT)
-        throw EFileError("Cannot remove file \"" + change.Path + "\". " + std::strerror(errno));
+    std::string where;
+    if (!MoveToTrash(change.Path, TTrashScope::HomeAndTopDirs, &where))
+        throw ENoTrash(change.Path);
+    // Where the edit's own removal put the file: its undo takes it back from there. (A file
+    // that an undo removed is written again by its redo; the trash keeps its copy.)
+    if (!toBefore)
+        change.TrashedAs = where;
 }
 
 std::vector<std::string> SelectedCaptions(const TWindowModel& model) {
@@ -156,6 +157,11 @@ void Step(TWindowModel& model, bool undo) {
                                   "\" was changed by another program since.");
         history.Forget(e.Path());
         return;
+    } catch (const ENoTrash& e) {
+        model.Dialogs().ShowError(std::string(undo ? "Cannot undo" : "Cannot redo") + " \"" +
+                                  edit->Name() + "\": the file \"" + e.Path() +
+                                  "\" cannot be moved to the trash. Nothing was changed.");
+        return;
     }
     if (undo)
         history.Undone();
@@ -201,15 +207,23 @@ void TEdit::Apply(bool undo) {
     for (const TFileChange& change : m_changes)
         if (!TFileState::Read(change.Path).SameAs(undo ? change.After : change.Before))
             throw EChangedOutside(change.Path);
+    // A file whose bytes another file of the step receives is not lost when it goes.
+    const auto kept = [&](const TFileChange& change, bool toBefore) {
+        const TFileState& gone = toBefore ? change.After : change.Before;
+        return std::any_of(m_changes.begin(), m_changes.end(), [&](const TFileChange& other) {
+            const TFileState& set = toBefore ? other.Before : other.After;
+            return &other != &change && set.Exists && set.SameAs(gone) && set.Bytes == gone.Bytes;
+        });
+    };
     size_t done = 0;
     try {
         for (; done < m_changes.size(); ++done)
-            SetState(m_changes[done], undo);
+            SetState(m_changes[done], undo, kept(m_changes[done], undo));
     } catch (...) {
         // The edit stays whole: what was put back goes back to where it was.
         while (done-- > 0) {
             try {
-                SetState(m_changes[done], !undo);
+                SetState(m_changes[done], !undo, kept(m_changes[done], !undo));
             } catch (const EVarnelError&) {
                 // Its own error is the one to report.
             }

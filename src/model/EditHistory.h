@@ -2,8 +2,11 @@
 // user's files records what each file held before it touched it (TEditRecorder); when the
 // command ends, the files that changed make one TEdit on the model's TEditHistory. A TEdit
 // knows how to take itself back and do itself again from the bytes it saved: Undo writes each
-// file's previous bytes (atomically, like every write), removes a file the edit made, or puts a
-// trashed file back from the trash; Redo does the same towards the edit's result.
+// file's previous bytes (atomically, like every write), moves a file the edit made to the trash,
+// or puts a trashed file back from the trash; Redo does the same towards the edit's result. A
+// file a step removes goes to the trash, never away for good (unless the step writes the same
+// bytes elsewhere, as in taking back a rename); when no trash takes it, the step is refused
+// (ENoTrash) with every file as it was.
 //
 // Nothing is undone over another program's work: before an edit touches anything, every file
 // must be as the edit (or its undo) left it, compared by size and contents. Otherwise the step
@@ -52,6 +55,17 @@ public:
     explicit EChangedOutside(const std::string& path)
         : EVarnelError("The file \"" + path + "\" was changed by another program since."),
           m_path(path) {}
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// No trash can take a file that a step removes: the step is not done.
+class ENoTrash : public EVarnelError {
+public:
+    explicit ENoTrash(const std::string& path)
+        : EVarnelError("The file \"" + path + "\" cannot be moved to the trash."), m_path(path) {}
     const std::string& Path() const { return m_path; }
 
 private:
@@ -155,7 +169,8 @@ private:
 
 // "Undo" and "Redo" (Ctrl+Z, Ctrl+Shift+Z): the last edit taken back, or the last edit undone
 // done again; the file list, the slide list and page "hatchs" show the result. An edit refused
-// because another program changed a file is said in a message and forgotten. When page "hatchs"
+// because another program changed a file is said in a message and forgotten; one refused
+// because no trash takes a file it removes is said in a message and stays. When page "hatchs"
 // holds unsaved edits of a file the step rewrites, the user is asked first: the page shows the
 // file as the step leaves it, so the edits would go.
 void UndoEdit(TWindowModel& model);

@@ -66,6 +66,8 @@ TEST_F(TrashTest, WithoutATrashTheFileIsDeleted) {
     WriteFileBytes(dataHome.File("blocker"), {0});
     const TScopedEnv blocked("XDG_DATA_HOME", dataHome.File("blocker"));
     WriteFileBytes(dir.File("x.sld"), {1});
+    EXPECT_FALSE(MoveToTrash(dir.File("x.sld"), TTrashScope::HomeOnly)); // never deletes
+    EXPECT_TRUE(FileExists(dir.File("x.sld")));
     EXPECT_EQ(TrashFile(dir.File("x.sld"), TTrashScope::HomeOnly), TTrashOutcome::Deleted);
     EXPECT_FALSE(FileExists(dir.File("x.sld")));
     EXPECT_EQ(TrashFile(dir.File("x.sld"), TTrashScope::HomeOnly), TTrashOutcome::Failed);

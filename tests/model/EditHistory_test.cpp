@@ -18,6 +18,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <sys/resource.h>
 
 namespace {
@@ -88,13 +89,28 @@ protected:
         return files;
     }
     Bytes Read(const std::string& name) const { return ReadFileBytes(dir.File(name)); }
+    // Files() now, less what went to the trash since `since`; those files' bytes in trashed.
+    TFiles FilesLessNewTrash(const TFiles& since, std::multiset<Bytes>* trashed) const {
+        TFiles files = Files();
+        for (auto it = files.begin(); it != files.end();) {
+            if (it->first.rfind("trash:", 0) != 0 || since.count(it->first)) {
+                ++it;
+                continue;
+            }
+            if (it->first.rfind("trash:Trash/files/", 0) == 0)
+                trashed->insert(it->second);
+            it = files.erase(it);
+        }
+        return files;
+    }
 
     TTempDir dataHome;
     TScopedEnv trash{"XDG_DATA_HOME", dataHome.Path()};
 };
 
 // Each edit changes the files; Undo puts every byte back, Redo makes exactly the edit's result
-// again, and Undo once more ends where it began.
+// again, and Undo once more ends where it began. A file the edit made goes to the trash on
+// Undo, unless the same bytes come back elsewhere (a rename); Redo writes it again.
 TEST_F(EditHistoryTest, EveryEditIsUndoneAndRedoneByteForByte) {
     TBitmap4 picture;
     picture.Width = 3;
@@ -201,14 +217,32 @@ TEST_F(EditHistoryTest, EveryEditIsUndoneAndRedoneByteForByte) {
         EXPECT_EQ(RedoCaption(model), "Redo");
         EXPECT_TRUE(CommandApplies(model, TCommand::Undo));
 
+        // What the edit made, less what it renamed.
+        std::multiset<Bytes> made;
+        for (const auto& [name, bytes] : after)
+            if (!before.count(name) && name.rfind("trash:", 0) != 0 && c.name != "Rename Slide")
+                made.insert(bytes);
+
+        std::multiset<Bytes> trashed;
         UndoEdit(model);
-        EXPECT_EQ(Files(), before);
+        EXPECT_EQ(FilesLessNewTrash(before, &trashed), before);
+        EXPECT_EQ(trashed, made);
         EXPECT_EQ(RedoCaption(model), "Redo " + c.name);
         EXPECT_TRUE(CommandApplies(model, TCommand::Redo));
+        // The trash keeps its copies through Redo and the next Undo.
+        TFiles copies;
+        for (const auto& [name, bytes] : Files())
+            if (name.rfind("trash:", 0) == 0 && !before.count(name))
+                copies[name] = bytes;
+        TFiles redone = after, undone = before;
+        redone.insert(copies.begin(), copies.end());
+        undone.insert(copies.begin(), copies.end());
         RedoEdit(model);
-        EXPECT_EQ(Files(), after);
+        EXPECT_EQ(Files(), redone);
         UndoEdit(model);
-        EXPECT_EQ(Files(), before);
+        trashed.clear();
+        EXPECT_EQ(FilesLessNewTrash(undone, &trashed), undone);
+        EXPECT_EQ(trashed, made);
         EXPECT_EQ(dialogs.log.end(),
                   std::find_if(dialogs.log.begin(), dialogs.log.end(),
                                [](const std::string& l) { return l.rfind("error", 0) == 0; }))
@@ -304,7 +338,7 @@ TEST_F(EditHistoryTest, AFileChangedByAnotherProgramIsNotUndone) {
 }
 
 // A write that fails halfway: the command's edit holds what it did change, and an undo whose
-// second write fails puts its first one back, so the edit stays whole and can be undone later.
+// second write fails puts its first one back (the file it trashed is written again), so the edit stays whole and can be undone later.
 TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
     const std::string probe = dir.Path() + "/probe/one.slb";
     std::filesystem::create_directory(dir.Path() + "/probe");
@@ -314,6 +348,7 @@ TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
 
     OpenLibrary();
     const TFiles before = Files();
+    std::multiset<Bytes> trashed; // the copies of moved.slb that undos put in the trash
     model.SelectItem(0);
     Answer({"moved.slb"}, {true});
     {
@@ -328,7 +363,7 @@ TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
     ASSERT_TRUE(partial);
     EXPECT_EQ(partial->Changes().size(), 1u);
     UndoEdit(model);
-    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(FilesLessNewTrash(before, &trashed), before);
 
     // Now the move succeeds; its undo removes the target first and then fails to write the
     // four-slide source back.
@@ -343,10 +378,39 @@ TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
         const TFileSizeLimit limit(oneSlideLibrary);
         EXPECT_THROW(UndoEdit(model), EVarnelError);
     }
-    EXPECT_EQ(Files(), after);
+    EXPECT_EQ(FilesLessNewTrash(after, &trashed), after);
     EXPECT_EQ(UndoCaption(model), "Undo Move to Slide-Library");
     UndoEdit(model);
-    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(FilesLessNewTrash(before, &trashed), before);
+}
+
+// No trash takes the file an undo removes: the undo is refused, naming the file, with the files
+// and the history as they were; once the trash works, the undo goes through.
+TEST_F(EditHistoryTest, AnUndoThatCannotTrashAFileChangesNothing) {
+    OpenLibrary();
+    model.SelectItem(0);
+    Answer({"moved.slb"}, {true});
+    AddToSlideLib(model, TAddMode::Move); // Lib.slb rewritten, moved.slb made
+    const TFiles after = Files();
+    // A file stands where the trash's folder of files would be.
+    std::filesystem::create_directories(dataHome.File("Trash"));
+    WriteFileBytes(dataHome.File("Trash/files"), {0});
+    dialogs.log.clear();
+    UndoEdit(model);
+    EXPECT_EQ(dialogs.log, Names{"error: Cannot undo \"Move to Slide-Library\": the file \"" +
+                                 dir.File("moved.slb") +
+                                 "\" cannot be moved to the trash. Nothing was changed."});
+    TFiles now = Files();
+    now.erase("trash:Trash/files");
+    EXPECT_EQ(now, after);
+    EXPECT_EQ(UndoCaption(model), "Undo Move to Slide-Library");
+    EXPECT_FALSE(model.History().CanRedo());
+
+    std::filesystem::remove(dataHome.File("Trash/files"));
+    UndoEdit(model);
+    EXPECT_EQ(ReadFileBytes(dataHome.File("Trash/files/moved.slb")), after.at("moved.slb"));
+    EXPECT_EQ(LibraryNames(dir.File("Lib.slb")), (Names{"FIRST", "SECOND", "THIRD", "FOURTH"}));
+    EXPECT_EQ(RedoCaption(model), "Redo Move to Slide-Library");
 }
 
 // At most so many edits and so many saved bytes: the oldest go first.
@@ -430,7 +494,7 @@ protected:
 };
 
 // Save, Save as over another file and Save as a new file: Undo puts every byte back (the new
-// file goes, the trash stays as it was), Redo writes the saved version again, and the page shows
+// file goes to the trash), Redo writes the saved version again, and the page shows
 // the file as it is after each step: the editor's text, the list and the thumbnails.
 TEST_F(PatternSaveHistoryTest, SavesAreUndoneAndRedoneByteForByte) {
     const TFiles start = Files();
@@ -471,15 +535,18 @@ TEST_F(PatternSaveHistoryTest, SavesAreUndoneAndRedoneByteForByte) {
     EXPECT_EQ(Hash("new.pat"), edited);
     UndoEdit(model);
     EXPECT_FALSE(FileExists(dir.File("new.pat")));
+    EXPECT_EQ(TFileState::Read(dataHome.File("Trash/files/new.pat")).Hash, edited);
     EXPECT_EQ(model.Sources(), (Names{"hatch.pat", "Lib.slb", "other.pat", "Other.slb"}));
     UndoEdit(model);
     EXPECT_EQ(Hash("other.pat"), other);
-    EXPECT_EQ(Files(), saved);
+    std::multiset<Bytes> trashed;
+    EXPECT_EQ(FilesLessNewTrash(saved, &trashed), saved);
+    EXPECT_EQ(trashed.size(), 1u);
     // The page's file was not touched by these: it shows what it showed.
     EXPECT_EQ(page().EditorLines().front(), "*WALL,Brick");
     RedoEdit(model);
     RedoEdit(model);
-    EXPECT_EQ(Files(), both);
+    EXPECT_EQ(FilesLessNewTrash(both, &trashed), both);
     EXPECT_EQ(model.History().UndoCount(), 3u);
     EXPECT_EQ(dialogs.log.end(),
               std::find_if(dialogs.log.begin(), dialogs.log.end(),
@@ -571,6 +638,7 @@ TEST_F(PatternSaveHistoryTest, ThePageGivesWayWhenItsFileGoes) {
     ASSERT_EQ(Choose("copy.pat"), TSourceKind::Pattern);
     UndoEdit(model);
     EXPECT_FALSE(FileExists(dir.File("copy.pat")));
+    EXPECT_EQ(ReadFileText(dataHome.File("Trash/files/copy.pat")), kHatch);
     EXPECT_EQ(model.Page(), TPage::Slides);
     EXPECT_EQ(model.Items(), (Names{"a.sld", "B.sld"}));
     RedoEdit(model);
