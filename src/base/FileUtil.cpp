@@ -5,15 +5,16 @@
 #include "base/Streams.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -59,46 +60,149 @@ private:
     std::string m_fileName;
 };
 
-// The end of the character that starts at text: a UTF-8 sequence counts as one character.
-const char* NextChar(const char* text, const char* tend) {
-    ++text;
-    while (text < tend && (static_cast<unsigned char>(*text) & 0xC0) == 0x80)
-        ++text;
-    return text;
+// The characters of a name as the filter compares them: one unit per UTF-8 character, with its
+// letter case folded, and one per byte that is not part of valid UTF-8 (a unit above every code
+// point, so such a byte matches the same byte only).
+using TUnits = std::vector<char32_t>;
+constexpr char32_t kRawByte = 0x110000;
+
+// The letter that c stands for without regard to case (its small letter, mostly), for ASCII,
+// Latin-1, Latin Extended-A, Greek and Cyrillic; any other character is itself. Fixed tables,
+// so the result never depends on the process's locale.
+char32_t FoldCase(char32_t c) {
+    // The letters whose folded form follows no rule of their block.
+    static constexpr std::pair<char32_t, char32_t> kSingles[] = {
+        {0xB5, 0x3BC},  {0x130, 'i'},   {0x178, 0xFF},   {0x17F, 's'},   {0x37F, 0x3F3},
+        {0x386, 0x3AC}, {0x38C, 0x3CC}, {0x3C2, 0x3C3},  {0x3CF, 0x3D7}, {0x3D0, 0x3B2},
+        {0x3D1, 0x3B8}, {0x3D5, 0x3C6}, {0x3D6, 0x3C0},  {0x3F0, 0x3BA}, {0x3F1, 0x3C1},
+        {0x3F4, 0x3B8}, {0x3F5, 0x3B5}, {0x3F7, 0x3F8},  {0x3F9, 0x3F2}, {0x3FA, 0x3FB},
+        {0x4C0, 0x4CF}, {0x1E9E, 0xDF}, {0x2126, 0x3C9}, {0x212A, 'k'},  {0x212B, 0xE5},
+    };
+    const auto single =
+        std::lower_bound(std::begin(kSingles), std::end(kSingles), c,
+                         [](const auto& entry, char32_t x) { return entry.first < x; });
+    if (single != std::end(kSingles) && single->first == c)
+        return single->second;
+    const auto in = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+    // Blocks of capital and small letter side by side: the capital at the even place, or at the
+    // odd one.
+    const bool evenCapital = in(0x100, 0x12F) || in(0x132, 0x137) || in(0x14A, 0x177) ||
+                             in(0x370, 0x373) || in(0x376, 0x377) || in(0x3D8, 0x3EF) ||
+                             in(0x460, 0x481) || in(0x48A, 0x4BF) || in(0x4D0, 0x52F);
+    const bool oddCapital = in(0x139, 0x148) || in(0x179, 0x17E) || in(0x4C1, 0x4CE);
+    if ((evenCapital && c % 2 == 0) || (oddCapital && c % 2 == 1))
+        return c + 1;
+    // Blocks of capitals at a fixed distance from their small letters.
+    if (in('A', 'Z') || (in(0xC0, 0xDE) && c != 0xD7) || (in(0x391, 0x3AB) && c != 0x3A2) ||
+        in(0x410, 0x42F))
+        return c + 0x20;
+    if (in(0x388, 0x38A))
+        return c + 0x25;
+    if (in(0x38E, 0x38F))
+        return c + 0x3F;
+    if (in(0x400, 0x40F))
+        return c + 0x50;
+    if (in(0x3FD, 0x3FF))
+        return c - 0x82;
+    return c;
 }
 
-bool SameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
+// The units of text (length bytes): valid UTF-8 decoded and folded, every other byte on its own.
+// Overlong forms, surrogates and values above U+10FFFF are not valid.
+TUnits MatchUnits(const char* text, size_t length) {
+    TUnits units;
+    units.reserve(length);
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    size_t i = 0;
+    while (i < length) {
+        const unsigned char b = s[i];
+        size_t count = 0;
+        char32_t c = 0;
+        char32_t least = 0;
+        if (b < 0x80) {
+            count = 1;
+            c = b;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            count = 2;
+            c = b & 0x1F;
+            least = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            count = 3;
+            c = b & 0x0F;
+            least = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            count = 4;
+            c = b & 0x07;
+            least = 0x10000;
+        }
+        bool valid = count > 0 && length - i >= count;
+        for (size_t k = 1; valid && k < count; ++k) {
+            valid = (s[i + k] & 0xC0) == 0x80;
+            c = (c << 6) | (s[i + k] & 0x3F);
+        }
+        valid = valid && c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        if (valid) {
+            units.push_back(FoldCase(c));
+            i += count;
+        } else {
+            units.push_back(kRawByte + b);
+            ++i;
+        }
+    }
+    return units;
 }
 
-// '*' matches any run of characters, '?' one character; letters ignore case. After a mismatch
-// only the last '*' takes one more character, so a typed pattern full of stars costs at most
-// pattern length times text length, never an exponential search.
-bool WildMatch(const char* pattern, const char* pend, const char* text, const char* tend) {
-    const char* star = nullptr;   // the pattern after the last '*'
-    const char* resume = nullptr; // where the text goes on when that star takes one more
-    while (text < tend) {
-        if (pattern < pend && *pattern == '*') {
-            star = ++pattern;
-            resume = text;
-        } else if (pattern < pend && *pattern == '?') {
-            ++pattern;
-            text = NextChar(text, tend);
-        } else if (pattern < pend && SameLetter(*pattern, *text)) {
-            ++pattern;
-            ++text;
-        } else if (star) {
-            pattern = star;
-            resume = NextChar(resume, tend);
-            text = resume;
+TUnits MatchUnits(const std::string& text) {
+    return MatchUnits(text.data(), text.size());
+}
+
+// '*' matches any run of characters, '?' one character. After a mismatch only the last '*'
+// takes one more character, so a typed pattern full of stars costs at most pattern length
+// times text length steps, never an exponential search.
+bool WildMatch(const TUnits& pattern, const TUnits& text) {
+    size_t p = 0;
+    size_t t = 0;
+    size_t star = std::string::npos; // the pattern after the last '*'
+    size_t resume = 0;               // where the text goes on when that star takes one more
+    while (t < text.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = ++p;
+            resume = t;
+        } else if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == text[t])) {
+            ++p;
+            ++t;
+        } else if (star != std::string::npos) {
+            p = star;
+            t = ++resume;
         } else {
             return false;
         }
     }
-    while (pattern < pend && *pattern == '*')
-        ++pattern;
-    return pattern == pend;
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+// True when text contains part, in time linear in their lengths (Knuth-Morris-Pratt).
+bool Contains(const TUnits& text, const TUnits& part) {
+    if (part.empty())
+        return true;
+    // border[k]: the length of the longest proper border of part's first k + 1 units.
+    std::vector<size_t> border(part.size(), 0);
+    for (size_t k = 1, b = 0; k < part.size(); ++k) {
+        while (b > 0 && part[k] != part[b])
+            b = border[b - 1];
+        if (part[k] == part[b])
+            ++b;
+        border[k] = b;
+    }
+    for (size_t t = 0, m = 0; t < text.size(); ++t) {
+        while (m > 0 && text[t] != part[m])
+            m = border[m - 1];
+        if (text[t] == part[m] && ++m == part.size())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -191,13 +295,13 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 bool MatchesMask(const std::string& name, const std::string& mask) {
+    const TUnits text = MatchUnits(name);
     size_t start = 0;
     while (start <= mask.size()) {
         size_t end = mask.find(';', start);
         if (end == std::string::npos)
             end = mask.size();
-        if (end > start && WildMatch(mask.data() + start, mask.data() + end, name.data(),
-                                     name.data() + name.size()))
+        if (end > start && WildMatch(MatchUnits(mask.data() + start, end - start), text))
             return true;
         start = end + 1;
     }
@@ -207,12 +311,10 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
 bool MatchesFilter(const std::string& name, const std::string& filter) {
     if (filter.empty())
         return true;
-    const auto same = [](char a, char b) { return SameLetter(a, b); };
-    if (std::search(name.begin(), name.end(), filter.begin(), filter.end(), same) != name.end())
-        return true;
-    return filter.find_first_of("*?") != std::string::npos &&
-           WildMatch(filter.data(), filter.data() + filter.size(), name.data(),
-                     name.data() + name.size());
+    const TUnits text = MatchUnits(name);
+    const TUnits part = MatchUnits(filter);
+    return Contains(text, part) ||
+           (filter.find_first_of("*?") != std::string::npos && WildMatch(part, text));
 }
 
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask) {

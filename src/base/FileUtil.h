@@ -51,9 +51,16 @@ std::vector<TFileStamp> StampFolder(const std::string& folder, const std::string
 // The stamp of one file (named by its path), or none when it is not there.
 std::vector<TFileStamp> StampFile(const std::string& path);
 
+// Names are compared as UTF-8 characters without regard to letter case: the case of ASCII,
+// Latin-1, Latin Extended-A, Greek and Cyrillic letters is folded by fixed tables, whatever the
+// process's locale (so U+00C4 matches U+00E4, and U+0414 U+0412 matches U+0434 U+0432). Bytes
+// that are not valid UTF-8 match the same bytes only, and '?' takes one of them as one character.
+// The work is bounded by the name's length times the pattern's, whatever stars it holds.
+
 // True when name matches one of the ';'-separated wildcard masks ('*' and '?'), ignoring case.
 bool MatchesMask(const std::string& name, const std::string& mask);
 // The rule of the filter fields above the slide list and the pattern list: true when name
-// contains filter, or matches it as a wildcard ('*' any run of characters, '?' one character:
-// "D1*", "?ELL*"), ignoring case. An empty filter matches every name.
+// contains filter (found in time linear in both lengths), or matches it as a wildcard ('*' any
+// run of characters, '?' one character: "D1*", "?ELL*"), ignoring case. An empty filter matches
+// every name.
 bool MatchesFilter(const std::string& name, const std::string& filter);

@@ -12,6 +12,7 @@
 #include "model/PrintCommands.h"
 #include "model/SlideCommands.h"
 
+#include <clocale>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,85 @@ TEST(ListFilter, NamesMatchBySubstringOrWildcardIgnoringCase) {
     EXPECT_EQ(ShownCountText(12, 1000, "slides"), "12 of 1,000 slides");
     EXPECT_EQ(ShownCountText(1234567, 1234567, "patterns"), "1,234,567 of 1,234,567 patterns");
     EXPECT_EQ(ShownCountText(0, 999, "slides"), "0 of 999 slides");
+}
+
+TEST(ListFilter, LetterCaseIsFoldedBeyondAsciiAndBadUtf8MatchesByteForByte) {
+    // Whatever the process's locale: the plain C locale here.
+    const std::string locale = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    struct TCase {
+        const char* name;
+        const char* filter;
+        bool matches;
+    };
+    const TCase cases[] = {
+        // Latin-1 and Latin Extended-A.
+        {"\u00C4rmel.sld", "\u00E4RMEL", true},
+        {"\u00C4rmel.sld", "armel", false}, // accents are not dropped
+        {"\u0141\u00D3D\u0179", "\u0142\u00F3d\u017A", true},
+        {"\u0178", "\u00FF", true},
+        {"\u0139\u013D\u017D", "\u013A\u013E\u017E", true},
+        {"STRA\u1E9EE", "stra\u00DFe", true},
+        {"\u00D7", "\u00F7", false}, // signs, not letters
+        {"\u0130stanbul", "ISTANBUL", true},
+        // Greek, with its accented capitals and final sigma.
+        {"\u039F\u0394\u039F\u03A3", "\u03BF\u03B4\u03BF\u03C2", true},
+        {"\u0386\u03A1\u03A4\u0391", "\u03AC\u03C1\u03C4\u03B1", true},
+        {"\u03A9MEGA", "\u03C9mega", true},
+        // Cyrillic.
+        {"\u0414\u0412\u0415\u0420\u042C.sld", "\u0434\u0432\u0435\u0440\u044C", true},
+        {"\u0401\u041B\u041A\u0410", "\u0451\u043B\u043A\u0430", true},
+        {"\u0490\u04D8", "\u0491\u04D9", true},
+        {"\u0414\u0412\u0415\u0420\u042C.sld", "\u0434\u0432\u0435\u0440\u0438", false},
+        // Wildcards: '?' takes one character, however many bytes it has.
+        {"\u00C4rmel.sld", "?RMEL*", true},
+        {"\u0414\u0412\u0415\u0420\u042C.sld", "\u0434?\u0435*.SLD", true},
+        {"\u0414\u0412.sld", "??.sld", true},
+        {"\u0414\u0412.sld", "???.sld", false},
+        {"\u03A3\u03A3", "*\u03C3", true},
+        // Bytes that are not UTF-8 (a Latin-1 name, cut or overlong sequences, surrogates,
+        // values beyond U+10FFFF) match the same bytes only, each one a character of its own.
+        {"\xC4rmel.sld", "\xC4RMEL", true},
+        {"\xC4rmel.sld", "\xE4rmel", false},
+        {"\xC4rmel.sld", "\u00C4rmel", false},
+        {"\xC4rmel.sld", "?rmel.sld", true},
+        {"ab\xC3", "\xC3", true},
+        {"ab\xC3", "?b?", true},
+        {"\xE2\x82", "??", true},
+        {"\xE2\x82", "?", false},
+        {"\xC0\xAF", "/", false},
+        {"\xED\xA0\x80", "???", true},
+        {"\xF4\x90\x80\x80", "????", true},
+        {"\x80", "\x80", true},
+        {"a\xFF\xFE"
+         "b",
+         "*\xFF*", true},
+        {"\xC3\x89", "\xC3", false}, // half of a character is not the character
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(MatchesFilter(c.name, c.filter), c.matches) << c.name << " / " << c.filter;
+
+    // Random bytes never crash or hang, and a name always matches itself and "*".
+    uint32_t seed = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        std::string name(static_cast<size_t>(round % 40), '\0');
+        for (char& ch : name) {
+            seed = seed * 1103515245 + 12345;
+            ch = static_cast<char>(seed >> 16);
+        }
+        ASSERT_TRUE(MatchesFilter(name, name));
+        ASSERT_TRUE(MatchesFilter(name, "*"));
+        MatchesFilter(name, "*\x80?*\xC3*");
+    }
+    // Long names against many stars or a self-overlapping text end quickly.
+    const std::string cyrillic = "\u0434";
+    std::string longName;
+    for (int k = 0; k < 2000; ++k)
+        longName += cyrillic;
+    EXPECT_FALSE(MatchesFilter(longName, "*\u0414*\u0414*\u0414*\u0414*\u0414*\u0414*b"));
+    EXPECT_FALSE(MatchesFilter(longName, longName.substr(0, 1000) + "b"));
+    EXPECT_TRUE(MatchesFilter(longName + "b", longName.substr(0, 1000) + "B"));
+    std::setlocale(LC_ALL, locale.c_str());
 }
 
 class FilterTest : public TModelTest {
