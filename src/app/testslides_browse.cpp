@@ -398,7 +398,8 @@ void TForm1::RefreshSelection() {
 void TForm1::SchedulePreview() {
     // The preview is drawn at the screen's own pixels (twice the panel's size at ratio 2).
     const qreal ratio = Panel2->devicePixelRatioF();
-    m_model.SetPreviewSize(qRound(Panel2->width() * ratio), qRound(Panel2->height() * ratio));
+    m_model.SetPreviewSize(qRound(Panel2->width() * ratio), qRound(Panel2->height() * ratio),
+                           ratio);
     RepaintPreviewWhenIdle();
 }
 

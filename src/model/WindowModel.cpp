@@ -17,6 +17,7 @@
 #include "slides/Slides.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -529,9 +530,10 @@ void TWindowModel::SetPreviewBackground(TColor colour) {
     RepaintPreview();
 }
 
-void TWindowModel::SetPreviewSize(int width, int height) {
+void TWindowModel::SetPreviewSize(int width, int height, double pixelRatio) {
     width = std::max(0, width);
     height = std::max(0, height);
+    m_previewRatio = std::isfinite(pixelRatio) && pixelRatio > 0 ? pixelRatio : 1;
     if (m_preview->Width() != width || m_preview->Height() != height)
         m_preview->Resize(width, height);
     m_zoom.SetViewSize(width, height);
@@ -573,9 +575,12 @@ std::string TWindowModel::StatusText(TStatusPanel panel) const {
 void TWindowModel::RepaintPreview() {
     TBusy busy(*this);
     FillPreviewBackground();
-    const int w = m_preview->Width();
-    const int h = m_preview->Height();
-    SetStatus(TStatusPanel::PreviewSize, std::to_string(w) + "x" + std::to_string(h));
+    // The panel's size in the window's pixels, however many device pixels the preview has.
+    const auto windowPixels = [this](int devicePixels) {
+        return std::to_string(std::lround(devicePixels / m_previewRatio));
+    };
+    SetStatus(TStatusPanel::PreviewSize,
+              windowPixels(m_preview->Width()) + "x" + windowPixels(m_preview->Height()));
     SetStatus(TStatusPanel::Folder, m_treeFolder);
     SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
 

@@ -215,7 +215,10 @@ public:
     void SetPreviewBackground(TColor colour);
     // The preview: a picture the size of the preview panel, which the window shows.
     const TRasterCanvas& Preview() const { return *m_preview; }
-    void SetPreviewSize(int width, int height);
+    // The preview's size in device pixels, pixelRatio of them to one pixel of the window (2 on
+    // a screen at 200 %). The status bar gives the panel's size in the window's own pixels, as
+    // every other size of the window is given; a ratio that is not a sound number counts as 1.
+    void SetPreviewSize(int width, int height, double pixelRatio = 1);
     // The preview's zoom and the part of the slide in view. Another slide selected starts
     // fitted again; a reload that keeps the same slide keeps its zoom.
     const TPreviewZoom& PreviewZoom() const { return m_zoom; }
@@ -307,6 +310,7 @@ private:
     std::string m_folderProblem; // why the shown folder could not be listed
     std::string m_status[kStatusPanelCount];
     std::unique_ptr<TRasterCanvas> m_preview;
+    double m_previewRatio = 1; // device pixels of the preview per pixel of the window
     TRenderState m_renderState;
     int m_previewGeneration = 0;
     TPreviewZoom m_zoom;

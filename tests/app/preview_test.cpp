@@ -164,9 +164,20 @@ TEST_F(HiDpiTest, ThumbnailsPreviewAndIconsHaveTheScreensPixels) {
     const QIcon icon = form().ListBox1->item(0)->icon();
     EXPECT_EQ(icon.pixmap(QSize(128, 80), 2.0).size(), QSize(256, 160));
 
-    // The preview buffer has the panel's device pixels.
+    // The preview buffer has the panel's device pixels; the status bar gives the panel's size
+    // in the window's pixels, as the window's geometry is given, also after a resize.
     EXPECT_EQ(form().Model().Preview().Width(), 2 * form().Panel2->width());
     EXPECT_EQ(form().Model().Preview().Height(), 2 * form().Panel2->height());
+    const auto panelSize = [&] {
+        return QString("%1x%2").arg(form().Panel2->width()).arg(form().Panel2->height());
+    };
+    EXPECT_EQ(form().StatusText(TStatusPanel::PreviewSize), panelSize());
+    const QString before = panelSize();
+    form().resize(form().size() + QSize(60, 40));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panelSize() != before; }, 5000));
+    Settle();
+    EXPECT_EQ(form().StatusText(TStatusPanel::PreviewSize), panelSize());
+    EXPECT_EQ(form().Model().Preview().Width(), 2 * form().Panel2->width());
     // The toolbar's 22-pixel icons come drawn at 44.
     const QIcon tool = form().DeleteButton->icon();
     EXPECT_EQ(tool.pixmap(QSize(22, 22), 2.0).size(), QSize(44, 44));

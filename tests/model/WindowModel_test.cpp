@@ -13,6 +13,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <unistd.h>
 
 namespace {
@@ -57,6 +59,18 @@ TEST_F(WindowModelTest, FolderViewListsSlideFilesByNameIgnoringCase) {
     EXPECT_EQ(Status(TStatusPanel::PreviewSize) + " " + Status(TStatusPanel::Folder),
               "200x100 " + dir.Path());
     EXPECT_EQ(Status(TStatusPanel::Problem), "");
+    // On a screen at 200 % the preview has twice the pixels; the status bar gives the panel's
+    // size in the window's own pixels. A ratio that is no sound number counts as 1.
+    model.SetPreviewSize(401, 200, 2);
+    model.RepaintPreview();
+    EXPECT_EQ(model.Preview().Width(), 401);
+    EXPECT_EQ(Status(TStatusPanel::PreviewSize), "201x100");
+    model.SetPreviewSize(300, 150, 1.5);
+    model.RepaintPreview();
+    EXPECT_EQ(Status(TStatusPanel::PreviewSize), "200x100");
+    model.SetPreviewSize(200, 100, std::nan(""));
+    model.RepaintPreview();
+    EXPECT_EQ(Status(TStatusPanel::PreviewSize), "200x100");
     // The frame of the slide is drawn in colour 1 (red) on black.
     const TRasterCanvas& preview = model.Preview();
     int red = 0;
