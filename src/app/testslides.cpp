@@ -16,6 +16,7 @@
 #include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -35,6 +36,26 @@
 #include <cstdio>
 
 namespace {
+
+// The folder tree: + and - open and close the current folder, * every folder below it, as in
+// any tree of the desktop. The window's zoom keys are the same keys; in the tree, the tree's
+// meaning comes first.
+class TFolderTree : public QTreeView {
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool treeKey = key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus ||
+                                 key->key() == Qt::Key_Asterisk;
+            if (treeKey &&
+                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+                event->accept();
+                return true;
+            }
+        }
+        return QTreeView::event(event);
+    }
+};
 
 constexpr int kInitialWidth = 890;
 constexpr int kInitialHeight = 570;
@@ -421,7 +442,7 @@ void TForm1::CreateLayout() {
     m_treeModel = new QFileSystemModel(this);
     m_treeModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::Drives);
     m_treeModel->setRootPath("/");
-    PTShellTree1 = new QTreeView;
+    PTShellTree1 = new TFolderTree;
     PTShellTree1->setObjectName("PTShellTree1");
     PTShellTree1->setModel(m_treeModel);
     for (int column = 1; column < m_treeModel->columnCount(); ++column)

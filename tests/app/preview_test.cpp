@@ -12,7 +12,9 @@
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <QWheelEvent>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,6 +129,32 @@ TEST_F(PreviewTest, WheelZoomsAroundThePointerDragPansDoubleClickFits) {
     WaitForPreview();
     EXPECT_EQ(Zoom(), "100%");
     EXPECT_TRUE(dialogs().log.empty());
+}
+
+// The folder tree keeps its own + and - keys (open and close the folder) while a slide is shown;
+// elsewhere they zoom the preview.
+TEST_F(PreviewTest, TheFolderTreeKeepsItsPlusAndMinusKeys) {
+    std::filesystem::create_directory(dir.File("sub"));
+    Key(form().ListBox1, Qt::Key_Plus);
+    WaitForPreview();
+    ASSERT_EQ(Zoom(), "200%");
+    QTreeView* tree = form().PTShellTree1;
+    const QModelIndex folder = tree->currentIndex();
+    ASSERT_TRUE(folder.isValid());
+    tree->setFocus();
+    Key(tree, Qt::Key_Plus);
+    WaitForPreview();
+    EXPECT_TRUE(tree->isExpanded(folder));
+    EXPECT_EQ(Zoom(), "200%");
+    Key(tree, Qt::Key_Minus);
+    WaitForPreview();
+    EXPECT_FALSE(tree->isExpanded(folder));
+    EXPECT_EQ(Zoom(), "200%");
+    EXPECT_EQ(tree->currentIndex(), folder);
+    // With Ctrl held the keys zoom, also in the tree.
+    Key(tree, Qt::Key_Minus, Qt::ControlModifier);
+    WaitForPreview();
+    EXPECT_EQ(Zoom(), "100%");
 }
 
 } // namespace
