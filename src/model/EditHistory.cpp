@@ -119,6 +119,10 @@ void ShowResult(TWindowModel& model, const TEdit& edit, bool undone) {
             }
         }
     }
+    // The slides the step brought back or renamed are shown: a filter that hides any of them is
+    // cleared, so the user sees what the step did.
+    if (std::any_of(selection.begin(), selection.end(), [&](int i) { return !model.IsShown(i); }))
+        model.SetFilter("");
     if (!selection.empty())
         model.SetSelection(selection);
     model.ActivateSelection();

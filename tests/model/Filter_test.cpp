@@ -337,6 +337,29 @@ TEST_F(FilterTest, ASlideMadeOrRenamedUnderANameTheFilterHidesIsShownAndSelected
     EXPECT_TRUE(CommandApplies(model, TCommand::RenameSlide));
 }
 
+TEST_F(FilterTest, UndoAndRedoShowTheSlidesTheyConcernWhenTheFilterHidesThem) {
+    const auto d10 = std::find(model.Items().begin(), model.Items().end(), "D10.sld");
+    model.SelectItem(static_cast<int>(d10 - model.Items().begin()));
+    dialogs.texts = {"plan.sld"};
+    SlideRename(model);
+    ASSERT_TRUE(FileExists(dir.File("plan.sld")));
+    // Undo brings back a name the filter hides: the filter goes, the slide is selected.
+    model.SetFilter("plan");
+    UndoEdit(model);
+    EXPECT_TRUE(FileExists(dir.File("D10.sld")));
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(Selected(), Names{"D10.sld"});
+    // Redo likewise; a filter that shows the slide stays.
+    model.SetFilter("D10");
+    RedoEdit(model);
+    EXPECT_EQ(model.Filter(), "");
+    EXPECT_EQ(Selected(), Names{"plan.sld"});
+    model.SetFilter("?10*");
+    UndoEdit(model);
+    EXPECT_EQ(model.Filter(), "?10*");
+    EXPECT_EQ(Selected(), Names{"D10.sld"});
+}
+
 TEST(PatternFilter, ThePatternListShowsMatchingPatterns) {
     TTempDir dir;
     TScriptedDialogs dialogs;
