@@ -6,6 +6,7 @@
 #include "pdf/PdfFonts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <condition_variable>
@@ -380,13 +381,29 @@ void TPdfCanvas::Reset() {
 
 // ---- deflating pages while others are drawn ----
 
+namespace {
+
+// Keeps only the deflated bytes of a finished page's content stream and counts the change in
+// held: a long document holds each page's data only until it is deflated.
+void KeepOnlyEncoded(TPdfStream& stream, std::atomic<int64_t>& held) {
+    const auto before = static_cast<int64_t>(stream.HeldBytes());
+    stream.KeepOnlyEncoded();
+    // Added before taking away: whoever reads held meanwhile never sees less than is held.
+    held += static_cast<int64_t>(stream.HeldBytes());
+    held -= before;
+}
+
+} // namespace
+
 // Deflates the content streams of finished pages on a few threads of its own, in the order they
-// finish, while the caller draws the next pages. Each stream's bytes depend on its own data only,
-// so the file is the same whichever thread deflates which page. At most a few pages per thread
-// wait: a caller drawing faster than they deflate waits for a page to be done.
+// finish, while the caller draws the next pages, and frees each page's data once deflated. Each
+// stream's bytes depend on its own data only, so the file is the same whichever thread deflates
+// which page. At most a few pages per thread wait: a caller drawing faster than they deflate
+// waits for a page to be done.
 class TPdfPageDeflater {
 public:
-    explicit TPdfPageDeflater(size_t workers) : m_limit(2 * workers) {
+    TPdfPageDeflater(size_t workers, std::atomic<int64_t>& held)
+        : m_limit(2 * workers), m_held(held) {
         for (size_t i = 0; i < workers; ++i)
             m_workers.emplace_back([this] {
                 while (TPdfStream* stream = Take(true))
@@ -443,7 +460,7 @@ private:
     void Encode(TPdfStream& stream) {
         std::exception_ptr failure;
         try {
-            stream.PrepareEncoded();
+            KeepOnlyEncoded(stream, m_held);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -466,6 +483,7 @@ private:
     }
 
     const size_t m_limit;
+    std::atomic<int64_t>& m_held;
     std::mutex m_mutex;
     std::condition_variable m_ready; // a page was queued, or the workers stop
     std::condition_variable m_done;  // a page was deflated
@@ -508,6 +526,7 @@ void TPdfDoc::FreeDocument() {
     m_currentPages = nullptr;
     m_contentStreams.clear();
     m_largestContents = 0;
+    m_finishedBytes = 0;
     m_pageCount = 0;
     m_hasDocument = false;
 }
@@ -564,6 +583,8 @@ void TPdfDoc::AddPage() {
         newContents->Attributes().PdfArrayByName("Filter")->AddItem(
             std::make_unique<TPdfName>("FlateDecode"));
     }
+    if (!m_contentStreams.empty())
+        FinishPage(*m_contentStreams.back());
     auto& page = xref.Add(std::make_unique<TPdfDictionary>(&xref));
     TPdfArray* kids = m_currentPages->PdfArrayByName("Kids");
     kids->AddItem(page);
@@ -585,22 +606,31 @@ void TPdfDoc::AddPage() {
     page.AddItem("Contents", contents);
     // Pages of one document are much alike: room for a little more than the largest page so
     // far saves growing the contents step by step, copying it each time.
-    if (!m_contentStreams.empty()) {
-        m_largestContents =
-            std::max(m_largestContents, m_contentStreams.back()->StreamData().size());
+    if (!m_contentStreams.empty())
         contents.StreamData().reserve(m_largestContents + m_largestContents / 8);
-    }
-    // The page before is finished: it is deflated while this one is drawn.
-    if (!m_contentStreams.empty() && m_contentStreams.back()->IsCompressed()) {
-        const size_t threads = ParallelThreadCount(Threads, kMaxPageDeflaters);
-        if (!m_deflater && threads > 1)
-            m_deflater = std::make_unique<TPdfPageDeflater>(threads);
-        if (m_deflater)
-            m_deflater->Submit(*m_contentStreams.back());
-    }
     m_contentStreams.push_back(&contents);
     ++m_pageCount;
     m_canvas->SetPage(&page);
+}
+
+void TPdfDoc::FinishPage(TPdfStream& contents) {
+    m_largestContents = std::max(m_largestContents, contents.StreamData().size());
+    if (!contents.IsCompressed()) {
+        m_finishedBytes += static_cast<int64_t>(contents.HeldBytes());
+        return;
+    }
+    // Deflated while the next page is drawn, its data freed then: on one thread right away
+    // (a failure leaves the document as it was), else on the document's own threads.
+    const size_t threads = ParallelThreadCount(Threads, kMaxPageDeflaters);
+    if (threads <= 1 && !m_deflater) {
+        contents.KeepOnlyEncoded();
+        m_finishedBytes += static_cast<int64_t>(contents.HeldBytes());
+        return;
+    }
+    if (!m_deflater)
+        m_deflater = std::make_unique<TPdfPageDeflater>(threads, m_finishedBytes);
+    m_finishedBytes += static_cast<int64_t>(contents.HeldBytes()); // before a worker changes it
+    m_deflater->Submit(contents);
 }
 
 TPdfCanvas& TPdfDoc::GetCanvas() {
@@ -662,11 +692,11 @@ void TPdfDoc::SaveToStream(TStream& stream) {
         m_outlineRoot->AddItem("Count", std::make_unique<TPdfNumber>(0));
     if (m_deflater) {
         const std::unique_ptr<TPdfPageDeflater> deflater = std::move(m_deflater);
-        if (m_contentStreams.back()->IsCompressed())
-            deflater->Submit(*m_contentStreams.back());
         deflater->Finish();
     }
-    PrepareStreams(m_contentStreams, Threads); // whatever is not deflated yet
+    // Whatever is not deflated yet: the last page, whose data stays (more may be drawn on it),
+    // and every page when deflating was off.
+    PrepareStreams(m_contentStreams, Threads);
 
     stream.SetPosition(0);
     TPdfWriter out(stream);

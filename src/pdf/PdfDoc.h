@@ -9,6 +9,7 @@
 
 #include "pdf/PdfTypes.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -202,9 +203,10 @@ public:
     TPdfCompressionMethod ContentCompression = TPdfCompressionMethod::None;
     // The deflate level of the pages' content streams (DeflateBytes).
     int DeflateLevel = kDeflateLevel;
-    // Threads that deflate the content streams (0: one per core). With more than one, that many
-    // threads of the document's own deflate the finished pages, several at once, while the next
-    // ones are drawn; a page is finished when the next one starts.
+    // Threads that deflate the content streams (0: one per core). A page is finished when the
+    // next one starts: on one thread it is deflated then; with more, that many threads of the
+    // document's own deflate the finished pages, several at once, while the next ones are drawn.
+    // Either way a finished page keeps only its deflated bytes from then on.
     int Threads = 0;
     bool WithOutlines = false;
 
@@ -231,8 +233,15 @@ public:
     TPdfInfo* Info() const { return m_info; }
     TPdfCatalog* Root() const { return m_root; }
     int PageCount() const { return m_pageCount; }
+    // The bytes the content streams of the finished pages (all but the last) hold in memory:
+    // a compressed page's data until it is deflated, then only its deflated bytes.
+    int64_t FinishedPagesBytes() const { return m_finishedBytes; }
 
 private:
+    // The page before the one being added is done: deflates it (now or on the document's
+    // threads) and frees its data once deflated.
+    void FinishPage(TPdfStream& contents);
+
     std::unique_ptr<TPdfCanvas> m_canvas;
     std::unique_ptr<TPdfXref> m_xref;
     std::unique_ptr<TPdfDictionary> m_trailer;
@@ -245,7 +254,8 @@ private:
     std::vector<TPdfStream*> m_contentStreams;
     // Deflates finished pages while later ones are drawn; stopped before the streams go.
     std::unique_ptr<TPdfPageDeflater> m_deflater;
-    size_t m_largestContents = 0; // the largest content stream of the pages before
+    size_t m_largestContents = 0;             // the largest content stream of the pages before
+    std::atomic<int64_t> m_finishedBytes = 0; // changed by the deflating threads too
     int m_pageCount = 0;
     bool m_hasDocument = false;
 };

@@ -530,6 +530,24 @@ void TPdfStream::PrepareEncoded() {
     m_hasEncoded = true;
 }
 
+size_t TPdfStream::HeldBytes() const {
+    // Short strings live inside the object.
+    const auto room = [](const std::string& s) {
+        return s.capacity() > std::string().capacity() ? s.capacity() : 0;
+    };
+    return room(m_data) + room(m_encoded);
+}
+
+void TPdfStream::KeepOnlyEncoded() {
+    if (m_onlyEncoded || !IsCompressed())
+        return;
+    // Deflated afresh: bytes prepared for a save that failed may be older than the data.
+    m_encoded = DeflateBytes(m_data, m_deflateLevel);
+    m_hasEncoded = true;
+    std::string().swap(m_data); // clear() would keep the room
+    m_onlyEncoded = true;
+}
+
 void TPdfStream::WriteValueToStream(TPdfWriter& out) const {
     std::string local;
     const std::string* bytes = &m_data;
@@ -549,7 +567,7 @@ void TPdfStream::WriteValueToStream(TPdfWriter& out) const {
     out.Write("\r\nstream\r\n");
     out.Write(*bytes);
     out.Write("\nendstream");
-    if (m_hasEncoded) {
+    if (m_hasEncoded && !m_onlyEncoded) {
         m_encoded = std::string();
         m_hasEncoded = false;
     }

@@ -280,6 +280,14 @@ public:
     // this for many streams at once on several threads; the next write uses and drops them.
     // Does nothing when they are computed already.
     void PrepareEncoded();
+    // For a compressed stream whose data is complete: deflates it for good and frees the data,
+    // so the stream holds only the deflated bytes, which every later write uses (StreamData is
+    // empty from then on). Does nothing for a stream written as it is. Changes nothing when
+    // deflating fails.
+    void KeepOnlyEncoded();
+    // The bytes the stream holds in memory besides itself: the room of its data and of the
+    // deflated bytes kept.
+    size_t HeldBytes() const;
     // Sets "Length", then writes the attributes, "\r\nstream\r\n", the bytes, "\nendstream".
     void WriteValueToStream(TPdfWriter& out) const override;
 
@@ -288,6 +296,7 @@ private:
     std::string m_data;
     mutable std::string m_encoded;
     mutable bool m_hasEncoded = false;
+    bool m_onlyEncoded = false;
     int m_deflateLevel = kDeflateLevel;
 };
 

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numeric>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -224,6 +227,50 @@ TEST(PdfDoc, ManyPagesOnSeveralDeflatingThreadsGiveTheSameFile) {
             one = file;
         EXPECT_NE(file.find("/Count 60"), std::string::npos);
         EXPECT_EQ(file, one) << threads << " threads";
+    }
+}
+
+// A long document holds each finished page's content only until it is deflated: from then on
+// only the deflated bytes, whose sum is the "Length" of those pages' streams in the file. At no
+// time do the finished pages hold more than the few pages waiting for a deflating thread.
+TEST(PdfDoc, FinishedPagesHoldOnlyTheirDeflatedBytes) {
+    TFixedPdfClock clock;
+    constexpr int kPages = 150;
+    std::string one;
+    for (int threads : {1, 3}) {
+        TPdfDoc doc;
+        doc.ContentCompression = TPdfCompressionMethod::Flate;
+        doc.Threads = threads;
+        doc.StartDocument();
+        TPdfCanvas& c = doc.GetCanvas();
+        int64_t drawn = 0, mostHeld = 0;
+        for (int p = 0; p < kPages; ++p) {
+            doc.AddPage();
+            mostHeld = std::max(mostHeld, doc.FinishedPagesBytes());
+            for (int i = 0; i < 4000; ++i)
+                c.SegmentUnits(i % 50 + p, i % 50, 1000 - i % 50, 7);
+            c.Stroke();
+            drawn +=
+                static_cast<int64_t>(dynamic_cast<TPdfStream&>(*c.GetPage().ValueByName("Contents"))
+                                         .StreamData()
+                                         .size());
+        }
+        EXPECT_GT(drawn, 8'000'000);
+        EXPECT_LT(mostHeld, drawn / 10) << threads << " threads";
+
+        const std::string file = SaveDoc(doc);
+        EXPECT_EQ(SaveDoc(doc), file) << threads << " threads, saved again";
+        if (threads == 1)
+            one = file;
+        EXPECT_EQ(file, one) << threads << " threads";
+        std::vector<int64_t> lengths; // the content streams, the last page's last
+        for (size_t at = file.find("/Length "); at != std::string::npos;
+             at = file.find("/Length ", at + 1))
+            lengths.push_back(std::stoll(file.substr(at + 8, 20)));
+        ASSERT_EQ(lengths.size(), static_cast<size_t>(kPages));
+        EXPECT_EQ(doc.FinishedPagesBytes(),
+                  std::accumulate(lengths.begin(), lengths.end() - 1, int64_t{0}))
+            << threads << " threads";
     }
 }
 
