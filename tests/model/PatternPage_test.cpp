@@ -179,18 +179,6 @@ TEST_F(PatternPageTest, SaveWithThePdfFilterWritesEveryPatternAndKeepsThePreview
     EXPECT_EQ(page.PatternScale(), 56.25);
 }
 
-// The cell captions of pattern sheets, in file order (the page numbers left out).
-std::string SheetCaptions(const std::string& path) {
-    std::string captions;
-    for (const std::string& s : InflatedStreams(ReadFileText(path)))
-        for (size_t at = s.find(") Tj"); at != std::string::npos; at = s.find(") Tj", at + 1)) {
-            const size_t open = s.rfind('(', at);
-            if (s.compare(open + 1, 3, "pg.") != 0)
-                captions += s.substr(open + 1, at - open - 1) + " ";
-        }
-    return captions;
-}
-
 TEST_F(PatternPageTest, PdfSheetsHoldThePatternsTheFilterShows) {
     std::string text;
     for (int k = 0; k < 20; ++k)
@@ -201,7 +189,7 @@ TEST_F(PatternPageTest, PdfSheetsHoldThePatternsTheFilterShows) {
     dialogs.files = {TFileChoice{dir.File("all.pdf"), 2}};
     page.Save();
     ExpectValidPdf(ReadFileText(dir.File("all.pdf")), 2);
-    EXPECT_EQ(SheetCaptions(dir.File("all.pdf")).substr(0, 15), "KEEP0 P1 P2 P3 ");
+    EXPECT_EQ(PdfCaptions(dir.File("all.pdf")).substr(0, 15), "KEEP0 P1 P2 P3 ");
 
     // The filter shows five of twenty: one page of those five, in list order; the list keeps its
     // entries and the preview its scale.
@@ -211,7 +199,7 @@ TEST_F(PatternPageTest, PdfSheetsHoldThePatternsTheFilterShows) {
     dialogs.files = {TFileChoice{dir.File("shown"), 2}};
     page.Save();
     ExpectValidPdf(ReadFileText(dir.File("shown.pdf")), 1);
-    EXPECT_EQ(SheetCaptions(dir.File("shown.pdf")), "KEEP0 KEEP4 KEEP8 KEEP12 KEEP16 ");
+    EXPECT_EQ(PdfCaptions(dir.File("shown.pdf")), "KEEP0 KEEP4 KEEP8 KEEP12 KEEP16 ");
     EXPECT_EQ(page.Entries().size(), 20u);
     EXPECT_EQ(page.PatternScale(), scale);
     // The pattern file is written whole, whatever the filter shows.

@@ -28,18 +28,6 @@ public:
     bool Execute(const std::string&) override { return ok; }
 };
 
-// The texts shown on the pages, but the page numbers, in file order.
-std::string Captions(const std::string& path) {
-    std::string captions;
-    for (const std::string& s : InflatedStreams(ReadFileText(path)))
-        for (size_t at = s.find(") Tj"); at != std::string::npos; at = s.find(") Tj", at + 1)) {
-            const size_t open = s.rfind('(', at);
-            if (s.compare(open + 1, 3, "pg.") != 0)
-                captions += s.substr(open + 1, at - open - 1) + " ";
-        }
-    return captions;
-}
-
 class PdfCommandTest : public TModelTest {
 protected:
     void SetUp() override {
@@ -88,7 +76,7 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     MakeSlideSheetPdf(model, settings);
     EXPECT_EQ(dialogs.log,
               (std::vector<std::string>{"save: Save as PDF", "progress: Make PDF (4)"}));
-    EXPECT_EQ(Captions(file), "ALPHA BETA DELTA GAMMA ");
+    EXPECT_EQ(PdfCaptions(file), "ALPHA BETA DELTA GAMMA ");
     ExpectValidPdf(ReadFileText(file), 4);
 
     model.SetSelection({3, 0}); // BETA, GAMMA
@@ -98,7 +86,7 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     Answer(file);
     dialogs.okAnswers.push_back(true);
     MakeSlideSheetPdf(model, settings);
-    EXPECT_EQ(Captions(file), "GAMMA BETA ");
+    EXPECT_EQ(PdfCaptions(file), "GAMMA BETA ");
     ExpectValidPdf(ReadFileText(file), 1);
 
     model.SetSelection({});
@@ -111,7 +99,7 @@ TEST_F(PdfCommandTest, SheetsFollowTheSettingsAndStoppingKeepsThePagesDrawn) {
     Answer(file);
     dialogs.okAnswers.push_back(true);
     MakeSlideSheetPdf(model, settings);
-    EXPECT_EQ(Captions(file), "ALPHA BETA ");
+    EXPECT_EQ(PdfCaptions(file), "ALPHA BETA ");
     ExpectValidPdf(ReadFileText(file), 2);
 }
 

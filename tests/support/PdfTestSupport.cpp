@@ -80,6 +80,17 @@ std::vector<std::string> InflatedStreams(const std::string& file) {
     return result;
 }
 
+std::string PdfCaptions(const std::string& path) {
+    std::string captions;
+    for (const std::string& s : InflatedStreams(ReadFileText(path)))
+        for (size_t at = s.find(") Tj"); at != std::string::npos; at = s.find(") Tj", at + 1)) {
+            const size_t open = s.rfind('(', at);
+            if (s.compare(open + 1, 3, "pg.") != 0)
+                captions += s.substr(open + 1, at - open - 1) + " ";
+        }
+    return captions;
+}
+
 void ExpectXrefPointsAtObjects(const std::string& file) {
     const size_t sx = file.rfind("startxref\r\n");
     ASSERT_NE(sx, std::string::npos);

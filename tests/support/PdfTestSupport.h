@@ -22,6 +22,9 @@ private:
 std::string SaveDoc(TPdfDoc& doc);
 // The content of every stream object in file order, inflated when it is FlateDecode.
 std::vector<std::string> InflatedStreams(const std::string& file);
+// The texts shown on the pages of the PDF file at path but the page numbers ("pg. n"), in file
+// order, each followed by a space.
+std::string PdfCaptions(const std::string& path);
 // Each "n" line of the table points at the first digit of "k 0 obj", and startxref at "xref".
 void ExpectXrefPointsAtObjects(const std::string& file);
 // qpdf --check is clean and pdftoppm renders the expected number of pages.
