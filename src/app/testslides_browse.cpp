@@ -199,6 +199,9 @@ void TForm1::WatchShownFolder() {
     // A library rewritten in place changes no folder entry.
     if (m_model.LibraryView() && !m_model.SelectedSourcePath().empty())
         paths << ToQString(m_model.SelectedSourcePath());
+    // Nor does a pattern file shown on page "hatchs".
+    if (m_model.Page() == TPage::Hatchs && !m_model.PatternFile().empty())
+        paths << ToQString(m_model.PatternFile());
     // A watched file replaced by another drops out of the watcher: compare with what it holds.
     const QStringList held = m_diskWatcher->directories() + m_diskWatcher->files();
     if (paths == m_watched && held.size() == paths.size())

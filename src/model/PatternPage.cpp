@@ -1,6 +1,7 @@
 #include "model/PatternPage.h"
 
 #include "base/CodePage.h"
+#include "base/FileUtil.h"
 #include "base/Paths.h"
 #include "base/UiHooks.h"
 #include "graphics/RasterCanvas.h"
@@ -93,7 +94,10 @@ void TPatternPage::OpenFile(const std::string& path) {
     ClearPage();
     m_unstoredEdits = false;
     m_storedUnsaved = false;
+    m_changedOnDisk = false;
     m_module.PatternFileName = path;
+    // Taken before the bytes are read: a change while they are read shows up later.
+    m_fileStamp = StampFile(path);
     try {
         m_module.LoadPatternFile(path);
     } catch (...) {
@@ -137,20 +141,60 @@ void TPatternPage::PageChanged(bool toHatchs) {
 }
 
 void TPatternPage::ReloadFile() {
+    Reload(std::nullopt);
+}
+
+void TPatternPage::Reload(const std::optional<std::string>& keepName) {
     if (Drawing() || m_module.PatternFileName.empty())
         return;
-    const int selected = m_selected;
+    int selected = m_selected;
     const bool thumbnails = m_thumbnailsShown;
     OpenFile(m_module.PatternFileName);
     if (thumbnails && !m_module.Entries.empty()) {
         BuildPatternThumbnails();
         m_thumbnailsShown = true;
     }
+    if (keepName) {
+        const auto& entries = m_module.Entries;
+        const auto it = std::find_if(entries.begin(), entries.end(), [&](const TPatternEntry& e) {
+            return SameText(e.Name, *keepName);
+        });
+        selected = it == entries.end() ? 0 : static_cast<int>(it - entries.begin());
+    }
     if (selected > 0 && static_cast<size_t>(selected) < m_module.Entries.size())
         SelectEntry(selected);
 }
 
-void TPatternPage::WritePatternFile(const std::string& path) {
+TPatternPage::TDiskChange TPatternPage::FileChangedOnDisk() {
+    const std::string& file = m_module.PatternFileName;
+    if (Drawing() || file.empty())
+        return TDiskChange::None;
+    std::vector<TFileStamp> stamp = StampFile(file);
+    if (stamp == m_fileStamp)
+        return TDiskChange::None;
+    m_fileStamp = std::move(stamp);
+    if (HasUnsavedEdits()) {
+        // The user's edits stay; Save asks before it replaces the other program's version.
+        m_changedOnDisk = true;
+        return TDiskChange::Kept;
+    }
+    if (m_fileStamp.empty())
+        return TDiskChange::Gone;
+    std::optional<std::string> name;
+    if (m_selected >= 0)
+        name = m_module.Entries[static_cast<size_t>(m_selected)].Name;
+    Reload(name);
+    return TDiskChange::Reloaded;
+}
+
+bool TPatternPage::WritePatternFile(const std::string& path) {
+    const bool own = SameFile(path, m_module.PatternFileName);
+    std::error_code ec;
+    if (own && m_changedOnDisk && std::filesystem::exists(path, ec) &&
+        !m_dialogs.ConfirmYesNo("\"" + path +
+                                "\" was changed by another program while it was shown here. "
+                                "Replace that version with yours?"))
+        return false;
     UiHooks::TBusyCursor cursor;
     // What the file held goes into the history first; a write that fails changes nothing and
     // so leaves no step.
@@ -160,6 +204,11 @@ void TPatternPage::WritePatternFile(const std::string& path) {
         record->Before(path);
     }
     m_module.SavePatternFile(path);
+    if (own) {
+        m_fileStamp = StampFile(path);
+        m_changedOnDisk = false;
+    }
+    return true;
 }
 
 bool TPatternPage::ConfirmLeave() {
@@ -174,7 +223,11 @@ bool TPatternPage::ConfirmLeave() {
             if (m_unstoredEdits && m_module.StoreEditedPattern(m_editorLines, m_selected))
                 ++m_listGeneration;
             m_unstoredEdits = false;
-            WritePatternFile(file);
+            if (!WritePatternFile(file)) {
+                // The other program's version stays, and so do the edits and the page.
+                m_storedUnsaved = true;
+                return false;
+            }
             m_storedUnsaved = false;
         } catch (const std::exception& e) {
             // Not saved: the edits stay, and so does the page.
@@ -507,8 +560,8 @@ void TPatternPage::Save() {
         !m_dialogs.ConfirmOkCancel("\"" + target + "\" already exists. Replace it?"))
         return;
     if (!pdf) {
-        WritePatternFile(target);
-        m_storedUnsaved = false;
+        if (WritePatternFile(target))
+            m_storedUnsaved = false;
         return;
     }
     // The sheets hold the patterns the list shows (every one without a filter), each cell at its

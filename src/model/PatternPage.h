@@ -16,11 +16,13 @@
 // input through during that time anyway; this also covers timers and accessibility actions.
 #pragma once
 
+#include "base/FileUtil.h"
 #include "model/Dialogs.h"
 #include "patterns/upat.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +76,24 @@ public:
     // stays selected by its place in the list, and the thumbnails are built again when they were
     // shown. A file that cannot be read leaves the page empty and throws, as OpenFile.
     void ReloadFile();
+    // What FileChangedOnDisk found.
+    enum class TDiskChange {
+        None,     // the file is as the page read or wrote it
+        Reloaded, // changed, no edits on the page: read again
+        Gone,     // removed, no edits on the page: the caller shows something else
+        Kept,     // changed or removed while the page holds unsaved edits: they stay
+    };
+    // Another program may have changed the loaded file (compared by size, time and inode with
+    // what the page read or wrote last). Without unsaved edits a changed file is read again,
+    // with the pattern selected before selected again by name (the first one when it is gone)
+    // and the filter as it is. With unsaved edits nothing is read: the edits stay, and the next
+    // write of the file asks before it replaces the other program's version.
+    TDiskChange FileChangedOnDisk();
+    // True after another program changed or removed the loaded file while the page held edits,
+    // until the page writes or reads the file again.
+    bool ChangedOnDisk() const { return m_changedOnDisk; }
+    // True when the loaded file was not there at the last look.
+    bool FileGoneOnDisk() const { return m_fileStamp.empty(); }
 
     // ---- The pattern list (patv) ----
 
@@ -205,8 +225,9 @@ public:
     // one ending in ".pdf" PDF sheets of the patterns the list shows (all of them without a
     // filter), whatever filter of the dialog is chosen; other names follow the dialog's filter
     // (with the PDF filter the extension becomes ".pdf"). An existing file other than the loaded
-    // one is replaced only after the user agreed. The scale of the preview is kept across the PDF
-    // sheets.
+    // one is replaced only after the user agreed, and so is the loaded one once another program
+    // changed it while the page held edits (FileChangedOnDisk). The scale of the preview is kept
+    // across the PDF sheets.
     void Save();
     // The options of patsave for the loaded file.
     TFileDialogOptions PatsaveOptions() const;
@@ -215,8 +236,12 @@ private:
     class TDrawingScope;
     void ClearPage();
     void ShowPattern(int headerLine);
-    // Writes the file's lines to path, as one edit of the history.
-    void WritePatternFile(const std::string& path);
+    // Writes the file's lines to path, as one edit of the history. False when path is the
+    // loaded file, another program changed it since, and the user would not replace it.
+    bool WritePatternFile(const std::string& path);
+    // Reads the loaded file again; the entry named keepName is selected (the first when there
+    // is none of that name), without a name the one at the place selected before.
+    void Reload(const std::optional<std::string>& keepName);
     void FillEditor(std::vector<std::string> lines);
     void DrawPreview();
     void ClearPreview();
@@ -241,6 +266,9 @@ private:
     int m_thumbnailsGeneration = 0;
     std::vector<std::string> m_thumbnailProblems;
     TThumbnailDrawing m_thumbnailDrawing;
+
+    std::vector<TFileStamp> m_fileStamp; // the loaded file as last read or written
+    bool m_changedOnDisk = false;
 
     std::vector<std::string> m_editorLines;
     int m_editorGeneration = 0;

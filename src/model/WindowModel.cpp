@@ -312,6 +312,8 @@ bool TWindowModel::FolderChangedOnDisk() {
             return true;
         }
     }
+    if (m_page == TPage::Hatchs)
+        return PatternFileChangedOnDisk() || reloaded;
     if (m_page != TPage::Slides)
         return reloaded;
     std::vector<TFileStamp> shown;
@@ -325,6 +327,32 @@ bool TWindowModel::FolderChangedOnDisk() {
         reloaded = true;
     }
     return reloaded;
+}
+
+bool TWindowModel::PatternFileChangedOnDisk() {
+    using TChange = TPatternPage::TDiskChange;
+    TChange change = TChange::None;
+    std::string problem;
+    try {
+        change = m_patternPage.FileChangedOnDisk();
+    } catch (const EVarnelError& e) {
+        // Read again and found damaged: the page is empty, the status bar says why.
+        problem = e.what();
+        change = TChange::Reloaded;
+    }
+    if (change == TChange::Gone) {
+        ShowPage(TPage::Slides);
+        ShowFolderSlides();
+        return true;
+    }
+    // Edits kept: StatusText says so while it holds.
+    if (change != TChange::Reloaded)
+        return change == TChange::Kept;
+    if (problem.empty() && m_patternPage.Entries().empty())
+        problem = "\"" + m_patternFile + "\" holds no hatch patterns";
+    m_readProblem = problem;
+    SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
+    return true;
 }
 
 void TWindowModel::ReloadKeepingSelection() {
@@ -564,6 +592,10 @@ void TWindowModel::SetStatus(TStatusPanel panel, std::string text) {
 }
 
 std::string TWindowModel::StatusText(TStatusPanel panel) const {
+    if (panel == TStatusPanel::Problem && m_page == TPage::Hatchs && m_patternPage.ChangedOnDisk())
+        return "\"" + m_patternFile + "\" was " +
+               (m_patternPage.FileGoneOnDisk() ? "removed" : "changed") +
+               " by another program; your changes are kept";
     if (panel != TStatusPanel::Shown)
         return m_status[static_cast<int>(panel)];
     if (m_page == TPage::Hatchs)

@@ -131,6 +131,9 @@ public:
     // they are there; a library shown that went gives way to the folder's slides. Changes that
     // the lists show already (this program's own writes, which reloaded them) do nothing. True
     // when a list was read again.
+    // On page "hatchs" the pattern file shown is compared too (TPatternPage::FileChangedOnDisk):
+    // read again when the page holds no unsaved edits, left for the folder's slides when it
+    // went; with unsaved edits the Problem panel says that it changed and the edits stay.
     bool FolderChangedOnDisk();
 
     // ---- Page and view ----
@@ -273,6 +276,7 @@ private:
     void SetFolder(const std::string& folder);
     // ReloadSlideList, then the slides selected before that are still there are selected again.
     void ReloadKeepingSelection();
+    bool PatternFileChangedOnDisk();
     void ClearSourceSelection();
     void SetStatus(TStatusPanel panel, std::string text);
     void FillPreviewBackground();

@@ -384,4 +384,29 @@ TEST_F(PatternWindowTest, AThumbnailThatCannotBeDrawnIsMarkedAndSaysWhy) {
     EXPECT_TRUE(hatch().patv->item(2)->toolTip().isEmpty());
 }
 
+// Another program rewrites the file shown: the window's watcher reads it again, BRICK stays
+// selected; after typing in the editor the typing stays and the status bar says why.
+TEST_F(PatternWindowTest, AFileRewrittenByAnotherProgramIsShownAgainUnlessTypingWouldGo) {
+    OpenPatterns();
+    ASSERT_TRUE(ClickItem(hatch().patv, "BRICK"));
+    WriteFileText(dir.File("hatch.pat"), "*DOTS,dots\r\n0, 0,0, 0,1, 0,-1\r\n" + kPatterns);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Patterns().size() == 4; }, 10000));
+    EXPECT_EQ(Patterns(), (Names{"DOTS", "ANSI31", "BRICK", "GRID"}));
+    EXPECT_EQ(SelectedRow(), 2);
+    EXPECT_EQ(Memo().substr(0, 12), "*BRICK,Brick");
+
+    hatch().Memo1->setFocus();
+    QTest::keyClicks(hatch().Memo1, "mine");
+    const std::string typed = Memo();
+    WriteFileText(dir.File("hatch.pat"), "*THEIRS,t\r\n0, 0,0, 0,1\r\n");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return form().StatusText(TStatusPanel::Problem).contains("changed by another program");
+        },
+        10000));
+    EXPECT_EQ(Memo(), typed);
+    EXPECT_EQ(Patterns().size(), 4u);
+    EXPECT_TRUE(dialogs().log.empty());
+}
+
 } // namespace

@@ -511,4 +511,66 @@ TEST_F(WindowModelTest, OpenAFolderShownAlreadyIsReadAgain) {
     EXPECT_FALSE(model.StatusText(TStatusPanel::Problem).empty());
 }
 
+// The pattern file shown is rewritten by another program: without edits on the page it is read
+// again, keeping the pattern selected by name and the filter; with unsaved edits they stay, the
+// status bar says so, and Save asks before it replaces the other version. Removed, the page
+// gives way to the folder's slides.
+TEST_F(WindowModelTest, APatternFileChangedByAnotherProgramIsReadAgainUnlessEditsWouldGo) {
+    TPatternPage& page = model.PatternPage();
+    const auto names = [&] {
+        Names shown;
+        for (const int entry : page.ShownEntries())
+            shown.push_back(page.Entries()[static_cast<size_t>(entry)].Name);
+        return shown;
+    };
+    WriteFileText(dir.File("hatch.pat"), "*X,x\n0,0,0,0,1\n*BX,b\n0,0,0,0,2\n*Y,y\n0,0,0,0,3\n");
+    model.RefreshFileList();
+    Choose("hatch.pat");
+    page.SetFilter("*X");
+    ASSERT_TRUE(page.SelectEntry(1));
+    EXPECT_FALSE(model.FolderChangedOnDisk());
+    WriteFileText(dir.File("hatch.pat"), "*NEW,n\n0,0,0,0,4\n*X,x\n0,0,0,0,1\n*BX,b\n0,0,0,0,5\n");
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(names(), (Names{"X", "BX"}));
+    EXPECT_EQ(page.SelectedEntry(), 2);
+    EXPECT_EQ(page.EditorLines(), (Names{"*BX,b", "0,0,0,0,5"}));
+    EXPECT_FALSE(model.FolderChangedOnDisk());
+    EXPECT_EQ(Status(TStatusPanel::Problem), "");
+
+    // Unsaved edits: kept, said, and Save asks (No writes nothing, Yes replaces).
+    page.EditorChanged({"*BX,mine", "0,0,0,0,6"});
+    const std::string theirs = "*THEIRS,t\n0,0,0,0,7\n";
+    WriteFileText(dir.File("hatch.pat"), theirs);
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(names(), (Names{"X", "BX"}));
+    EXPECT_EQ(page.EditorLines(), (Names{"*BX,mine", "0,0,0,0,6"}));
+    EXPECT_EQ(Status(TStatusPanel::Problem),
+              "\"" + dir.File("hatch.pat") +
+                  "\" was changed by another program; your changes are kept");
+    page.Redraw();
+    dialogs.files = {TFileChoice{dir.File("hatch.pat"), 1}, TFileChoice{dir.File("hatch.pat"), 1}};
+    dialogs.yesNoAnswers = {false, true};
+    dialogs.log.clear();
+    page.Save();
+    EXPECT_EQ(ReadFileText(dir.File("hatch.pat")), theirs);
+    EXPECT_EQ(dialogs.log.back(), "yes/no: \"" + dir.File("hatch.pat") +
+                                      "\" was changed by another program while it was shown "
+                                      "here. Replace that version with yours?");
+    EXPECT_TRUE(page.HasUnsavedEdits());
+    page.Save();
+    EXPECT_NE(ReadFileText(dir.File("hatch.pat")).find("*BX,mine"), std::string::npos);
+    EXPECT_FALSE(page.ChangedOnDisk());
+    // Its own write: the file list is read again, the page is not.
+    const int generation = page.ListGeneration();
+    model.FolderChangedOnDisk();
+    EXPECT_EQ(page.ListGeneration(), generation);
+    EXPECT_FALSE(page.ChangedOnDisk());
+
+    // Removed: the folder's slides show.
+    std::filesystem::remove(dir.File("hatch.pat"));
+    EXPECT_TRUE(model.FolderChangedOnDisk());
+    EXPECT_EQ(model.Page(), TPage::Slides);
+    EXPECT_EQ(model.Items(), (Names{"A.SLD", "b.sld", "c.Sld"}));
+}
+
 } // namespace
