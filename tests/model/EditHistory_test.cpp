@@ -338,7 +338,8 @@ TEST_F(EditHistoryTest, AFileChangedByAnotherProgramIsNotUndone) {
 }
 
 // A write that fails halfway: the command's edit holds what it did change, and an undo whose
-// second write fails puts its first one back (the file it trashed is written again), so the edit stays whole and can be undone later.
+// second write fails puts its first one back (the file it trashed is written again), so the edit
+// stays whole and can be undone later.
 TEST_F(EditHistoryTest, AWriteThatFailsHalfwayLeavesAConsistentHistory) {
     const std::string probe = dir.Path() + "/probe/one.slb";
     std::filesystem::create_directory(dir.Path() + "/probe");
