@@ -172,6 +172,7 @@ void TWindowModel::PatternFileRewritten(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(m_patternFile, ec)) {
         m_patternPage.ReloadFile();
+        ShowPatternReadProblem("");
         return;
     }
     // The file shown went: the folder's slides instead. Leaving the page drops its edits.
@@ -247,20 +248,13 @@ TSourceKind TWindowModel::ChooseSource(int index) {
     m_patternFile = path;
     ShowPage(TPage::Hatchs);
     m_readProblem.clear();
-    const auto showProblem = [this] {
-        SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
-    };
     try {
         m_patternPage.OpenFile(path);
     } catch (...) {
-        showProblem();
+        SetStatus(TStatusPanel::Problem, m_folderProblem);
         throw;
     }
-    // A file without a header line (not a pattern file at all, or only comments) opens as an
-    // empty page: the status bar says which file it is.
-    if (m_patternPage.Entries().empty())
-        m_readProblem = "\"" + path + "\" holds no hatch patterns";
-    showProblem();
+    ShowPatternReadProblem("");
     return TSourceKind::Pattern;
 }
 
@@ -348,11 +342,17 @@ bool TWindowModel::PatternFileChangedOnDisk() {
     // Edits kept: StatusText says so while it holds.
     if (change != TChange::Reloaded)
         return change == TChange::Kept;
-    if (problem.empty() && m_patternPage.Entries().empty())
-        problem = "\"" + m_patternFile + "\" holds no hatch patterns";
-    m_readProblem = problem;
-    SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
+    ShowPatternReadProblem(problem);
     return true;
+}
+
+void TWindowModel::ShowPatternReadProblem(const std::string& error) {
+    m_readProblem = error;
+    // A file without a header line (not a pattern file at all, or only comments) opens as an
+    // empty page: the status bar says which file it is.
+    if (m_readProblem.empty() && m_patternPage.Entries().empty())
+        m_readProblem = "\"" + m_patternFile + "\" holds no hatch patterns";
+    SetStatus(TStatusPanel::Problem, m_folderProblem.empty() ? m_readProblem : m_folderProblem);
 }
 
 void TWindowModel::ReloadKeepingSelection() {

@@ -276,6 +276,9 @@ private:
     void SetFolder(const std::string& folder);
     // ReloadSlideList, then the slides selected before that are still there are selected again.
     void ReloadKeepingSelection();
+    // The Problem panel after the pattern file was read: error, or else a word that the file
+    // holds no pattern when it holds none.
+    void ShowPatternReadProblem(const std::string& error);
     bool PatternFileChangedOnDisk();
     void ClearSourceSelection();
     void SetStatus(TStatusPanel panel, std::string text);
